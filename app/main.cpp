@@ -1,0 +1,52 @@
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CrashConfig.h"
+#include "CrashHandler.h"
+#include "SingleInstanceGuard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QWidget>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    auto app = std::make_unique<QApplication>(argc, argv);
+
+    AppStyle::instance().initialise(applicationDirectory());
+
+    // Never released by hand: the end of the process releases it, however it ends.
+    SingleInstanceGuard guard("VelmoraDravoFreeforWin");
+    if (!guard.acquire()) {
+        app.reset();
+        return -1;
+    }
+
+    const QString tempDir = AppStyle::instance().tempDir();
+    QDir().mkpath(tempDir);
+    QDir().mkpath(tempDir + QStringLiteral("appIconTemp/"));
+
+    installCrashHandler();
+
+    CrashConfig crashConfig;
+    crashConfig.write();
+    crashConfig.startReporter();
+
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(QStringLiteral("mainWindow"));
+    window->setWindowTitle(QStringLiteral("Velmora Dravo Free"));
+    window->resize(1000, 680);
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        const QRect screen = desktop->geometry();
+        window->move((screen.width() - window->width()) / 2, (screen.height() - window->height()) / 2);
+    }
+    window->show();
+
+    const int result = app->exec();
+    crashConfig.endReporter();
+    window.reset();
+    app.reset();
+    return result;
+}

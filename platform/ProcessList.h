@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using ProcessId = std::uint32_t;
+
+/// Every running process whose executable file name equals `name` exactly (case-sensitive).
+/// POSIX: the base name of /proc/<pid>/exe, or of argv[0] where the link cannot be read.
+std::vector<ProcessId> FindProcessIdsByName(const std::string& name);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The one list of Debian packages this project needs to build, run and test.
+# Installs only what is missing; refreshes the package lists only when it must install.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+  # the Windows sources of platform/ are compile-checked with this
+  g++-mingw-w64-x86-64
+  # running the window without a display, and looking at it
+  xvfb xauth imagemagick
+  # fonts so that rendered text has real glyphs under Xvfb/offscreen
+  fonts-dejavu-core
+  # test-only peers started by the tests themselves
+  python3
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
