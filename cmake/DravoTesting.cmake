@@ -14,7 +14,10 @@ function(dravo_add_test)
            COMMAND ${CMAKE_COMMAND} -DTEST_BINARY=$<TARGET_FILE:${T_NAME}>
                    -DTEMP_ROOT=${CMAKE_BINARY_DIR}/testrun
                    -P ${PROJECT_SOURCE_DIR}/cmake/RunInTempDir.cmake)
-  set_tests_properties(${T_NAME} PROPERTIES
-    TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC;DRAVO_TIME_SCALE=0.01;OVDRIVER_SIM_DELAY_MS=0;OVDRIVER_SIM_RESTART_MS=50;DRAVO_APP_DIR=${DRAVO_BIN_DIR};${T_ENV}")
+  set(env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC;DRAVO_TIME_SCALE=0.01")
+  list(APPEND env "OVDRIVER_SIM_DELAY_MS=0;OVDRIVER_SIM_RESTART_MS=50;DRAVO_APP_DIR=${DRAVO_BIN_DIR}")
+  if(DRAVO_SANITIZE MATCHES "address")
+    list(APPEND env "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0")
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env};${T_ENV}")
 endfunction()
