@@ -9,8 +9,7 @@
 
 CrashConfig::CrashConfig() = default;
 
-QByteArray CrashConfig::fileContents(const QString& fileVersion, const QString& userLine,
-                                     const QString& executableName)
+QByteArray CrashConfig::fileContents(const QString& fileVersion, const QString& userLine, const QString& executableName)
 {
     QByteArray bytes;
     bytes += "Velmora Dravo Free\n";
@@ -28,9 +27,9 @@ QByteArray CrashConfig::fileContents(const QString& fileVersion, const QString& 
 bool CrashConfig::write() const
 {
     // The user line names the system, which helps sort reports and says nothing about the user.
-    const QByteArray bytes = fileContents(QString::fromStdString(RunningExecutableFileVersion()),
-                                          QSysInfo::prettyProductName(),
-                                          QCoreApplication::applicationName() + QStringLiteral(".exe"));
+    const QByteArray bytes
+        = fileContents(QString::fromStdString(RunningExecutableFileVersion()), QSysInfo::prettyProductName(),
+                       QCoreApplication::applicationName() + QStringLiteral(".exe"));
     QFile file(QString::fromLatin1(kFileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;

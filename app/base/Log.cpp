@@ -47,7 +47,8 @@ void DebugLog(const char* format, ...)
         return;
     va_list args;
     va_start(args, format);
-    const std::string line = LogLineHeader(QTime::currentTime(), CurrentThreadId()) + formatMessage(format, args) + "\n";
+    const std::string line
+        = LogLineHeader(QTime::currentTime(), CurrentThreadId()) + formatMessage(format, args) + "\n";
     va_end(args);
     DebugChannelWrite(line.c_str());
 }

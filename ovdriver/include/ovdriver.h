@@ -71,15 +71,16 @@ inline std::uint64_t OvJoinWords(std::uint32_t low, std::uint32_t high)
 /// The device information block (IPrivacyCleanDevice slot 12). Texts are zero-terminated,
 /// local 8-bit. The device key is the absolute path of the folder on this computer that
 /// holds the device's exports ("<key>/Export", "<key>/Compress", "<key>/Large").
-struct OvDeviceInfo {
-    char deviceName[260];      // byte 0
-    char productType[260];     // byte 260, e.g. "iPhone14,2"
-    char serialNumber[260];    // byte 520
-    char productVersion[260];  // byte 780, iOS version
-    char deviceKey[2860];      // byte 1040
+struct OvDeviceInfo
+{
+    char deviceName[260];       // byte 0
+    char productType[260];      // byte 260, e.g. "iPhone14,2"
+    char serialNumber[260];     // byte 520
+    char productVersion[260];   // byte 780, iOS version
+    char deviceKey[2860];       // byte 1040
     char activationState[2604]; // byte 3900, "Activated" or "Unactivated"
-    std::uint64_t freeBytes;   // byte 6504
-    std::uint64_t totalBytes;  // byte 6512
+    std::uint64_t freeBytes;    // byte 6504
+    std::uint64_t totalBytes;   // byte 6512
     char reserved[1664];
 };
 static_assert(offsetof(OvDeviceInfo, productType) == 260, "contract offset");
@@ -89,7 +90,8 @@ static_assert(offsetof(OvDeviceInfo, freeBytes) == 6504, "contract offset");
 static_assert(offsetof(OvDeviceInfo, totalBytes) == 6512, "contract offset");
 
 /// The basic information block (IPrivacyCleanDevice slot 2).
-struct OvBasicInfo {
+struct OvBasicInfo
+{
     char deviceName[260];  // byte 0
     char productType[260]; // byte 260
     char uniqueId[260];    // byte 520
@@ -102,7 +104,8 @@ static_assert(offsetof(OvBasicInfo, productType) == 260, "contract offset");
 // 32 bits of the item's address (OvItemHandle).
 // ---------------------------------------------------------------------------------------
 
-struct OvContactPhone {
+struct OvContactPhone
+{
     const char* number;
     const char* label;
     int labelType;
@@ -110,7 +113,8 @@ struct OvContactPhone {
     int propertyType;
 };
 
-struct OvContactItem {
+struct OvContactItem
+{
     const char* firstName;
     const char* lastName;
     const char* organization;
@@ -119,14 +123,16 @@ struct OvContactItem {
     int deleted;
 };
 
-struct OvMessageAttachment {
+struct OvMessageAttachment
+{
     const char* fileName;
     const char* path;
     std::uint64_t size;
     int deleted;
 };
 
-struct OvMessage {
+struct OvMessage
+{
     const char* text; ///< U+FFFC marks where an attachment stood
     int isFromMe;
     std::int64_t time;
@@ -137,14 +143,16 @@ struct OvMessage {
 };
 
 /// One conversation of the messages category (slot 4 of IMessagesCategory).
-struct OvConversation {
+struct OvConversation
+{
     const char* participants; ///< phone numbers or addresses separated by ","
     const OvMessage* messages;
     int messageCount;
     int deleted;
 };
 
-struct OvCallLogItem {
+struct OvCallLogItem
+{
     const char* number;
     std::int64_t time;
     int duration; ///< seconds
@@ -152,7 +160,8 @@ struct OvCallLogItem {
     int deleted;
 };
 
-struct OvNoteItem {
+struct OvNoteItem
+{
     const char* title;
     const char* body;
     std::int64_t created;
@@ -160,14 +169,16 @@ struct OvNoteItem {
     int deleted;
 };
 
-struct OvNoteAttachmentItem {
+struct OvNoteAttachmentItem
+{
     const char* fileName;
     const char* path;
     std::uint64_t size;
     int deleted;
 };
 
-struct OvCalendarItem {
+struct OvCalendarItem
+{
     const char* title;
     const char* location;
     std::int64_t start;
@@ -175,13 +186,15 @@ struct OvCalendarItem {
     int deleted;
 };
 
-struct OvBookmarkItem {
+struct OvBookmarkItem
+{
     const char* title;
     const char* url;
     int deleted;
 };
 
-struct OvVoiceMemoItem {
+struct OvVoiceMemoItem
+{
     const char* title;
     const char* path;
     std::int64_t time;
@@ -190,7 +203,8 @@ struct OvVoiceMemoItem {
     int deleted;
 };
 
-struct OvSafariHistoryItem {
+struct OvSafariHistoryItem
+{
     const char* title;
     const char* url;
     std::int64_t time;
@@ -198,7 +212,8 @@ struct OvSafariHistoryItem {
     int deleted;
 };
 
-struct OvSafariCookieItem {
+struct OvSafariCookieItem
+{
     const char* domain;
     const char* name;
     const char* value;
@@ -207,7 +222,8 @@ struct OvSafariCookieItem {
     int deleted;
 };
 
-struct OvSafariCacheItem {
+struct OvSafariCacheItem
+{
     const wchar_t* url;
     const wchar_t* fileName;
     std::uint64_t size;
@@ -215,7 +231,8 @@ struct OvSafariCacheItem {
     int deleted;
 };
 
-struct OvPhotoVideoItem {
+struct OvPhotoVideoItem
+{
     const char* fileName; ///< empty for items that cannot be shown
     const char* path;
     std::uint64_t size;
@@ -224,7 +241,8 @@ struct OvPhotoVideoItem {
     int deleted;
 };
 
-struct OvWhatsAppItem {
+struct OvWhatsAppItem
+{
     const char* chatName;
     const char* number;
     const char* text;
@@ -233,7 +251,8 @@ struct OvWhatsAppItem {
     int deleted;
 };
 
-struct OvWhatsAppAttachmentItem {
+struct OvWhatsAppAttachmentItem
+{
     const char* fileName;
     const char* path;
     const char* time; ///< decimal text
@@ -243,7 +262,8 @@ struct OvWhatsAppAttachmentItem {
 
 class IWeChatAccount;
 
-struct OvWeChatItem {
+struct OvWeChatItem
+{
     IWeChatAccount* account; ///< the account the message belongs to
     const char* accountName;
     const char* talker;
@@ -254,7 +274,8 @@ struct OvWeChatItem {
     int deleted;
 };
 
-struct OvViberItem {
+struct OvViberItem
+{
     const char* number;
     const char* name;
     const char* text;
@@ -263,7 +284,8 @@ struct OvViberItem {
     int deleted;
 };
 
-struct OvKikItem {
+struct OvKikItem
+{
     const char* userName;
     const char* displayName;
     const char* text;
@@ -272,7 +294,8 @@ struct OvKikItem {
     int deleted;
 };
 
-struct OvKikAttachmentItem {
+struct OvKikAttachmentItem
+{
     const char* fileName;
     const char* path;
     const char* time; ///< decimal text
@@ -285,7 +308,8 @@ struct OvKikAttachmentItem {
 // ---------------------------------------------------------------------------------------
 
 /// Junk, temporary, compressible-photo and large files (codes 32, 64, 128, 256, 512, 2, 2048, 8).
-struct OvOneKeyFileItem {
+struct OvOneKeyFileItem
+{
     char name[260];
     char path[1024]; ///< path on the device; identifies the item
     std::uint64_t size;
@@ -295,7 +319,8 @@ struct OvOneKeyFileItem {
 };
 
 /// Photos of the export and delete views (code 1024).
-struct OvOneKeyMediaItem {
+struct OvOneKeyMediaItem
+{
     std::int32_t id;
     char name[260];
     char path[1024];
@@ -308,7 +333,8 @@ struct OvOneKeyMediaItem {
 };
 
 /// Installed applications (code 16), also the record of the app-size scan.
-struct OvAppItem {
+struct OvAppItem
+{
     char name[260];
     char bundleId[260];
     char version[64];
@@ -318,14 +344,16 @@ struct OvAppItem {
 };
 
 /// The app an uninstall removes (one-key app category slot 1).
-struct OvAppDescriptor {
+struct OvAppDescriptor
+{
     char name[260];
     char bundleId[260];
     std::uint64_t size;
 };
 
 /// Items handed to a selected-items erase: a contiguous array of 32-bit item handles.
-struct OvItemList {
+struct OvItemList
+{
     const std::uint32_t* handles;
     std::uint32_t count;
 };
@@ -343,7 +371,8 @@ inline std::uint32_t OvItemHandle(const void* item)
 class IBaseDevice;
 
 /// Arrival and removal of devices, called on the library's thread.
-class CDeviceConnectCallBack {
+class CDeviceConnectCallBack
+{
 public:
     /// connectType 1 = arrived, anything else = removed. Return 0.
     virtual int AppleDevCallback(int connectType, IBaseDevice* device, void* user) = 0; // slot 0
@@ -353,10 +382,12 @@ protected:
 };
 
 /// Progress and end of one job. Return 0 to go on, -1 to ask the library to stop.
-class CCallBack {
+class CCallBack
+{
 public:
     virtual int OnStateChange(int notifyType, std::uint32_t param1, std::uint32_t param2, std::uint32_t param3,
-                              std::uint32_t param4, void* record) = 0; // slot 0
+                              std::uint32_t param4, void* record)
+        = 0; // slot 0
 
 protected:
     ~CCallBack() = default;
@@ -367,7 +398,8 @@ protected:
 // ---------------------------------------------------------------------------------------
 
 /// One job, made by a sub-interface and run on the caller's thread.
-class IDeviceOperation {
+class IDeviceOperation
+{
 public:
     /// Runs the job to its end; its notifications arrive during the call. Returns the last
     /// notification type.
@@ -378,7 +410,8 @@ protected:
     ~IDeviceOperation() = default;
 };
 
-class IDeviceManager {
+class IDeviceManager
+{
 public:
     /// Starts reporting arrivals and removals to `callback`; devices already plugged in
     /// are reported as arrivals. Returns 0.
@@ -390,7 +423,8 @@ protected:
     ~IDeviceManager() = default;
 };
 
-class IBaseDevice {
+class IBaseDevice
+{
 public:
     virtual const char* UniqueId() = 0; // slot 0
 
@@ -398,7 +432,8 @@ protected:
     ~IBaseDevice() = default;
 };
 
-class IBackupInterface {
+class IBackupInterface
+{
 public:
     /// Backs the device up to this computer: 66 (percent) ..., then 20, or 24 with a code.
     virtual IDeviceOperation* CreateBackup(CCallBack* callback) = 0; // slot 0
@@ -407,7 +442,8 @@ protected:
     ~IBackupInterface() = default;
 };
 
-class IRestoreInterface {
+class IRestoreInterface
+{
 public:
     /// Writes the computer's copy back: 68 (percent) ..., then 22 and a device restart, or
     /// 23/another type with a code. Restore type 0 after an erase-all leaves the device empty.
@@ -417,7 +453,8 @@ protected:
     ~IRestoreInterface() = default;
 };
 
-class IEraseAllInterface {
+class IEraseAllInterface
+{
 public:
     virtual IDeviceOperation* CreateStage1(CCallBack* callback) = 0; // slot 0, answers 30
     virtual IDeviceOperation* CreateStage2(CCallBack* callback) = 0; // slot 1, answers 28
@@ -428,7 +465,8 @@ protected:
     ~IEraseAllInterface() = default;
 };
 
-class IFillInterface {
+class IFillInterface
+{
 public:
     /// Overwrites the free space: 14 (written, total as 64-bit word pairs) ..., then 12.
     virtual IDeviceOperation* CreateFill(CCallBack* callback) = 0; // slot 0
@@ -438,32 +476,35 @@ protected:
 };
 
 /// Slots 0 to 3 of every private-data category.
-class IPrivacyCategory {
+class IPrivacyCategory
+{
 public:
     /// Reads the category from the computer's backup copy; no notifications.
-    virtual IDeviceOperation* CreateLoad() = 0;  // slot 0
-    virtual int Reserved1() = 0;                 // slot 1
-    virtual int GetCount() = 0;                  // slot 2
-    virtual const void* GetItem(int index) = 0;  // slot 3, null past the end
+    virtual IDeviceOperation* CreateLoad() = 0; // slot 0
+    virtual int Reserved1() = 0;                // slot 1
+    virtual int GetCount() = 0;                 // slot 2
+    virtual const void* GetItem(int index) = 0; // slot 3, null past the end
 
 protected:
     ~IPrivacyCategory() = default;
 };
 
 /// Messages (getter 0). Count and slot 4 walk conversations; slot 3 gives attachments.
-class IMessagesCategory : public IPrivacyCategory {
+class IMessagesCategory : public IPrivacyCategory
+{
 public:
-    virtual const OvConversation* GetConversation(int index) = 0;                        // slot 4
-    virtual int GetAttachmentCount() = 0;                                                // slot 5
-    virtual int Reserved6() = 0;                                                         // slot 6
-    virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                   // slot 7
-    virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;  // slot 8
-    virtual int Reserved9() = 0;                                                         // slot 9
+    virtual const OvConversation* GetConversation(int index) = 0;                          // slot 4
+    virtual int GetAttachmentCount() = 0;                                                  // slot 5
+    virtual int Reserved6() = 0;                                                           // slot 6
+    virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                     // slot 7
+    virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 8
+    virtual int Reserved9() = 0;                                                           // slot 9
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 10
 };
 
 /// Contacts (1), calendar (8), bookmarks (9), voice memos (11): whole-category erase only.
-class IWholeEraseCategory : public IPrivacyCategory {
+class IWholeEraseCategory : public IPrivacyCategory
+{
 public:
     virtual int Reserved4() = 0;                                       // slot 4
     virtual int Reserved5() = 0;                                       // slot 5
@@ -471,7 +512,8 @@ public:
 };
 
 /// Call log (2), Safari history (12): slot 6 whole, slot 7 selected.
-class ISimpleCategory : public IPrivacyCategory {
+class ISimpleCategory : public IPrivacyCategory
+{
 public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual int Reserved5() = 0;                                                        // slot 5
@@ -480,52 +522,57 @@ public:
 };
 
 /// Notes (3): slot 4/5 walk the note attachments.
-class INotesCategory : public IPrivacyCategory {
+class INotesCategory : public IPrivacyCategory
+{
 public:
     virtual int GetAttachmentCount() = 0;                                                  // slot 4
-    virtual const OvNoteAttachmentItem* GetAttachment(int index) = 0;                     // slot 5
-    virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                    // slot 6
-    virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;   // slot 7
+    virtual const OvNoteAttachmentItem* GetAttachment(int index) = 0;                      // slot 5
+    virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                     // slot 6
+    virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 7
     virtual int Reserved8() = 0;                                                           // slot 8
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 9
 };
 
 /// Photos and videos (6): only selected items can be erased.
-class IPhotoVideoCategory : public IPrivacyCategory {
+class IPhotoVideoCategory : public IPrivacyCategory
+{
 public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0; // slot 5
 };
 
 /// WhatsApp (10): slot 4/5 walk the attachments.
-class IWhatsAppCategory : public IPrivacyCategory {
+class IWhatsAppCategory : public IPrivacyCategory
+{
 public:
-    virtual int GetAttachmentCount() = 0;                                                   // slot 4
+    virtual int GetAttachmentCount() = 0;                                                  // slot 4
     virtual const OvWhatsAppAttachmentItem* GetAttachment(int index) = 0;                  // slot 5
-    virtual int Reserved6() = 0;                                                            // slot 6
-    virtual int Reserved7() = 0;                                                            // slot 7
-    virtual int Reserved8() = 0;                                                            // slot 8
+    virtual int Reserved6() = 0;                                                           // slot 6
+    virtual int Reserved7() = 0;                                                           // slot 7
+    virtual int Reserved8() = 0;                                                           // slot 8
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                     // slot 9
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 10
-    virtual int Reserved11() = 0;                                                           // slot 11
+    virtual int Reserved11() = 0;                                                          // slot 11
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 12
 };
 
 /// Viber (19) and Kik (15): slot 7 whole, slot 8 selected; Kik also slot 10 attachments,
 /// walked with slots 4/5 (Viber answers 0 and null there).
-class IChatCategory : public IPrivacyCategory {
+class IChatCategory : public IPrivacyCategory
+{
 public:
-    virtual int GetAttachmentCount() = 0;                                                   // slot 4
+    virtual int GetAttachmentCount() = 0;                                                  // slot 4
     virtual const OvKikAttachmentItem* GetAttachment(int index) = 0;                       // slot 5
-    virtual int Reserved6() = 0;                                                            // slot 6
+    virtual int Reserved6() = 0;                                                           // slot 6
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                     // slot 7
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 8
-    virtual int Reserved9() = 0;                                                            // slot 9
+    virtual int Reserved9() = 0;                                                           // slot 9
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 10
 };
 
 /// Safari cookies (16): slot 7 whole, slot 9 selected.
-class ISafariCookieCategory : public IPrivacyCategory {
+class ISafariCookieCategory : public IPrivacyCategory
+{
 public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual int Reserved5() = 0;                                                        // slot 5
@@ -536,7 +583,8 @@ public:
 };
 
 /// Safari cache (17): slot 5 whole, slot 6 selected.
-class ISafariCacheCategory : public IPrivacyCategory {
+class ISafariCacheCategory : public IPrivacyCategory
+{
 public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                  // slot 5
@@ -544,7 +592,8 @@ public:
 };
 
 /// One WeChat account of the device.
-class IWeChatAccount {
+class IWeChatAccount
+{
 public:
     virtual const char* GetAccountName() = 0;                                           // slot 0
     virtual int GetMessageCount() = 0;                                                  // slot 1
@@ -561,14 +610,16 @@ protected:
 
 /// WeChat (14): count and slot 3 walk the messages of every account (OvWeChatItem);
 /// slots 4/5 walk the accounts.
-class IWeChatCategory : public IPrivacyCategory {
+class IWeChatCategory : public IPrivacyCategory
+{
 public:
     virtual int GetAccountCount() = 0;                 // slot 4
     virtual IWeChatAccount* GetAccount(int index) = 0; // slot 5
 };
 
 /// The private-data sub-interface (device slot 7): getters by category number.
-class IPrivateDataInterface {
+class IPrivateDataInterface
+{
 public:
     virtual int GetMessages(IMessagesCategory** out) = 0;          // slot 0
     virtual int GetContacts(IWholeEraseCategory** out) = 0;        // slot 1
@@ -599,9 +650,10 @@ protected:
 /// Scan: 13 per item found (record = OvOneKeyFileItem, or OvOneKeyMediaItem for 1024),
 /// then 15. Clean/process/export: 14 per item done (compression: 64 when an original has
 /// been copied to "<key>/Compress", 14 when it has been re-encoded), then 15.
-class IOneKeyCategory {
+class IOneKeyCategory
+{
 public:
-    virtual IDeviceOperation* CreateScan(CCallBack* callback) = 0;  // slot 0
+    virtual IDeviceOperation* CreateScan(CCallBack* callback) = 0; // slot 0
     /// Junk and temporary files: removes every file of the code.
     virtual IDeviceOperation* CreateClean(CCallBack* callback) = 0; // slot 1
     /// 2048: compresses the added photos; 1024 and 8: exports then deletes the added items.
@@ -617,7 +669,8 @@ protected:
 
 /// Installed apps (code 16, device slot 18). Scan: 13 per app (OvAppItem), then 15.
 /// Uninstall: 15 with the removed app's OvAppItem, or 17 with a code.
-class IOneKeyAppCategory {
+class IOneKeyAppCategory
+{
 public:
     virtual IDeviceOperation* CreateScan(CCallBack* callback) = 0;                                  // slot 0
     virtual IDeviceOperation* CreateUninstall(CCallBack* callback, const OvAppDescriptor* app) = 0; // slot 1
@@ -627,34 +680,35 @@ protected:
 };
 
 /// The operation factory of one connected device.
-class IPrivacyCleanDevice {
+class IPrivacyCleanDevice
+{
 public:
     /// Connects: one notification, 12 ready, 16 not trusted, any other type a failure.
-    virtual IDeviceOperation* Connect(CCallBack* callback) = 0;      // slot 0
-    virtual bool IsConnected() = 0;                                  // slot 1
-    virtual int GetBasicInfo(OvBasicInfo** out) = 0;                 // slot 2
-    virtual int Reserved3() = 0;                                     // slot 3
-    virtual int GetBackupInterface(IBackupInterface** out) = 0;      // slot 4
-    virtual int GetRestoreInterface(IRestoreInterface** out) = 0;    // slot 5
-    virtual int GetEraseAllInterface(IEraseAllInterface** out) = 0;  // slot 6
+    virtual IDeviceOperation* Connect(CCallBack* callback) = 0;           // slot 0
+    virtual bool IsConnected() = 0;                                       // slot 1
+    virtual int GetBasicInfo(OvBasicInfo** out) = 0;                      // slot 2
+    virtual int Reserved3() = 0;                                          // slot 3
+    virtual int GetBackupInterface(IBackupInterface** out) = 0;           // slot 4
+    virtual int GetRestoreInterface(IRestoreInterface** out) = 0;         // slot 5
+    virtual int GetEraseAllInterface(IEraseAllInterface** out) = 0;       // slot 6
     virtual int GetPrivateDataInterface(IPrivateDataInterface** out) = 0; // slot 7
-    virtual int GetFillInterface(IFillInterface** out) = 0;          // slot 8
-    virtual bool IsFindMyIPhoneOn() = 0;                             // slot 9
-    virtual bool IsBackupEncrypted() = 0;                            // slot 10
-    virtual bool IsDeviceLocked() = 0;                               // slot 11
-    virtual int GetDeviceInfo(OvDeviceInfo** out) = 0;               // slot 12
-    virtual int GetOneKeyUserStorage(IOneKeyCategory** out) = 0;     // slot 13, code 32
-    virtual int GetOneKeyPhotoCaches(IOneKeyCategory** out) = 0;     // slot 14, code 64
-    virtual int GetOneKeyDownloadTemp(IOneKeyCategory** out) = 0;    // slot 15, code 128
-    virtual int GetOneKeyCrashLogs(IOneKeyCategory** out) = 0;       // slot 16, code 256
-    virtual int GetOneKeyCompressPhotos(IOneKeyCategory** out) = 0;  // slot 17, code 2048
-    virtual int GetOneKeyApps(IOneKeyAppCategory** out) = 0;         // slot 18, code 16
-    virtual int Reserved19() = 0;                                    // slot 19
-    virtual int GetOneKeyLargeFiles(IOneKeyCategory** out) = 0;      // slot 20, code 8
-    virtual int GetOneKeyTempFiles(IOneKeyCategory** out) = 0;       // slot 21, code 2
-    virtual int Reserved22() = 0;                                    // slot 22
-    virtual int GetOneKeyPhotos(IOneKeyCategory** out) = 0;          // slot 23, code 1024
-    virtual int GetOneKeyiTunesCaches(IOneKeyCategory** out) = 0;    // slot 24, code 512
+    virtual int GetFillInterface(IFillInterface** out) = 0;               // slot 8
+    virtual bool IsFindMyIPhoneOn() = 0;                                  // slot 9
+    virtual bool IsBackupEncrypted() = 0;                                 // slot 10
+    virtual bool IsDeviceLocked() = 0;                                    // slot 11
+    virtual int GetDeviceInfo(OvDeviceInfo** out) = 0;                    // slot 12
+    virtual int GetOneKeyUserStorage(IOneKeyCategory** out) = 0;          // slot 13, code 32
+    virtual int GetOneKeyPhotoCaches(IOneKeyCategory** out) = 0;          // slot 14, code 64
+    virtual int GetOneKeyDownloadTemp(IOneKeyCategory** out) = 0;         // slot 15, code 128
+    virtual int GetOneKeyCrashLogs(IOneKeyCategory** out) = 0;            // slot 16, code 256
+    virtual int GetOneKeyCompressPhotos(IOneKeyCategory** out) = 0;       // slot 17, code 2048
+    virtual int GetOneKeyApps(IOneKeyAppCategory** out) = 0;              // slot 18, code 16
+    virtual int Reserved19() = 0;                                         // slot 19
+    virtual int GetOneKeyLargeFiles(IOneKeyCategory** out) = 0;           // slot 20, code 8
+    virtual int GetOneKeyTempFiles(IOneKeyCategory** out) = 0;            // slot 21, code 2
+    virtual int Reserved22() = 0;                                         // slot 22
+    virtual int GetOneKeyPhotos(IOneKeyCategory** out) = 0;               // slot 23, code 1024
+    virtual int GetOneKeyiTunesCaches(IOneKeyCategory** out) = 0;         // slot 24, code 512
     /// Non-zero when `password` opens the encrypted backup; the backup then reads as not
     /// encrypted (slot 10).
     virtual int CheckBackupPassword(const char* password) = 0; // slot 25

@@ -19,12 +19,18 @@ const int kSignals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT };
 const char* signalName(int sig)
 {
     switch (sig) {
-    case SIGSEGV: return "SIGSEGV";
-    case SIGBUS: return "SIGBUS";
-    case SIGILL: return "SIGILL";
-    case SIGFPE: return "SIGFPE";
-    case SIGABRT: return "SIGABRT";
-    default: return "signal";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGILL:
+        return "SIGILL";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGABRT:
+        return "SIGABRT";
+    default:
+        return "signal";
     }
 }
 
@@ -107,7 +113,9 @@ void installCrashHandler()
     if (alt.ss_sp)
         sigaltstack(&alt, nullptr);
 
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = onFatalSignal;
     action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_ONSTACK;
     sigemptyset(&action.sa_mask);

@@ -8,8 +8,7 @@
 
 SingleInstanceGuard::SingleInstanceGuard(std::string name)
     : m_name(std::move(name))
-{
-}
+{ }
 
 bool SingleInstanceGuard::acquire()
 {

@@ -77,8 +77,8 @@ void lockExceptionFilter()
 
 void writeCrashDump(void* exceptionInfo)
 {
-    HANDLE file = CreateFileW(L"crashcore.dmp", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(L"crashcore.dmp", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
 

@@ -28,8 +28,7 @@ std::string ExecutableFileVersion(const std::string& path)
         return {};
 
     wchar_t query[64];
-    swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\FileVersion", translations[0].language,
-             translations[0].codePage);
+    swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\FileVersion", translations[0].language, translations[0].codePage);
     wchar_t* version = nullptr;
     if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&version), &length) || !version)
         return {};

@@ -4,8 +4,7 @@
 
 SingleInstanceGuard::SingleInstanceGuard(std::string name)
     : m_name(std::move(name))
-{
-}
+{ }
 
 bool SingleInstanceGuard::acquire()
 {

@@ -37,7 +37,8 @@ void tst_CrashConfig::bytesOfTheFile()
     QCOMPARE(CrashConfig::fileContents("1.2.3.4", "Debian GNU/Linux 12", "VelmoraDravoFree.exe"), expected);
 
     // An empty user line still keeps its line feed.
-    QVERIFY(CrashConfig::fileContents("1.0", "", "a.exe").startsWith(QByteArray("Velmora Dravo Free\np22\n1.0\n\n\0a.exe", 34)));
+    QVERIFY(CrashConfig::fileContents("1.0", "", "a.exe")
+                .startsWith(QByteArray("Velmora Dravo Free\np22\n1.0\n\n\0a.exe", 34)));
 }
 
 void tst_CrashConfig::writtenForTheRunningProgram()

@@ -46,8 +46,8 @@ void tst_Log::header_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("two-digit fields") << QTime(9, 5, 3, 7) << quint32(0x1a2b)
                                       << "*******[09:05:03:07 threadid:0x00001a2b]";
-    QTest::newRow("three-digit milliseconds") << QTime(12, 0, 0, 123) << quint32(0xdeadbeef)
-                                              << "*******[12:00:00:123 threadid:0xdeadbeef]";
+    QTest::newRow("three-digit milliseconds")
+        << QTime(12, 0, 0, 123) << quint32(0xdeadbeef) << "*******[12:00:00:123 threadid:0xdeadbeef]";
 }
 
 void tst_Log::header()

@@ -29,20 +29,16 @@ int main(int argc, char* argv[])
 
     installCrashHandler();
     const char* how = argc > 1 ? argv[1] : "";
-    if (!std::strcmp(how, "segv"))
-        {
+    if (!std::strcmp(how, "segv")) {
         int* volatile bad = reinterpret_cast<int*>(0x10);
         *bad = 1;
-    }
-    else if (!std::strcmp(how, "abort"))
+    } else if (!std::strcmp(how, "abort"))
         std::abort();
-    else if (!std::strcmp(how, "fpe"))
-        {
+    else if (!std::strcmp(how, "fpe")) {
         // 1 / x may be compiled without a division; 7 / x may not.
         volatile int seven = 7;
         return seven / g_zero;
-    }
-    else if (!std::strcmp(how, "ill"))
+    } else if (!std::strcmp(how, "ill"))
         __builtin_trap();
     else if (!std::strcmp(how, "bus"))
         raise(SIGBUS);
