@@ -3,10 +3,12 @@
 #include "CrashConfig.h"
 #include "CrashHandler.h"
 #include "SingleInstanceGuard.h"
+#include "Translation.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTranslator>
 #include <QWidget>
 
 #include <memory>
@@ -23,6 +25,10 @@ int main(int argc, char* argv[])
         app.reset();
         return -1;
     }
+
+    auto translator = std::make_unique<QTranslator>();
+    const QString requestedLanguage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    loadTranslation(translator.get(), app.get(), currentLanguageName, requestedLanguage);
 
     const QString tempDir = AppStyle::instance().tempDir();
     QDir().mkpath(tempDir);
@@ -47,6 +53,7 @@ int main(int argc, char* argv[])
     const int result = app->exec();
     crashConfig.endReporter();
     window.reset();
+    translator.reset();
     app.reset();
     return result;
 }

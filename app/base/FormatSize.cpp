@@ -1,0 +1,15 @@
+#include "FormatSize.h"
+
+QString FormatSize(quint64 bytes, int decimals)
+{
+    static const char* const kUnits[] = { "Byte", "KB", "MB", "GB" };
+    constexpr int kLastUnit = 3;
+    double value = static_cast<double>(bytes);
+    int divisions = 0;
+    // Past "GB" the figure keeps growing in GB: 2 TiB reads "2048.00GB", never "2.00GB".
+    while (value > 1024.0 && divisions < kLastUnit) {
+        value /= 1024.0;
+        ++divisions;
+    }
+    return QString::number(value, 'f', qMax(0, decimals)) + QLatin1String(kUnits[divisions]);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+/// A byte count for people: divided by 1024 while above 1024, then printed with
+/// `decimals` decimals and the unit glued on ("1.50KB"). Units end at "GB".
+QString FormatSize(quint64 bytes, int decimals = 2);
