@@ -11,10 +11,12 @@ PACKAGES=(
   g++-mingw-w64-x86-64
   # running the window without a display, and looking at it
   xvfb xauth imagemagick
+  # drawing the skin images (tools/skin/generate.py)
+  python3-pil
   # fonts so that rendered text has real glyphs under Xvfb/offscreen
   fonts-dejavu-core
-  # test-only peers started by the tests themselves
-  python3
+  # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN)
+  python3 python3-aiosmtpd
 )
 
 missing=()
