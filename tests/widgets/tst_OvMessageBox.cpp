@@ -1,0 +1,221 @@
+#include "AppStyle.h"
+#include "MessageBoxAnswerer.h"
+#include "OvMessageBox.h"
+#include "SkinImage.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_OvMessageBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void buttonSetShowsItsButtonsAndAnswersWithTheirFlag_data();
+    void buttonSetShowsItsButtonsAndAnswersWithTheirFlag();
+    void closedAnyOtherWayAnswersZero();
+    void textsAndTitle();
+    void iconComesFromTheSkinAndMayBeMissing();
+    void skinPathsAcceptEverySpellingOfAName();
+    void placementKeepsTheBoxOnTheDesktop_data();
+    void placementKeepsTheBoxOnTheDesktop();
+    void shownBoxIsCentredOnItsParent();
+    void dialogBaseIsFramelessTranslucentAndShadowed();
+
+private:
+    static QPushButton* button(OvMessageBox& box, const char* name);
+    QTemporaryDir m_skin;
+};
+
+void tst_OvMessageBox::initTestCase()
+{
+    QVERIFY(m_skin.isValid());
+    AppStyle::instance().initialise(m_skin.path());
+    AppStyle::instance().setSkinDir(m_skin.path() + "/");
+}
+
+QPushButton* tst_OvMessageBox::button(OvMessageBox& box, const char* name)
+{
+    return box.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+void tst_OvMessageBox::buttonSetShowsItsButtonsAndAnswersWithTheirFlag_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("press");
+    QTest::newRow("Yes and OK, OK pressed") << 5 << 4;
+    QTest::newRow("Yes and No, No pressed") << 3 << 2;
+    QTest::newRow("Yes and No, Yes pressed") << 3 << 1;
+    QTest::newRow("OK and Cancel, Cancel pressed") << 12 << 8;
+    QTest::newRow("all four, OK pressed") << 15 << 4;
+}
+
+void tst_OvMessageBox::buttonSetShowsItsButtonsAndAnswersWithTheirFlag()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, press);
+    OvMessageBox box("Are you sure?", "Warning", buttons);
+    QCOMPARE(box.GetResult(), 0);
+
+    MessageBoxAnswerer answerer(press);
+    const int answer = box.exec();
+    QCOMPARE(answer, press);
+    QCOMPARE(box.GetResult(), press);
+    QCOMPARE(answerer.questions().size(), 1);
+    QVERIFY(answerer.questions().first().answered);
+
+    // Only the buttons of the set were there to press.
+    const struct
+    {
+        const char* name;
+        int flag;
+    } all[] = { { "messageBoxYesButton", 1 },
+                { "messageBoxNoButton", 2 },
+                { "messageBoxOkButton", 4 },
+                { "messageBoxCancelButton", 8 } };
+    box.show();
+    for (const auto& b : all) {
+        QPushButton* widget = button(box, b.name);
+        QVERIFY2(widget, b.name);
+        QCOMPARE(widget->isVisible(), bool(buttons & b.flag));
+        QVERIFY(!widget->accessibleName().isEmpty());
+    }
+}
+
+void tst_OvMessageBox::closedAnyOtherWayAnswersZero()
+{
+    {
+        OvMessageBox box("Leave?", "Warning", OvMessageBox::Yes | OvMessageBox::No);
+        MessageBoxAnswerer answerer(0); // the window system's close
+        QCOMPARE(box.exec(), 0);
+        QCOMPARE(box.GetResult(), 0);
+        QCOMPARE(answerer.questions().size(), 1);
+    }
+    {
+        OvMessageBox box("Leave?", "Warning", OvMessageBox::OK);
+        QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
+        QCOMPARE(box.exec(), 0);
+        QCOMPARE(box.GetResult(), 0);
+    }
+}
+
+void tst_OvMessageBox::textsAndTitle()
+{
+    AppStyle::instance().setVersionText(" 2.1");
+    OvMessageBox untitled("Are you sure you want to exit the program?", QString(), OvMessageBox::OK);
+    QCOMPARE(untitled.title(), QStringLiteral("Velmora Dravo Free 2.1"));
+    QCOMPARE(untitled.findChild<QLabel*>("messageBoxTitle")->text(), QStringLiteral("Velmora Dravo Free 2.1"));
+    QCOMPARE(untitled.findChild<QLabel*>("messageBoxText")->text(),
+             QStringLiteral("Are you sure you want to exit the program?"));
+    QCOMPARE(untitled.findChild<QLabel*>("messageBoxText")->font().pixelSize(),
+             AppStyle::instance().font(8).pixelSize());
+    AppStyle::instance().setVersionText(QString());
+
+    OvMessageBox box("text", "Notice", OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::OK | OvMessageBox::Cancel);
+    QCOMPARE(box.title(), QStringLiteral("Notice"));
+    QCOMPARE(button(box, "messageBoxYesButton")->text(), QStringLiteral("Yes"));
+    QCOMPARE(button(box, "messageBoxNoButton")->text(), QStringLiteral("NO"));
+    QCOMPARE(button(box, "messageBoxOkButton")->text(), QStringLiteral("OK"));
+    QCOMPARE(button(box, "messageBoxCancelButton")->text(), QStringLiteral("Cancel"));
+
+    box.SetButtonText("Ja", "Nein", "Gut", "Abbrechen");
+    QCOMPARE(button(box, "messageBoxYesButton")->text(), QStringLiteral("Ja"));
+    QCOMPARE(button(box, "messageBoxNoButton")->text(), QStringLiteral("Nein"));
+    QCOMPARE(button(box, "messageBoxOkButton")->text(), QStringLiteral("Gut"));
+    QCOMPARE(button(box, "messageBoxCancelButton")->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(button(box, "messageBoxCancelButton")->accessibleName(), QStringLiteral("Abbrechen"));
+}
+
+void tst_OvMessageBox::iconComesFromTheSkinAndMayBeMissing()
+{
+    QImage image(32, 24, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(m_skin.filePath("tip_warning.png")));
+
+    OvMessageBox box("text", "Warning", OvMessageBox::OK);
+    auto* icon = box.findChild<QLabel*>("messageBoxIcon");
+    box.SetIcon("tip_warning.png");
+    box.show();
+    QVERIFY(icon->isVisible());
+    QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(32, 24));
+    QCOMPARE(box.iconName(), QStringLiteral("tip_warning.png"));
+
+    // A skin without the image leaves a box without an icon that still answers.
+    OvMessageBox bare("text", "Warning", OvMessageBox::OK);
+    bare.SetIcon("tip_missing.png");
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QCOMPARE(bare.exec(), 4);
+    QVERIFY(!bare.findChild<QLabel*>("messageBoxIcon")->isVisible());
+}
+
+void tst_OvMessageBox::skinPathsAcceptEverySpellingOfAName()
+{
+    const QString expected = m_skin.path() + "/tip_succeed.png";
+    QCOMPARE(SkinImagePath("tip_succeed.png"), expected);
+    QCOMPARE(SkinImagePath("/tip_succeed.png"), expected);
+    QCOMPARE(SkinImagePath("./tip_succeed.png"), expected);
+    QVERIFY(!SkinImageExists("tip_succeed.png"));
+    QVERIFY(SkinPixmap("tip_succeed.png").isNull());
+    QVERIFY(!SkinImageExists(QString())); // the skin folder itself is no image
+}
+
+void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop_data()
+{
+    QTest::addColumn<QPoint>("parentAt");
+    QTest::addColumn<QSize>("parentSize");
+    QTest::addColumn<QPoint>("expected");
+    const QSize desktop(1920, 1080);
+    Q_UNUSED(desktop)
+    // The box is 400 x 200 in every row.
+    QTest::newRow("centred") << QPoint(100, 100) << QSize(1000, 600) << QPoint(400, 300);
+    QTest::newRow("odd sizes round toward zero") << QPoint(0, 0) << QSize(401, 201) << QPoint(0, 0);
+    QTest::newRow("left of the desktop") << QPoint(-500, 100) << QSize(600, 600) << QPoint(10, 300);
+    QTest::newRow("above the desktop") << QPoint(100, -400) << QSize(600, 400) << QPoint(200, 10);
+    QTest::newRow("past the right edge") << QPoint(1700, 100) << QSize(600, 600) << QPoint(1510, 300);
+    QTest::newRow("past the bottom") << QPoint(100, 1000) << QSize(600, 400) << QPoint(200, 840);
+}
+
+void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop()
+{
+    QFETCH(QPoint, parentAt);
+    QFETCH(QSize, parentSize);
+    QFETCH(QPoint, expected);
+    QCOMPARE(OvMessageBox::placement(parentAt, parentSize, QSize(400, 200), QSize(1920, 1080)), expected);
+}
+
+void tst_OvMessageBox::shownBoxIsCentredOnItsParent()
+{
+    QWidget parent;
+    parent.setGeometry(20, 30, 700, 500);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+
+    OvMessageBox box("A longer message that needs to wrap onto a second line of the box to be read whole.", "Notice",
+                     OvMessageBox::OK, &parent);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QPoint origin = parent.mapToGlobal(QPoint(0, 0));
+    const QPoint expected(origin.x() + (parent.width() - box.width()) / 2,
+                          origin.y() + (parent.height() - box.height()) / 2);
+    QCOMPARE(box.pos(), expected);
+    // The wrapped message fits: the box grew to hold it instead of cutting it off.
+    auto* text = box.findChild<QLabel*>("messageBoxText");
+    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+}
+
+void tst_OvMessageBox::dialogBaseIsFramelessTranslucentAndShadowed()
+{
+    OvStyleDialog dialog;
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(dialog.windowFlags() & Qt::Dialog);
+    QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(qobject_cast<QGraphicsDropShadowEffect*>(dialog.graphicsEffect()));
+}
+
+QTEST_MAIN(tst_OvMessageBox)
+#include "tst_OvMessageBox.moc"

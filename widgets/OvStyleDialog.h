@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+/// The base of the frameless dialogs: no window frame, a translucent background and a drop
+/// shadow. Subclasses paint their own face on a child frame inside the shadow margin.
+class OvStyleDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit OvStyleDialog(QWidget* parent = nullptr);
+
+    /// The room left around the face for the shadow, in pixels.
+    static constexpr int kShadowMargin = 12;
+};
