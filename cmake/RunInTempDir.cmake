@@ -10,6 +10,11 @@ if(UNIX)
 endif()
 # Isolate per-user runtime state (single-instance locks) from other tests and from a running app.
 set(ENV{XDG_RUNTIME_DIR} "${work}")
+# Simulated devices and their backups stay in the test's folder too; a test that wants
+# devices makes them there (the device-image fixture), so no demo device is ever created.
+set(ENV{OVDRIVER_SIM_ROOT} "${work}/devices")
+set(ENV{OVDRIVER_BACKUP_DIR} "${work}/backups")
+file(MAKE_DIRECTORY "${work}/devices")
 execute_process(COMMAND "${TEST_BINARY}" WORKING_DIRECTORY "${work}" RESULT_VARIABLE rc)
 if(rc EQUAL 0)
   file(REMOVE_RECURSE "${work}")

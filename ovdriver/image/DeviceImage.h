@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+/// One simulated device on disk: a folder holding "device.json" (identity, capacities, trust,
+/// lock, faults, and the manifest of everything the device holds) and "fs/", the device's
+/// files under their device paths. A computer-side backup has the same layout without the
+/// "plugged" marker, so the same class reads both. See ovdriver/README.md for the format.
+class DeviceImage
+{
+public:
+    static constexpr int kFormatVersion = 1;
+
+    /// The record arrays of "privateData", in the order ovsim shows them.
+    static const QStringList& privateCategories();
+    /// The junk codes of the one-key feature, each a set of real files.
+    static const QList<int>& junkCodes();
+
+    DeviceImage() = default;
+    explicit DeviceImage(const QString& folder);
+
+    const QString& folder() const { return m_folder; }
+    QString jsonPath() const;
+    QString markerPath() const;
+    /// "fs/" + `devicePath` under the image folder.
+    QString localPath(const QString& devicePath) const;
+
+    bool exists() const;
+    /// Reads and checks the structure of device.json; on failure `error` says what is wrong.
+    bool load(QString* error);
+    /// Writes device.json atomically.
+    bool save(QString* error = nullptr) const;
+    /// Every file of the manifest is present and every photo is a readable image.
+    bool checkContent(QString* error) const;
+
+    bool isPlugged() const;
+    bool setPlugged(bool plugged) const;
+
+    QJsonObject& root() { return m_root; }
+    const QJsonObject& root() const { return m_root; }
+
+    QString text(const QString& key) const;
+    bool flag(const QString& key) const;
+    quint64 number(const QString& key) const;
+    void set(const QString& key, const QJsonValue& value);
+
+    QJsonArray array(const QString& key) const;
+    void setArray(const QString& key, const QJsonArray& value);
+    QJsonArray privateArray(const QString& category) const;
+    void setPrivateArray(const QString& category, const QJsonArray& value);
+    QStringList weChatAccounts() const;
+    /// A new record id, unique within the image.
+    qint64 takeId();
+
+    /// 0 when no fault is set for `operation` (connect, backup, restore, fill).
+    int faultCode(const QString& operation) const;
+    /// The job during which the device leaves (unplugs itself), or empty.
+    QString leaveDuring() const;
+    void setFault(const QString& operation, const QJsonValue& value);
+
+    quint64 totalBytes() const;
+    quint64 usedBytes() const;
+    quint64 freeBytes() const;
+
+    /// Removes the top-level records of a private category that `match` accepts; returns how many.
+    int removePrivateRecords(const QString& category, const std::function<bool(const QJsonObject&)>& match);
+    /// Removes the deleted conversations, and the deleted messages and attachments inside the others.
+    int removeDeletedMessages();
+    /// Removes the message attachments whose ids are listed.
+    int removeMessageAttachments(const QSet<qint64>& ids);
+
+    static qint64 idOf(const QJsonObject& record);
+    static quint64 sizeOf(const QJsonObject& record);
+
+private:
+    QString m_folder;
+    QJsonObject m_root;
+};

@@ -1,0 +1,106 @@
+#include "SimBackupInterface.h"
+
+#include "DeviceImage.h"
+#include "ErrorCodes.h"
+#include "JobContext.h"
+#include "SimDevice.h"
+#include "SimOperation.h"
+#include "SparseFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+IDeviceOperation* SimBackupInterface::CreateBackup(CCallBack* callback)
+{
+    return SimOperation::make(m_device, callback, "backup", [this](JobContext& job) { run(job); });
+}
+
+void SimBackupInterface::run(JobContext& job)
+{
+    auto fail = [&job](int code, const QString& why) {
+        job.log(QString("failed (%1): %2").arg(code).arg(why));
+        job.notify(OV_NOTIFY_BACKUP_FAILED, static_cast<std::uint32_t>(code));
+    };
+    DeviceImage image;
+    QString error;
+    if (!m_device.readImage(image, &error))
+        return fail(OvSimError::BadImage, error);
+    if (job.deviceGone())
+        return fail(OvSimError::DeviceGone, "the device is not plugged in");
+    if (!m_device.connected())
+        return fail(OvSimError::NotConnected, "the device is not connected");
+    if (image.text("activationState") == "Unactivated")
+        return fail(OvSimError::NotSetUp, "the device is not activated");
+    if (image.flag("locked") || !image.flag("trusted"))
+        return fail(OvSimError::NotTrusted, "the device is locked or does not trust this computer");
+    if (image.flag("backupEncrypted") && !m_device.passwordAccepted())
+        return fail(OvSimError::Encrypted, "the backup is encrypted and no password was given");
+    const int fault = image.faultCode("backup");
+
+    QStringList files;
+    const QJsonArray media = image.array("media");
+    for (const QJsonValue& value : media)
+        files << value.toObject().value("path").toString();
+
+    // The new copy grows beside the old one and replaces it only when complete, so a stop or
+    // a failure leaves the previous backup as it was.
+    const QString target = m_device.backupFolder();
+    const QString partial = target + ".partial";
+    QDir(partial).removeRecursively();
+    if (!QDir().mkpath(partial))
+        return fail(-36, "cannot create " + partial);
+    DeviceImage copy(partial);
+    auto abandon = [&partial] { QDir(partial).removeRecursively(); };
+
+    job.log(QString("started, %1 files to %2").arg(files.size()).arg(target));
+    const int steps = std::max(10, static_cast<int>(files.size()));
+    int copied = 0;
+    for (int step = 1; step <= steps; ++step) {
+        const int until = static_cast<int>(files.size() * static_cast<qint64>(step) / steps);
+        for (; copied < until; ++copied) {
+            const QString source = image.localPath(files[copied]);
+            if (!QFileInfo(source).isFile()) {
+                abandon();
+                return fail(OvSimError::BadImage, "missing content file " + source);
+            }
+            if (!SparseFile::copy(source, copy.localPath(files[copied]), &error)) {
+                abandon();
+                return fail(-36, error);
+            }
+        }
+        job.leaveIfAsked(image, step, steps);
+        if (job.deviceGone()) {
+            abandon();
+            return fail(OvSimError::DeviceGone, "the device left during the backup");
+        }
+        if (fault != 0 && step * 10 >= steps * 3) {
+            abandon();
+            return fail(fault, "the fault of its image");
+        }
+        if (!job.notify(OV_NOTIFY_BACKUP_PROGRESS, static_cast<std::uint32_t>(step * 100 / steps))) {
+            abandon();
+            job.notifyAfterStop(OV_NOTIFY_BACKUP_FAILED, OV_ERROR_STOPPED);
+            return;
+        }
+        job.pause();
+    }
+
+    copy.root() = image.root();
+    copy.root().remove("faults");
+    copy.set("backupTime", QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    if (!copy.save(&error)) {
+        abandon();
+        return fail(-36, error);
+    }
+    QDir(target).removeRecursively();
+    if (!QDir().rename(partial, target)) {
+        abandon();
+        return fail(-36, "cannot move the new backup to " + target);
+    }
+    m_device.forgetBackupCopy();
+    job.log("finished");
+    job.notify(OV_NOTIFY_BACKUP_END);
+}

@@ -1,0 +1,62 @@
+#include "SimFillInterface.h"
+
+#include "DeviceImage.h"
+#include "ErrorCodes.h"
+#include "JobContext.h"
+#include "SimDevice.h"
+#include "SimOperation.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint32_t low(quint64 value)
+{
+    return static_cast<std::uint32_t>(value & 0xffffffffu);
+}
+
+std::uint32_t high(quint64 value)
+{
+    return static_cast<std::uint32_t>(value >> 32);
+}
+
+} // namespace
+
+IDeviceOperation* SimFillInterface::CreateFill(CCallBack* callback)
+{
+    return SimOperation::make(m_device, callback, "fill", [this](JobContext& job) { run(job); });
+}
+
+void SimFillInterface::run(JobContext& job)
+{
+    auto fail = [&job](int code, const QString& why) {
+        job.log(QString("failed (%1): %2").arg(code).arg(why));
+        job.notify(OV_NOTIFY_JOB_FAILED, static_cast<std::uint32_t>(code));
+    };
+    DeviceImage image;
+    QString error;
+    if (!m_device.readImage(image, &error))
+        return fail(OvSimError::BadImage, error);
+    if (job.deviceGone())
+        return fail(OvSimError::DeviceGone, "the device is not plugged in");
+    if (!m_device.connected())
+        return fail(OvSimError::NotConnected, "the device is not connected");
+    const int fault = image.faultCode("fill");
+    // A full device still reports one byte, so that the program never divides by zero.
+    const quint64 total = std::max<quint64>(image.freeBytes(), 1);
+    job.log(QString("started, %1 bytes").arg(total));
+    constexpr int steps = 20;
+    for (int step = 1; step <= steps; ++step) {
+        job.leaveIfAsked(image, step, steps);
+        if (job.deviceGone())
+            return fail(OvSimError::DeviceGone, "the device left during the fill");
+        if (fault != 0 && step > steps / 2)
+            return fail(fault, "the fault of its image");
+        const quint64 written = total / steps * step + (step == steps ? total % steps : 0);
+        if (!job.notify(OV_NOTIFY_ITEM_DONE, low(written), high(written), low(total), high(total)))
+            return;
+        job.pause();
+    }
+    job.log("finished");
+    job.notify(OV_NOTIFY_READY, low(total), high(total), low(total), high(total));
+}

@@ -1,0 +1,155 @@
+#include "SimRestoreInterface.h"
+
+#include "DeviceImage.h"
+#include "ErrorCodes.h"
+#include "JobContext.h"
+#include "SimDevice.h"
+#include "SimOperation.h"
+#include "SparseFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+QHash<QString, QJsonObject> byKey(const QJsonArray& entries, const QString& key)
+{
+    QHash<QString, QJsonObject> map;
+    for (const QJsonValue& value : entries)
+        map.insert(value.toObject().value(key).toVariant().toString(), value.toObject());
+    return map;
+}
+
+// Keeps the device's files of `key` that the copy still lists; files the copy lists but the
+// device lost cannot come back (they are not part of a backup) and leave the manifest.
+QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString& key)
+{
+    const QHash<QString, QJsonObject> listed = byKey(copy.array(key), "path");
+    QJsonArray kept;
+    const QJsonArray current = image.array(key);
+    for (const QJsonValue& value : current) {
+        const QString path = value.toObject().value("path").toString();
+        if (listed.contains(path))
+            kept.append(value);
+        else
+            QFile::remove(image.localPath(path));
+    }
+    return kept;
+}
+
+} // namespace
+
+IDeviceOperation* SimRestoreInterface::CreateRestore(int restoreType, CCallBack* callback)
+{
+    return SimOperation::make(m_device, callback, "restore",
+                              [this, restoreType](JobContext& job) { run(job, restoreType); });
+}
+
+void SimRestoreInterface::run(JobContext& job, int restoreType)
+{
+    auto fail = [&job](int code, const QString& why) {
+        job.log(QString("failed (%1): %2").arg(code).arg(why));
+        job.notify(OV_NOTIFY_RESTORE_FAILED, static_cast<std::uint32_t>(code));
+    };
+    DeviceImage image;
+    QString error;
+    if (!m_device.readImage(image, &error))
+        return fail(OvSimError::BadImage, error);
+    if (job.deviceGone())
+        return fail(OvSimError::DeviceGone, "the device is not plugged in");
+    if (!m_device.connected())
+        return fail(OvSimError::NotConnected, "the device is not connected");
+    if (image.flag("locked") || !image.flag("trusted"))
+        return fail(OvSimError::NotTrusted, "the device is locked or does not trust this computer");
+    const int fault = image.faultCode("restore");
+    job.log(QString("started, type %1").arg(restoreType));
+
+    bool written = false;
+    m_device.withBackupCopy([&](DeviceImage* copy) {
+        if (!copy)
+            return fail(OvSimError::NoBackup, "there is no backup of this device");
+        constexpr int steps = 10;
+        for (int step = 1; step < steps; ++step) {
+            job.leaveIfAsked(image, step, steps);
+            if (job.deviceGone())
+                return fail(OvSimError::DeviceGone, "the device left during the restore");
+            if (fault != 0 && step >= 4)
+                return fail(fault, "the fault of its image");
+            // A stop before the copy is written leaves the device as it was.
+            if (!job.notify(OV_NOTIFY_RESTORE_PROGRESS, static_cast<std::uint32_t>(step * 100 / steps)))
+                return;
+            job.pause();
+        }
+        apply(image, *copy, restoreType, job);
+        if (!m_device.writeImage(image, &error))
+            return fail(OvSimError::FileError, error);
+        written = true;
+    });
+    if (!written)
+        return;
+    if (job.notify(OV_NOTIFY_RESTORE_PROGRESS, 100) && job.notify(OV_NOTIFY_RESTORE_END))
+        job.log("finished");
+    m_device.beginRestart();
+}
+
+void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job)
+{
+    // Photos and videos become exactly those of the copy.
+    const QHash<QString, QJsonObject> kept = byKey(copy.array("media"), "id");
+    const QJsonArray current = image.array("media");
+    for (const QJsonValue& value : current) {
+        const QJsonObject item = value.toObject();
+        if (!kept.contains(item.value("id").toVariant().toString())) {
+            QFile::remove(image.localPath(item.value("path").toString()));
+            if (!item.value("thumbnail").toString().isEmpty())
+                QFile::remove(image.folder() + '/' + item.value("thumbnail").toString());
+        }
+    }
+    QJsonArray media;
+    const QJsonArray wanted = copy.array("media");
+    for (const QJsonValue& value : wanted) {
+        const QJsonObject item = value.toObject();
+        const QString path = item.value("path").toString();
+        const QString local = image.localPath(path);
+        if (!QFileInfo(local).isFile() || static_cast<quint64>(QFileInfo(local).size()) != DeviceImage::sizeOf(item)) {
+            QString error;
+            if (!SparseFile::copy(copy.localPath(path), local, &error)) {
+                job.log("cannot restore " + path + ": " + error);
+                continue;
+            }
+        }
+        media.append(item);
+    }
+    image.setArray("media", media);
+    image.set("privateData", copy.root().value("privateData"));
+
+    if (restoreType == 0) {
+        const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
+        const QJsonArray installed = image.array("apps");
+        for (const QJsonValue& value : installed) {
+            const QJsonObject app = value.toObject();
+            if (!apps.contains(app.value("bundleId").toString()) && !app.value("icon").toString().isEmpty())
+                QFile::remove(image.folder() + '/' + app.value("icon").toString());
+        }
+        image.setArray("apps", copy.array("apps"));
+        image.setArray("largeFiles", keepListed(image, copy, "largeFiles"));
+        image.setArray("junk", keepListed(image, copy, "junk"));
+        image.setArray("tempFiles", copy.array("tempFiles"));
+        image.set("otherBytes", copy.root().value("otherBytes"));
+        return;
+    }
+    // The copy's app data sizes carry the fragments erased from it.
+    const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
+    QJsonArray installed = image.array("apps");
+    for (int i = 0; i < installed.size(); ++i) {
+        QJsonObject app = installed.at(i).toObject();
+        const auto found = apps.constFind(app.value("bundleId").toString());
+        if (found == apps.constEnd())
+            continue;
+        app.insert("dataSize", found->value("dataSize"));
+        app.insert("fragmentBytes", found->value("fragmentBytes"));
+        installed.replace(i, app);
+    }
+    image.setArray("apps", installed);
+}

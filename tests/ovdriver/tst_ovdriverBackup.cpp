@@ -1,0 +1,738 @@
+// Backup, loading, erasing, restoring, erase-all and fill: what a job reports, in which
+// order, and what the device holds afterwards.
+#include "DeviceImageFixture.h"
+#include "LibrarySession.h"
+#include "NotificationRecorder.h"
+
+#include <ovdriver.h>
+
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+QList<int> without(QList<int> types, int dropped)
+{
+    types.removeAll(dropped);
+    return types;
+}
+
+// What `ovsim show --json` reports: the tool people and scripts use to look at a device.
+QJsonObject ovsimShow(const QString& folder)
+{
+    QProcess ovsim;
+    ovsim.start(OVSIM, { "show", folder, "--json" });
+    if (!ovsim.waitForFinished(10000) || ovsim.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(ovsim.readAllStandardOutput()).object().value("categories").toObject();
+}
+
+int count(const QJsonObject& categories, const QString& category, const char* which)
+{
+    return categories.value(category).toObject().value(which).toInt();
+}
+
+class Phone
+{
+public:
+    explicit Phone(const DeviceContent& content = DeviceImageFixture::smallContent())
+    {
+        DeviceContent plugged = content;
+        plugged.plugged = true;
+        folder = fixture.create("phone", plugged);
+        start();
+    }
+    /// A device made and plugged with ovsim, as a person would.
+    explicit Phone(const QStringList& ovsimCreateOptions)
+    {
+        folder = fixture.root() + "/phone";
+        if (QProcess::execute(OVSIM, QStringList { "create", folder } + ovsimCreateOptions) == 0
+            && QProcess::execute(OVSIM, { "plug", folder }) == 0)
+            start();
+    }
+
+    void start()
+    {
+        session = std::make_unique<LibrarySession>();
+        device = session->connect(fixture.uniqueId(folder));
+        if (device)
+            device->GetPrivateDataInterface(&data);
+    }
+
+    QList<int> backup(NotificationRecorder& recorder)
+    {
+        IBackupInterface* backup = nullptr;
+        device->GetBackupInterface(&backup);
+        LibrarySession::run(backup->CreateBackup(&recorder));
+        return recorder.types();
+    }
+    bool backup()
+    {
+        NotificationRecorder recorder;
+        return backup(recorder).endsWith(OV_NOTIFY_BACKUP_END);
+    }
+    QList<int> restore(int type, NotificationRecorder& recorder)
+    {
+        IRestoreInterface* restore = nullptr;
+        device->GetRestoreInterface(&restore);
+        LibrarySession::run(restore->CreateRestore(type, &recorder));
+        return recorder.types();
+    }
+    /// Restores and waits for the restart: a removal, then the arrival, then connects again.
+    bool restoreAndRestart(int type)
+    {
+        NotificationRecorder recorder;
+        if (!restore(type, recorder).endsWith(OV_NOTIFY_RESTORE_END))
+            return false;
+        const QString id = fixture.uniqueId(folder);
+        return session->waitForRemoval(id) && session->waitForArrival(id) && session->connect(id) == device;
+    }
+
+    DeviceImageFixture fixture;
+    QString folder;
+    std::unique_ptr<LibrarySession> session;
+    IPrivacyCleanDevice* device = nullptr;
+    IPrivateDataInterface* data = nullptr;
+};
+
+std::uint64_t freeBytes(IPrivacyCleanDevice* device)
+{
+    OvDeviceInfo* info = nullptr;
+    device->GetDeviceInfo(&info);
+    return info ? info->freeBytes : 0;
+}
+
+} // namespace
+
+class tst_ovdriverBackup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void backupReportsProgressThenEndAndCopiesTheContent();
+    void selectedErasesAndRestoreRemoveExactlyTheChosenItems();
+    void wholeCategoryErasesRemoveOnlyDeletedItems();
+    void erasesRefuseWhatTheyCannotDo();
+    void stoppedBackupReports1003AndKeepsThePreviousCopy();
+    void backupFailures_data();
+    void backupFailures();
+    void restoreFailures_data();
+    void restoreFailures();
+    void stoppedRestoreLeavesTheDeviceAsItWas();
+    void eraseAllThenRestoreType0EmptiesTheDevice();
+    void fillReportsWrittenAndTotalInWordPairs();
+    void fillFailureAndStop();
+    void deviceLeavingDuringAJob_data();
+    void deviceLeavingDuringAJob();
+    void unplugDuringARunningBackupEndsIt();
+};
+
+void tst_ovdriverBackup::backupReportsProgressThenEndAndCopiesTheContent()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    NotificationRecorder recorder;
+    const QList<int> types = phone.backup(recorder);
+    QCOMPARE(types.last(), int(OV_NOTIFY_BACKUP_END));
+    QCOMPARE(types.count(OV_NOTIFY_BACKUP_END), 1);
+    QCOMPARE(without(types, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_END });
+    int previous = 0;
+    for (const auto& n : recorder.all()) {
+        if (n.type != OV_NOTIFY_BACKUP_PROGRESS)
+            continue;
+        QVERIFY(int(n.p1) > previous && n.p1 <= 100);
+        previous = int(n.p1);
+    }
+    QCOMPARE(previous, 100);
+
+    // The copy holds everything, and the photos and videos byte for byte.
+    const DeviceImage device = phone.fixture.image(phone.folder);
+    const DeviceImage copy = phone.fixture.backup(phone.folder);
+    QCOMPARE(phone.fixture.backupSummary(phone.folder).counts(), phone.fixture.summary(phone.folder).counts());
+    const QJsonArray media = device.array("media");
+    QVERIFY(!media.isEmpty());
+    for (const QJsonValue& value : media) {
+        const QString path = value.toObject().value("path").toString();
+        QFile original(device.localPath(path));
+        QFile copied(copy.localPath(path));
+        QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
+        QVERIFY(original.readAll() == copied.readAll());
+    }
+}
+
+void tst_ovdriverBackup::selectedErasesAndRestoreRemoveExactlyTheChosenItems()
+{
+    Phone phone(QStringList { "--photo-size", "96x64", "--large-file-size", "1M", "--records", "5", "--deleted", "2" });
+    QVERIFY(phone.device);
+    const QJsonObject before = ovsimShow(phone.folder);
+    QVERIFY(!before.isEmpty());
+    const QJsonArray callsBefore = phone.fixture.image(phone.folder).privateArray("callLog");
+    QVERIFY(phone.backup());
+
+    // Messages: the first existing conversation, and the attachment of another one.
+    IMessagesCategory* messages = nullptr;
+    phone.data->GetMessages(&messages);
+    QCOMPARE(LibrarySession::run(messages->CreateLoad()), 0);
+    QCOMPARE(messages->GetCount(), count(before, "messages", "existing") + count(before, "messages", "deleted"));
+    const OvConversation* chosen = nullptr;
+    const OvMessageAttachment* otherAttachment = nullptr;
+    for (int i = 0; i < messages->GetCount(); ++i) {
+        const OvConversation* conversation = messages->GetConversation(i);
+        if (conversation->deleted)
+            continue;
+        if (!chosen) {
+            chosen = conversation;
+            continue;
+        }
+        for (int m = 0; m < conversation->messageCount && !otherAttachment; ++m) {
+            if (conversation->messages[m].attachmentCount > 0 && !conversation->messages[m].deleted)
+                otherAttachment = &conversation->messages[m].attachments[0];
+        }
+    }
+    QVERIFY(chosen && otherAttachment);
+    int chosenMessages = 0;
+    int chosenDeletedMessages = 0;
+    int chosenAttachments = 0;
+    for (int m = 0; m < chosen->messageCount; ++m) {
+        (chosen->messages[m].deleted ? chosenDeletedMessages : chosenMessages) += 1;
+        chosenAttachments += chosen->messages[m].deleted ? 0 : chosen->messages[m].attachmentCount;
+    }
+    std::uint32_t conversationHandle = OvItemHandle(chosen);
+    NotificationRecorder messageErase;
+    LibrarySession::run(messages->CreateEraseSelected({ &conversationHandle, 1 }, &messageErase));
+    QCOMPARE(messageErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(messageErase.all().first().p1, 1u);
+    // The attachment is found among the items of slot 3 by the same handle.
+    bool attachmentIsAnItem = false;
+    for (int i = 0; i < messages->GetAttachmentCount(); ++i)
+        attachmentIsAnItem |= messages->GetItem(i) == otherAttachment;
+    QVERIFY(attachmentIsAnItem);
+    std::uint32_t attachmentHandle = OvItemHandle(otherAttachment);
+    NotificationRecorder attachmentErase;
+    LibrarySession::run(messages->CreateEraseAttachments({ &attachmentHandle, 1 }, &attachmentErase));
+    QCOMPARE(attachmentErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+
+    // Call log: one existing and one deleted call.
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+    LibrarySession::run(calls->CreateLoad());
+    std::vector<std::uint32_t> callHandles;
+    QList<QPair<QString, qint64>> erasedCalls;
+    for (int deleted = 0; deleted < 2; ++deleted) {
+        for (int i = 0; i < calls->GetCount(); ++i) {
+            const auto* call = static_cast<const OvCallLogItem*>(calls->GetItem(i));
+            if (call->deleted == deleted) {
+                callHandles.push_back(OvItemHandle(call));
+                erasedCalls << qMakePair(QString::fromUtf8(call->number), qint64(call->time));
+                break;
+            }
+        }
+    }
+    QCOMPARE(int(callHandles.size()), 2);
+    NotificationRecorder callErase;
+    LibrarySession::run(calls->CreateEraseSelected({ callHandles.data(), 2 }, &callErase));
+    QCOMPARE(callErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(callErase.all().first().p1, 2u);
+
+    // One existing photo.
+    IPhotoVideoCategory* photos = nullptr;
+    phone.data->GetPhotosAndVideos(&photos);
+    LibrarySession::run(photos->CreateLoad());
+    const OvPhotoVideoItem* photo = nullptr;
+    for (int i = 0; i < photos->GetCount() && !photo; ++i) {
+        const auto* item = static_cast<const OvPhotoVideoItem*>(photos->GetItem(i));
+        if (!item->deleted && item->mediaKind == 0)
+            photo = item;
+    }
+    QVERIFY(photo);
+    const QString photoPath = QString::fromUtf8(photo->path);
+    std::uint32_t photoHandle = OvItemHandle(photo);
+    NotificationRecorder photoErase;
+    LibrarySession::run(photos->CreateEraseSelected({ &photoHandle, 1 }, &photoErase));
+    QCOMPARE(photoErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+
+    // One existing message of the second WeChat account, erased through that account.
+    IWeChatCategory* weChat = nullptr;
+    phone.data->GetWeChat(&weChat);
+    LibrarySession::run(weChat->CreateLoad());
+    QCOMPARE(weChat->GetAccountCount(), 2);
+    IWeChatAccount* account = weChat->GetAccount(1);
+    QVERIFY(account && !weChat->GetAccount(2));
+    const OvWeChatItem* weChatMessage = nullptr;
+    std::uint32_t firstAccountHandle = 0;
+    for (int i = 0; i < weChat->GetCount(); ++i) {
+        const auto* item = static_cast<const OvWeChatItem*>(weChat->GetItem(i));
+        if (item->account == account && !item->deleted && !weChatMessage)
+            weChatMessage = item;
+        if (item->account == weChat->GetAccount(0))
+            firstAccountHandle = OvItemHandle(item);
+    }
+    QVERIFY(weChatMessage);
+    // A handle of the other account is not this account's to erase.
+    std::uint32_t weChatHandles[] = { OvItemHandle(weChatMessage), firstAccountHandle };
+    NotificationRecorder weChatErase;
+    LibrarySession::run(account->CreateEraseSelected({ weChatHandles, 2 }, &weChatErase));
+    QCOMPARE(weChatErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(weChatErase.all().first().p1, 1u);
+
+    // Nothing reaches the device before the restore.
+    QCOMPARE(ovsimShow(phone.folder), before);
+    NotificationRecorder restore;
+    const QList<int> restoreTypes = phone.restore(1, restore);
+    QCOMPARE(without(restoreTypes, OV_NOTIFY_RESTORE_PROGRESS), QList<int> { OV_NOTIFY_RESTORE_END });
+    QCOMPARE(restore.all().at(restore.all().size() - 2).p1, 100u);
+    const QString id = phone.fixture.uniqueId(phone.folder);
+    QVERIFY(phone.session->waitForRemoval(id));
+    QVERIFY(phone.session->waitForArrival(id));
+    const QList<LibrarySession::Event> events = phone.session->events();
+    QCOMPARE(events.size(), 3); // arrived, removed by the restart, back
+    QCOMPARE(events.at(1).type, 2);
+    QVERIFY(events.at(2).atMs - events.at(1).atMs >= 40); // OVDRIVER_SIM_RESTART_MS is 50
+
+    QJsonObject expected = before;
+    auto change = [&expected](const QString& category, const char* which, int delta) {
+        QJsonObject entry = expected.value(category).toObject();
+        entry.insert(which, entry.value(which).toInt() + delta);
+        expected.insert(category, entry);
+    };
+    change("messages", "existing", -1);
+    change("messageItems", "existing", -chosenMessages);
+    change("messageItems", "deleted", -chosenDeletedMessages);
+    change("messageAttachments", "existing", -chosenAttachments - 1);
+    change("callLog", "existing", -1);
+    change("callLog", "deleted", -1);
+    change("photos", "existing", -1);
+    change("weChat", "existing", -1);
+    QJsonObject after = ovsimShow(phone.folder);
+    for (const QString& key : after.keys()) {
+        QJsonObject counts = after.value(key).toObject();
+        counts.remove("bytes"); // the sizes of the erased attachments and the photo went with them
+        after.insert(key, counts);
+        QJsonObject wanted = expected.value(key).toObject();
+        wanted.remove("bytes");
+        expected.insert(key, wanted);
+    }
+    QCOMPARE(after, expected);
+
+    // Exactly those calls are gone, the others untouched field by field.
+    QJsonArray expectedCalls;
+    for (const QJsonValue& value : callsBefore) {
+        const QJsonObject call = value.toObject();
+        if (!erasedCalls.contains(
+                qMakePair(call.value("number").toString(), call.value("time").toVariant().toLongLong())))
+            expectedCalls.append(call);
+    }
+    QCOMPARE(phone.fixture.image(phone.folder).privateArray("callLog"), expectedCalls);
+    QVERIFY(!QFile::exists(phone.fixture.image(phone.folder).localPath(photoPath)));
+}
+
+void tst_ovdriverBackup::wholeCategoryErasesRemoveOnlyDeletedItems()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    const ImageSummary before = phone.fixture.summary(phone.folder);
+    const QJsonArray appsBefore = phone.fixture.image(phone.folder).array("apps");
+    QVERIFY(phone.backup());
+
+    IMessagesCategory* messages = nullptr;
+    IWholeEraseCategory* contacts = nullptr;
+    IWholeEraseCategory* calendar = nullptr;
+    IWholeEraseCategory* bookmarks = nullptr;
+    IWholeEraseCategory* voiceMemos = nullptr;
+    ISimpleCategory* calls = nullptr;
+    ISimpleCategory* history = nullptr;
+    INotesCategory* notes = nullptr;
+    IWhatsAppCategory* whatsApp = nullptr;
+    IChatCategory* viber = nullptr;
+    IChatCategory* kik = nullptr;
+    ISafariCookieCategory* cookies = nullptr;
+    ISafariCacheCategory* cache = nullptr;
+    IWeChatCategory* weChat = nullptr;
+    phone.data->GetMessages(&messages);
+    phone.data->GetContacts(&contacts);
+    phone.data->GetCalendar(&calendar);
+    phone.data->GetBookmarks(&bookmarks);
+    phone.data->GetVoiceMemos(&voiceMemos);
+    phone.data->GetCallLog(&calls);
+    phone.data->GetSafariHistory(&history);
+    phone.data->GetNotes(&notes);
+    phone.data->GetWhatsApp(&whatsApp);
+    phone.data->GetViber(&viber);
+    phone.data->GetKik(&kik);
+    phone.data->GetSafariCookies(&cookies);
+    phone.data->GetSafariCache(&cache);
+    phone.data->GetWeChat(&weChat);
+    LibrarySession::run(weChat->CreateLoad());
+    QCOMPARE(weChat->GetAccountCount(), 2);
+
+    QVERIFY(!messages->CreateEraseAll(nullptr)); // nothing to report to, so no operation
+    NotificationRecorder recorders[15];
+    const QList<IDeviceOperation*> operations {
+        messages->CreateEraseAll(&recorders[0]),
+        contacts->CreateEraseAll(&recorders[1]),
+        calendar->CreateEraseAll(&recorders[2]),
+        bookmarks->CreateEraseAll(&recorders[3]),
+        voiceMemos->CreateEraseAll(&recorders[4]),
+        calls->CreateEraseAll(&recorders[5]),
+        history->CreateEraseAll(&recorders[6]),
+        notes->CreateEraseAll(&recorders[7]),
+        whatsApp->CreateEraseAll(&recorders[8]),
+        viber->CreateEraseAll(&recorders[9]),
+        kik->CreateEraseAll(&recorders[10]),
+        cookies->CreateEraseAll(&recorders[11]),
+        cache->CreateEraseAll(&recorders[12]),
+        weChat->GetAccount(0)->CreateEraseAll(&recorders[13]),
+        weChat->GetAccount(1)->CreateEraseAll(&recorders[14]),
+    };
+    for (IDeviceOperation* operation : operations)
+        QCOMPARE(LibrarySession::run(operation), int(OV_NOTIFY_ERASE_DONE));
+    for (int i = 0; i < operations.size(); ++i)
+        QCOMPARE(recorders[i].types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(int(recorders[5].all().first().p1), before.count("callLog").deleted);
+
+    QVERIFY(phone.restoreAndRestart(1));
+    const ImageSummary after = phone.fixture.summary(phone.folder);
+    for (const QString& category : ImageSummary::categoryNames()) {
+        const ImageSummary::Count was = before.count(category);
+        const ImageSummary::Count now = after.count(category);
+        QVERIFY2(now.existing == was.existing, qPrintable(category));
+        // Photos and videos have no whole-category erase; everything else lost its deleted items.
+        const bool erasable = DeviceImage::privateCategories().contains(category) || category.startsWith("message");
+        QVERIFY2(now.deleted == (erasable ? 0 : was.deleted), qPrintable(category));
+    }
+
+    // The chat apps' fragments were their deleted data: their data sizes shrink by them.
+    const QSet<QString> chatApps { "WhatsApp", "Viber", "Kik", QString::fromUtf8("微信") };
+    const QJsonArray appsAfter = phone.fixture.image(phone.folder).array("apps");
+    QCOMPARE(appsAfter.size(), appsBefore.size());
+    for (int i = 0; i < appsAfter.size(); ++i) {
+        const QJsonObject was = appsBefore.at(i).toObject();
+        const QJsonObject now = appsAfter.at(i).toObject();
+        const bool chat = chatApps.contains(was.value("name").toString());
+        const double expected = was.value("dataSize").toDouble() - (chat ? was.value("fragmentBytes").toDouble() : 0);
+        QVERIFY2(now.value("dataSize").toDouble() == expected, qPrintable(was.value("name").toString()));
+        QVERIFY(!chat || was.value("fragmentBytes").toDouble() > 0);
+    }
+}
+
+void tst_ovdriverBackup::erasesRefuseWhatTheyCannotDo()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+
+    // Without a backup there is nothing to load or erase.
+    LibrarySession::run(calls->CreateLoad());
+    QCOMPARE(calls->GetCount(), 0);
+    QVERIFY(!calls->GetItem(0));
+    NotificationRecorder noBackup;
+    LibrarySession::run(calls->CreateEraseAll(&noBackup));
+    QCOMPARE(noBackup.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
+    QCOMPARE(int(noBackup.all().first().p1), -3);
+    IEraseAllInterface* eraseAll = nullptr;
+    phone.device->GetEraseAllInterface(&eraseAll);
+    NotificationRecorder stage;
+    LibrarySession::run(eraseAll->CreateStage1(&stage));
+    QCOMPARE(stage.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
+
+    QVERIFY(phone.backup());
+    LibrarySession::run(calls->CreateLoad());
+    QVERIFY(calls->GetCount() > 0);
+    QVERIFY(!calls->GetItem(calls->GetCount()));
+    QVERIFY(!calls->GetItem(-1));
+    NotificationRecorder nullList;
+    LibrarySession::run(calls->CreateEraseSelected({ nullptr, 3 }, &nullList));
+    QCOMPARE(nullList.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
+    QCOMPARE(int(nullList.all().first().p1), -2);
+
+    // Handles that name no item of the last load erase nothing, and say so.
+    std::uint32_t strangers[] = { 0x1234u, OvItemHandle(&strangers) };
+    NotificationRecorder unknown;
+    LibrarySession::run(calls->CreateEraseSelected({ strangers, 2 }, &unknown));
+    QCOMPARE(unknown.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(unknown.all().first().p1, 0u);
+    QCOMPARE(phone.fixture.backupSummary(phone.folder).count("callLog"),
+             phone.fixture.summary(phone.folder).count("callLog"));
+}
+
+void tst_ovdriverBackup::stoppedBackupReports1003AndKeepsThePreviousCopy()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    QVERIFY(phone.backup());
+    const QString backupFolder = phone.fixture.backupFolder(phone.folder);
+    const QByteArray previous = [&] {
+        QFile file(backupFolder + "/device.json");
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    QVERIFY(!previous.isEmpty());
+
+    NotificationRecorder recorder;
+    recorder.answer = [](const NotificationRecorder::Notification& n) {
+        return n.type == OV_NOTIFY_BACKUP_PROGRESS && n.p1 >= 20 ? -1 : 0;
+    };
+    const QList<int> types = phone.backup(recorder);
+    QCOMPARE(types.last(), int(OV_NOTIFY_BACKUP_FAILED));
+    QCOMPARE(recorder.all().last().p1, std::uint32_t(OV_ERROR_STOPPED));
+    QCOMPARE(types.count(OV_NOTIFY_BACKUP_FAILED), 1);
+    QVERIFY(!types.contains(OV_NOTIFY_BACKUP_END));
+    // Nothing followed the progress that asked to stop, but the end.
+    QCOMPARE(recorder.all().at(types.size() - 2).type, int(OV_NOTIFY_BACKUP_PROGRESS));
+    QVERIFY(recorder.all().at(types.size() - 2).p1 >= 20);
+
+    QFile file(backupFolder + "/device.json");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), previous);
+    QVERIFY(!QFile::exists(backupFolder + ".partial"));
+}
+
+void tst_ovdriverBackup::backupFailures_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("code");
+    QTest::newRow("device not set up") << "-38" << -38;
+    QTest::newRow("computer full") << "-36" << -36;
+    QTest::newRow("locked or untrusted") << "-19" << -19;
+    QTest::newRow("device full") << "-10" << -10;
+    QTest::newRow("any other") << "-77" << -77;
+    QTest::newRow("locked device") << "locked" << -19;
+    QTest::newRow("unactivated device") << "unactivated" << -38;
+    QTest::newRow("encrypted, no password given") << "encrypted" << -9;
+}
+
+void tst_ovdriverBackup::backupFailures()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.locked = fault == "locked";
+    content.activationState = fault == "unactivated" ? "Unactivated" : "Activated";
+    content.backupPassword = fault == "encrypted" ? "pw" : "";
+    Phone phone(content);
+    QVERIFY(phone.device);
+    if (fault.startsWith('-'))
+        QVERIFY(phone.fixture.setFault(phone.folder, "backup", fault.toInt()));
+
+    NotificationRecorder recorder;
+    const QList<int> types = phone.backup(recorder);
+    QCOMPARE(without(types, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
+    QCOMPARE(int(recorder.all().last().p1), code);
+    QVERIFY(!phone.fixture.hasBackup(phone.folder));
+    QVERIFY(!QFile::exists(phone.fixture.backupFolder(phone.folder) + ".partial"));
+}
+
+void tst_ovdriverBackup::restoreFailures_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::newRow("device storage") << -36;
+    QTest::newRow("any other") << -5;
+}
+
+void tst_ovdriverBackup::restoreFailures()
+{
+    QFETCH(int, code);
+    Phone phone;
+    QVERIFY(phone.device && phone.backup());
+    IPhotoVideoCategory* photos = nullptr;
+    phone.data->GetPhotosAndVideos(&photos);
+    LibrarySession::run(photos->CreateLoad());
+    std::uint32_t handle = OvItemHandle(photos->GetItem(0));
+    QCOMPARE(LibrarySession::run(photos->CreateEraseSelected({ &handle, 1 }, nullptr)), -1);
+    NotificationRecorder erase;
+    LibrarySession::run(photos->CreateEraseSelected({ &handle, 1 }, &erase));
+    QCOMPARE(erase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QVERIFY(phone.fixture.setFault(phone.folder, "restore", code));
+    const ImageSummary before = phone.fixture.summary(phone.folder);
+
+    NotificationRecorder recorder;
+    QCOMPARE(without(phone.restore(1, recorder), OV_NOTIFY_RESTORE_PROGRESS), QList<int> { OV_NOTIFY_RESTORE_FAILED });
+    QCOMPARE(int(recorder.all().last().p1), code);
+    QCOMPARE(phone.fixture.summary(phone.folder).counts(), before.counts());
+    QTest::qWait(200);
+    QCOMPARE(phone.session->events().last().type, 1); // no restart
+}
+
+void tst_ovdriverBackup::stoppedRestoreLeavesTheDeviceAsItWas()
+{
+    Phone phone;
+    QVERIFY(phone.device && phone.backup());
+    IEraseAllInterface* eraseAll = nullptr;
+    phone.device->GetEraseAllInterface(&eraseAll);
+    NotificationRecorder stage;
+    LibrarySession::run(eraseAll->CreateStage2(&stage));
+    QCOMPARE(stage.types(), QList<int> { OV_NOTIFY_ERASEALL_STAGE2 });
+    const ImageSummary before = phone.fixture.summary(phone.folder);
+
+    NotificationRecorder recorder;
+    recorder.answer = [](const NotificationRecorder::Notification& n) { return n.p1 >= 30 ? -1 : 0; };
+    const QList<int> types = phone.restore(0, recorder);
+    QCOMPARE(types.last(), int(OV_NOTIFY_RESTORE_PROGRESS));
+    QCOMPARE(recorder.all().last().p1, 30u);
+    QCOMPARE(phone.fixture.summary(phone.folder).counts(), before.counts());
+}
+
+void tst_ovdriverBackup::eraseAllThenRestoreType0EmptiesTheDevice()
+{
+    Phone phone;
+    QVERIFY(phone.device && phone.backup());
+    IEraseAllInterface* eraseAll = nullptr;
+    QCOMPARE(phone.device->GetEraseAllInterface(&eraseAll), 0);
+    const QList<QPair<IDeviceOperation* (IEraseAllInterface::*)(CCallBack*), int>> stages {
+        { &IEraseAllInterface::CreateStage1, OV_NOTIFY_ERASEALL_STAGE1 },
+        { &IEraseAllInterface::CreateStage2, OV_NOTIFY_ERASEALL_STAGE2 },
+        { &IEraseAllInterface::CreateStage4, OV_NOTIFY_ERASEALL_STAGE4 },
+        { &IEraseAllInterface::CreateStage8, OV_NOTIFY_ERASEALL_STAGE8 },
+    };
+    for (const auto& stage : stages) {
+        NotificationRecorder recorder;
+        LibrarySession::run((eraseAll->*stage.first)(&recorder));
+        QCOMPARE(recorder.types(), QList<int> { stage.second });
+    }
+    QVERIFY(phone.fixture.summary(phone.folder).count("photos").existing > 0); // only the copy is empty yet
+    QVERIFY(phone.restoreAndRestart(0));
+
+    const ImageSummary after = phone.fixture.summary(phone.folder);
+    for (const QString& category : ImageSummary::categoryNames())
+        QVERIFY2(after.count(category).total() == 0, qPrintable(category));
+    const DeviceImage image = phone.fixture.image(phone.folder);
+    QCOMPARE(after.usedBytes, image.number("systemBytes"));
+    QCOMPARE(freeBytes(phone.device), std::uint64_t(after.totalBytes - image.number("systemBytes")));
+    QDirIterator files(phone.folder + "/fs", QDir::Files, QDirIterator::Subdirectories);
+    QVERIFY2(!files.hasNext(), "every content file of the device must be gone");
+}
+
+void tst_ovdriverBackup::fillReportsWrittenAndTotalInWordPairs()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    const std::uint64_t free = freeBytes(phone.device);
+    QVERIFY(free > (std::uint64_t(1) << 32)); // so that the high words matter
+    IFillInterface* fill = nullptr;
+    phone.device->GetFillInterface(&fill);
+    NotificationRecorder recorder;
+    LibrarySession::run(fill->CreateFill(&recorder));
+    const auto all = recorder.all();
+    QVERIFY(all.size() >= 3);
+    QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
+    std::uint64_t previous = 0;
+    for (const auto& n : all) {
+        const std::uint64_t written = OvJoinWords(n.p1, n.p2);
+        QCOMPARE(OvJoinWords(n.p3, n.p4), free);
+        QVERIFY(written >= previous && written <= free);
+        previous = written;
+        if (&n != &all.last())
+            QCOMPARE(n.type, int(OV_NOTIFY_ITEM_DONE));
+    }
+    QCOMPARE(OvJoinWords(all.at(all.size() - 2).p1, all.at(all.size() - 2).p2), free);
+    QCOMPARE(OvJoinWords(all.last().p1, all.last().p2), free);
+    QCOMPARE(freeBytes(phone.device), free); // a fill writes nothing that stays
+}
+
+void tst_ovdriverBackup::fillFailureAndStop()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    IFillInterface* fill = nullptr;
+    phone.device->GetFillInterface(&fill);
+
+    NotificationRecorder stopped;
+    stopped.answer
+        = [&stopped](const NotificationRecorder::Notification&) { return stopped.all().size() >= 3 ? -1 : 0; };
+    LibrarySession::run(fill->CreateFill(&stopped));
+    QCOMPARE(stopped.types(), (QList<int> { OV_NOTIFY_ITEM_DONE, OV_NOTIFY_ITEM_DONE, OV_NOTIFY_ITEM_DONE }));
+
+    QVERIFY(phone.fixture.setFault(phone.folder, "fill", -12));
+    NotificationRecorder failed;
+    LibrarySession::run(fill->CreateFill(&failed));
+    QCOMPARE(without(failed.types(), OV_NOTIFY_ITEM_DONE), QList<int> { OV_NOTIFY_JOB_FAILED });
+    QCOMPARE(int(failed.all().last().p1), -12);
+}
+
+void tst_ovdriverBackup::deviceLeavingDuringAJob_data()
+{
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("backup") << "backup" << int(OV_NOTIFY_BACKUP_FAILED);
+    QTest::newRow("restore") << "restore" << int(OV_NOTIFY_RESTORE_FAILED);
+    QTest::newRow("fill") << "fill" << int(OV_NOTIFY_JOB_FAILED);
+    QTest::newRow("junk clean") << "clean" << int(OV_NOTIFY_JOB_FAILED);
+}
+
+void tst_ovdriverBackup::deviceLeavingDuringAJob()
+{
+    QFETCH(QString, job);
+    QFETCH(int, failure);
+    Phone phone;
+    QVERIFY(phone.device);
+    if (job == "restore")
+        QVERIFY(phone.backup());
+    QVERIFY(phone.fixture.setFault(phone.folder, "leave", job));
+
+    NotificationRecorder recorder;
+    if (job == "backup") {
+        phone.backup(recorder);
+    } else if (job == "restore") {
+        phone.restore(1, recorder);
+    } else if (job == "fill") {
+        IFillInterface* fill = nullptr;
+        phone.device->GetFillInterface(&fill);
+        LibrarySession::run(fill->CreateFill(&recorder));
+    } else {
+        IOneKeyCategory* junk = nullptr;
+        phone.device->GetOneKeyCrashLogs(&junk);
+        LibrarySession::run(junk->CreateClean(&recorder));
+    }
+    QCOMPARE(recorder.all().last().type, failure);
+    QCOMPARE(int(recorder.all().last().p1), -4);
+    QVERIFY(!phone.fixture.isPlugged(phone.folder));
+    QVERIFY(phone.session->waitForRemoval(phone.fixture.uniqueId(phone.folder)));
+    QVERIFY(!phone.device->IsConnected());
+    if (job == "backup")
+        QVERIFY(!phone.fixture.hasBackup(phone.folder));
+
+    // Plugged in again, it connects and works.
+    QVERIFY(phone.fixture.setFault(phone.folder, "leave", QString()));
+    QVERIFY(phone.fixture.plug(phone.folder));
+    QCOMPARE(phone.session->connect(phone.fixture.uniqueId(phone.folder)), phone.device);
+    QVERIFY(phone.backup());
+}
+
+void tst_ovdriverBackup::unplugDuringARunningBackupEndsIt()
+{
+    const QByteArray delay = qgetenv("OVDRIVER_SIM_DELAY_MS");
+    qputenv("OVDRIVER_SIM_DELAY_MS", "20");
+    Phone phone;
+    QVERIFY(phone.device);
+    IBackupInterface* backup = nullptr;
+    phone.device->GetBackupInterface(&backup);
+    IDeviceOperation* operation = backup->CreateBackup(nullptr);
+    QVERIFY(!operation);
+    NotificationRecorder recorder;
+    operation = backup->CreateBackup(&recorder);
+    std::atomic<bool> done { false };
+    std::thread control([&] {
+        operation->Run();
+        done = true;
+    });
+    QVERIFY(DeviceImageFixture::waitFor([&] { return recorder.count(OV_NOTIFY_BACKUP_PROGRESS) > 0; }));
+    QVERIFY(phone.fixture.unplug(phone.folder));
+    const bool ended = DeviceImageFixture::waitFor([&] { return done.load(); }, 3000);
+    control.join();
+    operation->Release();
+    qputenv("OVDRIVER_SIM_DELAY_MS", delay);
+    QVERIFY2(ended, "the backup must end soon after the device left");
+    QCOMPARE(recorder.all().last().type, int(OV_NOTIFY_BACKUP_FAILED));
+    QCOMPARE(int(recorder.all().last().p1), -4);
+    QVERIFY(phone.session->waitForRemoval(phone.fixture.uniqueId(phone.folder)));
+}
+
+QTEST_GUILESS_MAIN(tst_ovdriverBackup)
+#include "tst_ovdriverBackup.moc"

@@ -1,0 +1,200 @@
+// The ovsim command line: what people and scripts use to make, plug and look at devices.
+#include "DeviceImageFixture.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Result ovsim(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(OVSIM, arguments);
+    Result result;
+    if (!process.waitForFinished(20000))
+        return result;
+    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QJsonObject category(const Result& show, const QString& name)
+{
+    return QJsonDocument::fromJson(show.out.toUtf8()).object().value("categories").toObject().value(name).toObject();
+}
+
+} // namespace
+
+class tst_ovdriverOvsim : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void createWithCountsAndShow();
+    void plugTrustUnlockAndFaultsChangeTheImage();
+    void devicesAreFoundByNameOrAsTheOnlyOne();
+    void mistakesAreRefused_data();
+    void mistakesAreRefused();
+};
+
+void tst_ovdriverOvsim::createWithCountsAndShow()
+{
+    DeviceImageFixture fixture;
+    const QString folder = fixture.root() + "/counted";
+    const Result created = ovsim({ "create",
+                                   folder,
+                                   "--photos",
+                                   "3",
+                                   "--deleted-photos",
+                                   "1",
+                                   "--videos",
+                                   "0",
+                                   "--deleted-videos",
+                                   "0",
+                                   "--junk",
+                                   "2",
+                                   "--large-files",
+                                   "1",
+                                   "--large-file-size",
+                                   "2M",
+                                   "--records",
+                                   "2",
+                                   "--deleted",
+                                   "1",
+                                   "--count",
+                                   "messages=5,2",
+                                   "--count",
+                                   "contacts=0",
+                                   "--name",
+                                   "Test Phone",
+                                   "--photo-size",
+                                   "64x48",
+                                   "--apps",
+                                   "0" });
+    QVERIFY2(created.code == 0, qPrintable(created.err));
+
+    const Result show = ovsim({ "show", folder, "--json" });
+    QCOMPARE(show.code, 0);
+    const QJsonObject root = QJsonDocument::fromJson(show.out.toUtf8()).object();
+    QCOMPARE(root.value("name").toString(), QString("Test Phone"));
+    QCOMPARE(root.value("plugged").toBool(), false);
+    QCOMPARE(category(show, "photos").value("existing").toInt(), 3);
+    QCOMPARE(category(show, "photos").value("deleted").toInt(), 1);
+    QCOMPARE(category(show, "videos").value("existing").toInt(), 0);
+    QCOMPARE(category(show, "messages").value("existing").toInt(), 5);
+    QCOMPARE(category(show, "messages").value("deleted").toInt(), 2);
+    QCOMPARE(category(show, "contacts").value("existing").toInt(), 0);
+    QCOMPARE(category(show, "callLog").value("existing").toInt(), 2);
+    QCOMPARE(category(show, "callLog").value("deleted").toInt(), 1);
+    QCOMPARE(category(show, "junk128").value("existing").toInt(), 2);
+    QCOMPARE(category(show, "apps").value("existing").toInt(), ImageBuilder::fragmentApps().size());
+    QVERIFY(category(show, "largeFiles").value("bytes").toDouble() >= 2 * 1024 * 1024);
+    // The same numbers as the fixture reads, and the human form names the categories.
+    QCOMPARE(fixture.summary(folder).toJson(), root);
+    const Result text = ovsim({ "show", folder });
+    QVERIFY(text.out.contains("messages") && text.out.contains("Test Phone"));
+
+    const Result again = ovsim({ "create", folder });
+    QCOMPARE(again.code, 2);
+    QVERIFY(again.err.contains("already holds a device image"));
+}
+
+void tst_ovdriverOvsim::plugTrustUnlockAndFaultsChangeTheImage()
+{
+    DeviceImageFixture fixture;
+    const QString folder = fixture.root() + "/phone";
+    QCOMPARE(ovsim({ "create", folder, "--untrusted", "--locked", "--photo-size", "32x24" }).code, 0);
+    QVERIFY(!fixture.isPlugged(folder));
+    QCOMPARE(ovsim({ "plug", folder }).code, 0);
+    QVERIFY(fixture.isPlugged(folder));
+    QCOMPARE(ovsim({ "unplug", folder }).code, 0);
+    QVERIFY(!fixture.isPlugged(folder));
+
+    QVERIFY(!fixture.image(folder).flag("trusted"));
+    QCOMPARE(ovsim({ "trust", folder }).code, 0);
+    QVERIFY(fixture.image(folder).flag("trusted"));
+    QVERIFY(fixture.image(folder).flag("locked"));
+    QCOMPARE(ovsim({ "unlock", folder }).code, 0);
+    QVERIFY(!fixture.image(folder).flag("locked"));
+
+    QCOMPARE(ovsim({ "fault", folder, "backup", "-36" }).code, 0);
+    QCOMPARE(ovsim({ "fault", folder, "leave", "restore" }).code, 0);
+    QCOMPARE(ovsim({ "fault", folder, "password", "hunter2" }).code, 0);
+    QCOMPARE(ovsim({ "fault", folder, "findmy", "1" }).code, 0);
+    DeviceImage image = fixture.image(folder);
+    QCOMPARE(image.faultCode("backup"), -36);
+    QCOMPARE(image.leaveDuring(), QString("restore"));
+    QVERIFY(image.flag("backupEncrypted") && image.flag("findMyIPhone"));
+    QCOMPARE(image.text("backupPassword"), QString("hunter2"));
+
+    QCOMPARE(ovsim({ "fault", folder, "backup", "none" }).code, 0);
+    QCOMPARE(ovsim({ "fault", folder, "leave", "0" }).code, 0);
+    QCOMPARE(ovsim({ "fault", folder, "password", "none" }).code, 0);
+    image = fixture.image(folder);
+    QCOMPARE(image.faultCode("backup"), 0);
+    QVERIFY(image.leaveDuring().isEmpty());
+    QVERIFY(!image.flag("backupEncrypted"));
+}
+
+void tst_ovdriverOvsim::devicesAreFoundByNameOrAsTheOnlyOne()
+{
+    DeviceImageFixture fixture; // OVDRIVER_SIM_ROOT is the fixture's root now
+    DeviceContent content = DeviceImageFixture::smallContent();
+    const QString first = fixture.create("first", content);
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(ovsim({ "plug" }).code, 0);
+    QVERIFY(fixture.isPlugged(first));
+    QCOMPARE(ovsim({ "fault", "connect", "9" }).code, 0);
+    QCOMPARE(fixture.image(first).faultCode("connect"), 9);
+
+    content.seed = 7;
+    QVERIFY(!fixture.create("second", content).isEmpty());
+    const Result ambiguous = ovsim({ "unplug" });
+    QCOMPARE(ambiguous.code, 2);
+    QVERIFY(ambiguous.err.contains("2 device images"));
+    QCOMPARE(ovsim({ "unplug", "first" }).code, 0);
+    QVERIFY(!fixture.isPlugged(first));
+    const Result listed = ovsim({ "list" });
+    QVERIFY(listed.out.contains("first") && listed.out.contains("second"));
+}
+
+void tst_ovdriverOvsim::mistakesAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::newRow("no command") << QStringList {} << 1;
+    QTest::newRow("unknown command") << QStringList { "explode" } << 1;
+    QTest::newRow("create without folder") << QStringList { "create" } << 1;
+    QTest::newRow("unknown option") << QStringList { "create", "x", "--colour", "red" } << 1;
+    QTest::newRow("bad count") << QStringList { "create", "x", "--photos", "many" } << 1;
+    QTest::newRow("unknown category") << QStringList { "create", "x", "--count", "diary=3" } << 1;
+    QTest::newRow("unknown fault") << QStringList { "fault", "x", "weather", "1" } << 1;
+    QTest::newRow("unknown job to leave") << QStringList { "fault", "DIR", "leave", "lunch" } << 1;
+    QTest::newRow("no such device") << QStringList { "show", "nowhere" } << 2;
+}
+
+void tst_ovdriverOvsim::mistakesAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    DeviceImageFixture fixture;
+    const QString folder = fixture.create("DIR");
+    QVERIFY(!folder.isEmpty());
+    const Result result = ovsim(arguments);
+    QCOMPARE(result.code, code);
+    QVERIFY(result.err.startsWith("ovsim: "));
+    QVERIFY(!QFile::exists("x/device.json"));
+}
+
+QTEST_GUILESS_MAIN(tst_ovdriverOvsim)
+#include "tst_ovdriverOvsim.moc"
