@@ -1,0 +1,129 @@
+#pragma once
+
+#include "DeviceManager.h"
+#include "ResultFunctions.h"
+#include "WeChatAccountInfo.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+class CCtrlThread;
+class CGlobalData;
+class CTask;
+class CheckItunesThread;
+
+/// The program's single entry point to the device: the device list, the queries, and the
+/// posting of every task to the control thread. Every post operation works on the first
+/// connected device and posts nothing (returning false or 0) when there is none.
+class CController
+{
+public:
+    /// Created on first use: the device manager, then the control thread and the iTunes
+    /// watcher, both started at once. Released at process exit.
+    static CController* GetInstance();
+    /// Stops and joins the control thread (the running job is asked to stop), unregisters
+    /// from the library, stops the watcher, then frees everything. The next GetInstance()
+    /// makes a new controller. Runs at process exit by itself.
+    static void Release();
+
+    DeviceManager* GetDeviceManager() { return m_pDeviceManager; }
+    CCtrlThread* GetCtrlThread() { return m_pCtrlThread; }
+
+    // Connection.
+    void SetConnectHandler(DeviceHandlerFunc handler, void* user);
+    void SetDisconnectHandler(DeviceHandlerFunc handler, void* user);
+    void StartDeviceNotifications();
+    bool PostConnectDevTask();
+
+    // Queries of the first device.
+    /// Refreshes the device fields of the store from the device's information block.
+    CGlobalData* LoadDeviceInfo();
+    bool IsFindMyIPhoneOn();
+    bool IsBackupEncrypted();
+    bool IsDeviceLocked();
+    /// 1 when `password` opens the encrypted backup, else 0.
+    int CheckBackupPassword(const QString& password);
+
+    // Stopping.
+    /// Asks running and queued loaders and callbacks to stop; removes nothing from the queue.
+    void StopTasks();
+    /// Stops a long job: 0 backup and 1 restore (also ending Apple's backup process), 2 fill.
+    void StopDeviceJob(int jobKind);
+    /// Reads and clears the stop request of a job kind (0 backup, 1 restore, 2 fill).
+    bool TestAndClearStopRequest(int jobKind);
+
+    // Whole-device jobs.
+    bool PostBackupDevDataTask();
+    bool PostRestoreDevDataTask(int restoreType);
+    bool PostFillDataTask();
+    bool PostEraseAllTask(int mode);
+    bool PostLoadAppSizeTask(const QStringList& appNames);
+
+    // Loaders.
+    bool PostLoadSMSDataTask();
+    bool PostLoadCallLogDataTask();
+    bool PostLoadNoteDataTask();
+    bool PostLoadSafariHistoryDataTask();
+    bool PostLoadSafariCookieDataTask();
+    bool PostLoadSafariCacheDataTask();
+    bool PostLoadPhotoAndVideoDataTask();
+    bool PostLoadWhatsAppDataTask();
+    bool PostLoadWeChatDataTask();
+    bool PostLoadViberDataTask();
+    bool PostLoadKikDataTask();
+    bool PostLoadCallendarDataTask();
+    bool PostLoadBookMarkDataTask();
+    bool PostLoadVoiceMemosDataTask();
+
+    // Erases: mode 1 erases the listed item handles; see the tasks for the other modes.
+    bool PostEraseSMSDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseSMSAttachmentTask(int mode, const QList<quint32>& items);
+    bool PostEraseCallLogDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseNoteDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseNoteAttachmentTask(int mode, const QList<quint32>& items);
+    bool PostEraseSafariHistoryDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseSafariCookieDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseSafariCacheDataTask(int mode, const QList<quint32>& items);
+    bool PostErasePhotoAndVideoDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseWhatsAppDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseWhatsAppAttachmentDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseViberDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseKikDataTask(int mode, const QList<quint32>& items);
+    bool PostEraseKikAttachmentDataTask(int mode, const QList<quint32>& items);
+    /// One task per account with items; the WeChat end is reported once, after the last.
+    bool PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey, QList<quint32>>& accounts);
+    bool PostEraseContactDataTask();
+    bool PostEraseCalendarDataTask();
+    bool PostEraseBooMarkDataTask();
+    bool PostEraseVoiceMemoDataTask();
+
+    // One-key work.
+    /// One scan per category of `mask` (1 junk, 2 temporary files, 4 photos, 8 large
+    /// files, 16 apps), each list emptied first; returns how many were posted.
+    int PostOneKeyScanTask(int mask);
+    /// One clean of `type`, or for apps (bit 16) one uninstall per chosen app, which
+    /// leaves the app list; returns how many were posted.
+    int PostOneKeyClearTask(int type);
+
+private:
+    CController();
+    ~CController();
+    CController(const CController&) = delete;
+    CController& operator=(const CController&) = delete;
+
+    IPrivacyCleanDevice* FirstDevice() const;
+    /// Posts a task of type Task built from `args` when a device is connected.
+    template<class Task, class... Args> bool PostIfDevice(Args&&... args);
+    void Post(CTask* task);
+    void ClearStopRequest(int jobKind);
+    void Shutdown();
+
+    DeviceManager* m_pDeviceManager;
+    std::atomic<unsigned int> m_nStopRequests { 0 }; // bit 0 backup, bit 1 restore, bit 2 fill
+    CCtrlThread* m_pCtrlThread;
+    CheckItunesThread* m_pCheckItunesThread;
+};

@@ -1,0 +1,39 @@
+#include "CCtrlDevConnCallback.h"
+
+#include "CController.h"
+#include "CGlobalData.h"
+#include "Log.h"
+#include "LookupModelName.h"
+#include "RecordConversions.h"
+#include "TaskSupport.h"
+
+CCtrlDevConnCallback::CCtrlDevConnCallback(IntPointerResultFunc result)
+    : m_pResult(result)
+{ }
+
+int CCtrlDevConnCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
+                                        void*)
+{
+    if (IsFinished())
+        return -1;
+    const DevicePairType pair = FirstDevicePair();
+    DebugLog("CCtrlDevConnCallback::OnStateChange() Notify_Type:%d IBaseDevice:%08x", notifyType,
+             PointerLogValue(pair.first));
+    FileLog("connect to ios device end. Notify_Type:%d IBaseDevice:%08x", notifyType, PointerLogValue(pair.first));
+
+    if (notifyType == OV_NOTIFY_READY) {
+        OvBasicInfo* info = nullptr;
+        if (pair.second)
+            pair.second->GetBasicInfo(&info);
+        const QString productType = info ? LocalText(info->productType, sizeof info->productType) : QString();
+        CGlobalData::GetInstance()->m_strModelName = LookupModelName(productType);
+        m_pResult(3, pair.first);
+    } else if (notifyType == OV_NOTIFY_NOT_TRUSTED) {
+        m_pResult(2, pair.first);
+    } else {
+        CController::GetInstance()->GetDeviceManager()->RemoveDevice(pair.first);
+        m_pResult(4, nullptr);
+    }
+    Finish();
+    return 0;
+}

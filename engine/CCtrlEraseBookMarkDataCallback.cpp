@@ -1,0 +1,5 @@
+#include "CCtrlEraseBookMarkDataCallback.h"
+
+CCtrlEraseBookMarkDataCallback::CCtrlEraseBookMarkDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseBookMarkDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseCalendarDataCallback.h"
+
+CCtrlEraseCalendarDataCallback::CCtrlEraseCalendarDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseCalendarDataCallback", result)
+{ }

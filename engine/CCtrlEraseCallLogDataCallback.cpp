@@ -1,0 +1,5 @@
+#include "CCtrlEraseCallLogDataCallback.h"
+
+CCtrlEraseCallLogDataCallback::CCtrlEraseCallLogDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseCallLogDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseContactDataCallback.h"
+
+CCtrlEraseContactDataCallback::CCtrlEraseContactDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseContactDataCallback", result)
+{ }

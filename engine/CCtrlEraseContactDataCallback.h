@@ -1,0 +1,10 @@
+#pragma once
+
+#include "CCtrlEraseDataCallback.h"
+
+/// Reports the end of a contacts erase (CTaskCallback::signalEraseContactData).
+class CCtrlEraseContactDataCallback : public CCtrlEraseDataCallback
+{
+public:
+    explicit CCtrlEraseContactDataCallback(VoidResultFunc result);
+};

@@ -1,0 +1,24 @@
+#include "CCtrlEraseDataCallback.h"
+
+#include "CancelFlags.h"
+#include "ThreadId.h"
+
+#include <QtDebug>
+
+CCtrlEraseDataCallback::CCtrlEraseDataCallback(const char* className, VoidResultFunc result)
+    : m_szClassName(className)
+    , m_pResult(result)
+{
+    callbackCancel = false;
+}
+
+int CCtrlEraseDataCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
+                                          void*)
+{
+    qDebug("%s::OnStateChange Notify_Type:%d threadid:%08x", m_szClassName, notifyType, CurrentThreadId());
+    if (callbackCancel)
+        return -1;
+    if (IsReported())
+        m_pResult();
+    return 0;
+}

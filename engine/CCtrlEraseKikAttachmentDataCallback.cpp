@@ -1,0 +1,5 @@
+#include "CCtrlEraseKikAttachmentDataCallback.h"
+
+CCtrlEraseKikAttachmentDataCallback::CCtrlEraseKikAttachmentDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseKikAttachmentDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseKikDataCallback.h"
+
+CCtrlEraseKikDataCallback::CCtrlEraseKikDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseKikDataCallback", result)
+{ }

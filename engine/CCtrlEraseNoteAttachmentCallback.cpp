@@ -1,0 +1,5 @@
+#include "CCtrlEraseNoteAttachmentCallback.h"
+
+CCtrlEraseNoteAttachmentCallback::CCtrlEraseNoteAttachmentCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseNoteAttachmentCallback", result)
+{ }

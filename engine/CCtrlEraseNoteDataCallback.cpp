@@ -1,0 +1,5 @@
+#include "CCtrlEraseNoteDataCallback.h"
+
+CCtrlEraseNoteDataCallback::CCtrlEraseNoteDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseNoteDataCallback", result)
+{ }

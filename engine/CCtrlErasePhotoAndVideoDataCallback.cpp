@@ -1,0 +1,5 @@
+#include "CCtrlErasePhotoAndVideoDataCallback.h"
+
+CCtrlErasePhotoAndVideoDataCallback::CCtrlErasePhotoAndVideoDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlErasePhotoAndVideoDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseSMSAttachmentCallback.h"
+
+CCtrlEraseSMSAttachmentCallback::CCtrlEraseSMSAttachmentCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseSMSAttachmentCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseSMSDataCallback.h"
+
+CCtrlEraseSMSDataCallback::CCtrlEraseSMSDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseSMSDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseSafariCacheDataCallback.h"
+
+CCtrlEraseSafariCacheDataCallback::CCtrlEraseSafariCacheDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseSafariCacheDataCallback", result)
+{ }

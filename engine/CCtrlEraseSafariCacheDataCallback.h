@@ -1,0 +1,10 @@
+#pragma once
+
+#include "CCtrlEraseDataCallback.h"
+
+/// Reports the end of a Safari cache erase (CTaskCallback::signalEraseSafariCacheData).
+class CCtrlEraseSafariCacheDataCallback : public CCtrlEraseDataCallback
+{
+public:
+    explicit CCtrlEraseSafariCacheDataCallback(VoidResultFunc result);
+};

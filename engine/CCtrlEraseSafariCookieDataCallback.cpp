@@ -1,0 +1,5 @@
+#include "CCtrlEraseSafariCookieDataCallback.h"
+
+CCtrlEraseSafariCookieDataCallback::CCtrlEraseSafariCookieDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseSafariCookieDataCallback", result)
+{ }

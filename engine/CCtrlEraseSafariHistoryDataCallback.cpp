@@ -1,0 +1,5 @@
+#include "CCtrlEraseSafariHistoryDataCallback.h"
+
+CCtrlEraseSafariHistoryDataCallback::CCtrlEraseSafariHistoryDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseSafariHistoryDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseViberDataCallback.h"
+
+CCtrlEraseViberDataCallback::CCtrlEraseViberDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseViberDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseVoiceMemoDataCallback.h"
+
+CCtrlEraseVoiceMemoDataCallback::CCtrlEraseVoiceMemoDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseVoiceMemoDataCallback", result)
+{ }

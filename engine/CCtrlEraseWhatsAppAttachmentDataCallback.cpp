@@ -1,0 +1,5 @@
+#include "CCtrlEraseWhatsAppAttachmentDataCallback.h"
+
+CCtrlEraseWhatsAppAttachmentDataCallback::CCtrlEraseWhatsAppAttachmentDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseWhatsAppAttachmentDataCallback", result)
+{ }

@@ -1,0 +1,5 @@
+#include "CCtrlEraseWhatsAppDataCallback.h"
+
+CCtrlEraseWhatsAppDataCallback::CCtrlEraseWhatsAppDataCallback(VoidResultFunc result)
+    : CCtrlEraseDataCallback("CCtrlEraseWhatsAppDataCallback", result)
+{ }

@@ -1,0 +1,8 @@
+#include "CLoadBookMarkDataTask.h"
+
+#include "CProcessLoadBookMarkTask.h"
+#include "TaskSupport.h"
+
+CLoadBookMarkDataTask::CLoadBookMarkDataTask(VoidResultFunc result)
+    : CTask(MakeLoaderProcess<CProcessLoadBookMarkTask>(result))
+{ }

@@ -1,0 +1,8 @@
+#include "CLoadSafariCookieDataTask.h"
+
+#include "CProcessLoadSafariCookieTask.h"
+#include "TaskSupport.h"
+
+CLoadSafariCookieDataTask::CLoadSafariCookieDataTask(VoidResultFunc result)
+    : CTask(MakeLoaderProcess<CProcessLoadSafariCookieTask>(result))
+{ }

@@ -1,0 +1,8 @@
+#include "CLoadSafariHistoryDataTask.h"
+
+#include "CProcessLoadSafariHistoryTask.h"
+#include "TaskSupport.h"
+
+CLoadSafariHistoryDataTask::CLoadSafariHistoryDataTask(VoidResultFunc result)
+    : CTask(MakeLoaderProcess<CProcessLoadSafariHistoryTask>(result))
+{ }

@@ -1,0 +1,4 @@
+#include "CancelFlags.h"
+
+std::atomic<bool> loadCancel { false };
+std::atomic<bool> callbackCancel { false };

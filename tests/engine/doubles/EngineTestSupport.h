@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FakeDevice.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Helpers for tests and benchmarks that drive the engine with a fake device.
+
+/// Puts a fake device first in the controller's device list for the session's lifetime.
+/// The end of the session lets queued work finish before the device goes away.
+class FakeDeviceSession
+{
+public:
+    FakeDeviceSession();
+    ~FakeDeviceSession();
+    FakeDevice device;
+};
+
+/// Returns once every task posted so far has run, handling events meanwhile; false
+/// after `timeoutMs`.
+bool DrainControlThread(int timeoutMs = 10000);
+/// Handles events until `done` holds; false after `timeoutMs`.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
+/// The lines of "./dravo.log".
+QStringList FileLogLines();
+
+/// Collects what Qt's debug output receives while it lives.
+class DebugTraceCapture
+{
+public:
+    DebugTraceCapture();
+    ~DebugTraceCapture();
+    QStringList Lines() const;
+    bool Contains(const QString& text) const;
+};
+
+/// Collects what the process writes to standard error (the debug channel on POSIX).
+class StderrCapture
+{
+public:
+    StderrCapture();
+    ~StderrCapture();
+    /// Stops capturing and returns what was written.
+    QString Finish();
+
+private:
+    int m_saved = -1;
+    int m_file = -1;
+    QString m_path;
+    QString m_text;
+};
