@@ -1,0 +1,158 @@
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "OvTabButton.h"
+#include "OvTabControlWidget.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class tst_OvTabControlWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void clickSelectsAndEmitsTheIndex();
+    void disabledTabsNeitherSelectNorEmit();
+    void ownerMaySelectWithoutEmitting();
+    void tabsAreNamedForTestsAndScreenReaders();
+
+private:
+    void click(int index) { QTest::mouseClick(m_tabs->TabButton(index), Qt::LeftButton); }
+    QList<int> checkedTabs() const;
+
+    OvTabControlWidget* m_tabs = nullptr;
+};
+
+void tst_OvTabControlWidget::initTestCase()
+{
+    AppStyle::instance().initialise(applicationDirectory());
+}
+
+void tst_OvTabControlWidget::init()
+{
+    m_tabs = new OvTabControlWidget;
+    m_tabs->AddTabButton("1-Click\n Free Up Space", "tab_one_click_normal.png", "tab_one_click_selected.png");
+    m_tabs->AddTabButton("Erase All Data", "tab_erase_all_data_normal.png", "tab_erase_all_data_selected.png");
+    m_tabs->AddTabButton("Erase Deleted Files", "tab_erase_deleted_files_normal.png",
+                         "tab_erase_deleted_files_selected.png");
+    m_tabs->AddTabButton("Erase Private Data", "tab_erase_private_data_normal.png",
+                         "tab_erase_private_data_selected.png");
+    m_tabs->AddTabButton("Erase Private Fragments", "tab_erase_fragements_normal.png",
+                         "tab_erase_fragements_selected.png");
+    m_tabs->resize(1000, 72);
+    m_tabs->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_tabs));
+}
+
+void tst_OvTabControlWidget::cleanup()
+{
+    delete m_tabs;
+    m_tabs = nullptr;
+}
+
+QList<int> tst_OvTabControlWidget::checkedTabs() const
+{
+    QList<int> checked;
+    for (int i = 0; i < m_tabs->Count(); ++i) {
+        if (m_tabs->TabButton(i)->isChecked())
+            checked << i;
+    }
+    return checked;
+}
+
+void tst_OvTabControlWidget::clickSelectsAndEmitsTheIndex()
+{
+    QCOMPARE(m_tabs->Count(), 5);
+    QCOMPARE(m_tabs->CurrentIndex(), -1);
+    QSignalSpy spy(m_tabs, &OvTabControlWidget::signalTabButtonSwitch);
+
+    click(3);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().first().toInt(), 3);
+    QCOMPARE(m_tabs->CurrentIndex(), 3);
+    QCOMPARE(checkedTabs(), QList<int> { 3 });
+    QCOMPARE(m_tabs->TabButton(3)->CurrentImage(), QStringLiteral("tab_erase_private_data_selected.png"));
+    QCOMPARE(m_tabs->TabButton(0)->CurrentImage(), QStringLiteral("tab_one_click_normal.png"));
+
+    click(0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().first().toInt(), 0);
+    QCOMPARE(checkedTabs(), QList<int> { 0 });
+
+    // The selected tab again: it stays selected and nothing is emitted.
+    click(0);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(checkedTabs(), QList<int> { 0 });
+
+    // Keyboard users reach a tab too.
+    m_tabs->TabButton(2)->setFocus();
+    QTest::keyClick(m_tabs->TabButton(2), Qt::Key_Space);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.takeFirst().first().toInt(), 2);
+}
+
+void tst_OvTabControlWidget::disabledTabsNeitherSelectNorEmit()
+{
+    QSignalSpy spy(m_tabs, &OvTabControlWidget::signalTabButtonSwitch);
+    m_tabs->SetCurrentTab(1);
+    m_tabs->SetTabEnabled(4, false);
+    QVERIFY(!m_tabs->IsTabEnabled(4));
+    click(4);
+    m_tabs->slotChangeTabBtn(4);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(m_tabs->CurrentIndex(), 1);
+
+    // The start of the program: every tab disabled.
+    m_tabs->SetAllTabsEnabled(false);
+    for (int i = 0; i < m_tabs->Count(); ++i)
+        click(i);
+    QCOMPARE(spy.count(), 0);
+    m_tabs->SetAllTabsEnabled(true);
+    click(4);
+    QCOMPARE(spy.count(), 1);
+
+    // Indices that name no tab change nothing.
+    m_tabs->slotChangeTabBtn(-1);
+    m_tabs->slotChangeTabBtn(5);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(m_tabs->CurrentIndex(), 4);
+    QVERIFY(!m_tabs->IsTabEnabled(9));
+    m_tabs->SetTabEnabled(9, false); // must not crash
+}
+
+void tst_OvTabControlWidget::ownerMaySelectWithoutEmitting()
+{
+    QSignalSpy spy(m_tabs, &OvTabControlWidget::signalTabButtonSwitch);
+    click(2);
+    QCOMPARE(spy.count(), 1);
+    // The owner asked whether to leave; the user said No: the old tab comes back quietly.
+    m_tabs->SetCurrentTab(0);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(m_tabs->CurrentIndex(), 0);
+    QCOMPARE(checkedTabs(), QList<int> { 0 });
+    // From there a click on the tab left behind switches again.
+    click(2);
+    QCOMPARE(spy.count(), 2);
+    m_tabs->SetCurrentTab(-1);
+    QCOMPARE(checkedTabs(), QList<int> {});
+}
+
+void tst_OvTabControlWidget::tabsAreNamedForTestsAndScreenReaders()
+{
+    const QStringList names = { "1-Click Free Up Space", "Erase All Data", "Erase Deleted Files", "Erase Private Data",
+                                "Erase Private Fragments" };
+    for (int i = 0; i < names.size(); ++i) {
+        OvTabButton* tab = m_tabs->findChild<OvTabButton*>(QStringLiteral("tabButton%1").arg(i));
+        QVERIFY(tab);
+        QCOMPARE(tab->accessibleName(), names[i]);
+    }
+    QCOMPARE(m_tabs->TabButton(0)->text(), QStringLiteral("1-Click\n Free Up Space"));
+    m_tabs->SetTabText(1, "Alle Daten\nlöschen");
+    QCOMPARE(m_tabs->TabButton(1)->accessibleName(), QStringLiteral("Alle Daten löschen"));
+}
+
+QTEST_MAIN(tst_OvTabControlWidget)
+#include "tst_OvTabControlWidget.moc"
