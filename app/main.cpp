@@ -1,7 +1,7 @@
 #include "AppPaths.h"
 #include "AppStyle.h"
-#include "CrashConfig.h"
 #include "CrashHandler.h"
+#include "MainView.h"
 #include "SingleInstanceGuard.h"
 #include "Translation.h"
 
@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QScreen>
 #include <QTranslator>
-#include <QWidget>
 
 #include <memory>
 
@@ -36,14 +35,7 @@ int main(int argc, char* argv[])
 
     installCrashHandler();
 
-    CrashConfig crashConfig;
-    crashConfig.write();
-    crashConfig.startReporter();
-
-    auto window = std::make_unique<QWidget>();
-    window->setObjectName(QStringLiteral("mainWindow"));
-    window->setWindowTitle(QStringLiteral("Velmora Dravo Free"));
-    window->resize(1000, 680);
+    auto window = std::make_unique<MainView>();
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         const QRect screen = desktop->geometry();
         window->move((screen.width() - window->width()) / 2, (screen.height() - window->height()) / 2);
@@ -51,7 +43,6 @@ int main(int argc, char* argv[])
     window->show();
 
     const int result = app->exec();
-    crashConfig.endReporter();
     window.reset();
     translator.reset();
     app.reset();

@@ -1,0 +1,219 @@
+#include "CController.h"
+#include "DeviceConnectModel.h"
+#include "DeviceImageFixture.h"
+#include "DeviceInfoWidget.h"
+#include "FeatureHomePage.h"
+#include "LanguageSelectView.h"
+#include "MainView.h"
+#include "MessageBoxAnswerer.h"
+#include "OvMessageBox.h"
+#include "OvOneKeyClearModel.h"
+#include "OvTabControlWidget.h"
+#include "Translation.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window against simulated devices: what a person sees while a device arrives,
+// becomes ready and leaves, the Tools menu, and leaving the program.
+class tst_MainView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void deviceArrivesBecomesReadyAndLeaves();
+    void untrustedDeviceIsAskedToTrust();
+    void toolsMenuFollowsTheVersionFile();
+    void closingAsksFirst();
+    void newerVersionStartsTheUpdater();
+    void languageChoiceIsWrittenOnlyWhenChanged();
+
+private:
+    static bool tabsEnabled(MainView& view, int first, int last);
+    QString m_appDir;
+    QTemporaryDir m_app;
+    DeviceImageFixture* m_devices = nullptr;
+    MainView* m_view = nullptr;
+};
+
+void tst_MainView::initTestCase()
+{
+    // The program's own folder is a fresh one, so the version files and companions are ours.
+    QVERIFY(m_app.isValid());
+    m_appDir = m_app.path();
+    // The built program's skin, so the window looks as it does for a person.
+    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir + "/skin");
+    qputenv("DRAVO_APP_DIR", m_appDir.toLocal8Bit());
+    m_devices = new DeviceImageFixture;
+    QVERIFY(m_devices->isValid());
+    // Devices register with the library when the window starts notifications.
+    m_view = new MainView;
+    m_view->show();
+}
+
+bool tst_MainView::tabsEnabled(MainView& view, int first, int last)
+{
+    for (int i = first; i <= last; ++i) {
+        if (!view.tabBar()->IsTabEnabled(i))
+            return false;
+    }
+    return true;
+}
+
+void tst_MainView::deviceArrivesBecomesReadyAndLeaves()
+{
+    MainView& view = *m_view;
+    QCOMPARE(view.currentPageIndex(), int(MainView::ConnectionPage));
+    auto* connection = qobject_cast<DeviceConnectModel*>(view.page(MainView::ConnectionPage));
+    QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(!view.tabBar()->IsTabEnabled(i));
+
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.name = "Test iPhone";
+    const QString phone = m_devices->create("Test iPhone", content);
+    QVERIFY2(!phone.isEmpty(), qPrintable(m_devices->lastError()));
+    QVERIFY(m_devices->plug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::OneKeyPage), 10000);
+    QVERIFY(tabsEnabled(view, 0, 4));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    auto* info = view.page(MainView::OneKeyPage)->findChild<DeviceInfoWidget*>();
+    QVERIFY(info);
+    QCOMPARE(info->findChild<QLabel*>("deviceName")->text(), QStringLiteral("Test iPhone"));
+    QVERIFY(info->totalBytes() > 0);
+
+    // A tab click shows its feature.
+    emit view.tabBar()->signalTabButtonSwitch(3);
+    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
+
+    QVERIFY(m_devices->unplug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);
+    QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(!view.tabBar()->IsTabEnabled(i));
+}
+
+void tst_MainView::untrustedDeviceIsAskedToTrust()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.trusted = false;
+    const QString phone = m_devices->create("Untrusted", content);
+    QVERIFY(!phone.isEmpty());
+
+    // The person trusts the computer on the device, then presses the box's button.
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QVERIFY(m_devices->plug(phone));
+    QTRY_VERIFY_WITH_TIMEOUT(!answerer.questions().isEmpty(), 10000);
+    QCOMPARE(answerer.questions().first().title, QStringLiteral("Notice"));
+    QCOMPARE(answerer.questions().first().text,
+             QStringLiteral("Please unlock the device and trust the connection if needed. Then click Continue."));
+    QVERIFY(m_devices->trust(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::OneKeyPage), 10000);
+
+    QVERIFY(m_devices->unplug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::ConnectionPage), 10000);
+}
+
+void tst_MainView::toolsMenuFollowsTheVersionFile()
+{
+    const auto texts = [](QMenu* menu) {
+        QStringList names;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                names << action->text();
+        }
+        return names;
+    };
+    // Without a version file every entry is shown.
+    QCOMPARE(texts(m_view->toolsMenu()),
+             (QStringList { "Tutorial", "Frequently Asked Questions", "Write a Product Review", "Contact Us",
+                            "View Facebook Fan Page", "Follow Us on Twitter", "Set Security Level", "Language",
+                            "Check for updates", "About", "Exit" }));
+
+    QFile version(m_appDir + "/Version.ini");
+    QVERIFY(version.open(QIODevice::WriteOnly));
+    version.write("[STATE]\nVELMORA_MENU_TUTORIAL=0\nVELMORA_MENU_VIEW_FACEBOOK_FAN_PAGE=2\n"
+                  "VELMORA_MENU_CHECK_FOR_UPDATES=0\nVELMORA_MENU_CONTACT_US=1\n");
+    version.close();
+    MainView other;
+    QCOMPARE(texts(other.toolsMenu()),
+             (QStringList { "Frequently Asked Questions", "Write a Product Review", "Contact Us",
+                            "Follow Us on Twitter", "Set Security Level", "Language", "About", "Exit" }));
+    QFile::remove(m_appDir + "/Version.ini");
+}
+
+void tst_MainView::closingAsksFirst()
+{
+    MainView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    {
+        MessageBoxAnswerer cancel(OvMessageBox::Cancel);
+        QVERIFY(!view.close());
+        QCOMPARE(cancel.questions().size(), 1);
+        QCOMPARE(cancel.questions().first().text, QStringLiteral("Are you sure you want to exit the program?"));
+        QCOMPARE(cancel.questions().first().title, QStringLiteral("Velmora Dravo Free"));
+        QVERIFY(view.isVisible());
+    }
+    // The companion that removes temporary backups is started from the working folder.
+    QFile companion("OvRemoveBack");
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write("#!/bin/sh\ntouch removeback.ran\n");
+    companion.close();
+    companion.setPermissions(companion.permissions() | QFile::ExeOwner);
+    MessageBoxAnswerer ok(OvMessageBox::OK);
+    QVERIFY(view.close());
+    QVERIFY(!view.isVisible());
+    QTRY_VERIFY(QFile::exists("removeback.ran"));
+}
+
+void tst_MainView::newerVersionStartsTheUpdater()
+{
+    QFile updater(m_appDir + "/appAutoUpdate");
+    QVERIFY(updater.open(QIODevice::WriteOnly));
+    updater.write("#!/bin/sh\ntouch \"$PWD/updater.ran\"\n");
+    updater.close();
+    updater.setPermissions(updater.permissions() | QFile::ExeOwner);
+    const QString ran = m_appDir + "/updater.ran";
+
+    // Versions compare as plain text, character by character, against our own.
+    m_view->SlotCheckUpdate(0, "0.9");
+    m_view->SlotCheckUpdate(1, "99.0");
+    m_view->SlotCheckUpdate(0, "");
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(ran));
+    m_view->SlotCheckUpdate(0, "9.0");
+    QTRY_VERIFY(QFile::exists(ran));
+}
+
+void tst_MainView::languageChoiceIsWrittenOnlyWhenChanged()
+{
+    QVERIFY(QDir().mkpath(translationDirectory(m_appDir)));
+    QFile file(languageFilePath(m_appDir));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("German");
+    file.close();
+
+    LanguageSelectView dialog;
+    QCOMPARE(dialog.combo()->currentIndex(), 8);
+    QSignalSpy restart(&dialog, &LanguageSelectView::LanguageChangeCloseService);
+    dialog.writeText(); // unchanged: nothing written, no restart
+    QCOMPARE(restart.count(), 0);
+    dialog.combo()->setCurrentIndex(4);
+    dialog.writeText();
+    QCOMPARE(restart.count(), 1);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("French"));
+}
+
+QTEST_MAIN(tst_MainView)
+#include "tst_MainView.moc"
