@@ -19,6 +19,9 @@ void CheckItunesThread::Stop()
         m_wake.notify_all();
     }
     wait();
+    // QThread::wait is invisible to thread checkers; the loop's last unlock orders its
+    // last accesses before whatever the caller does next.
+    std::lock_guard<std::mutex> lock(m_mutex);
 }
 
 bool CheckItunesThread::IsRunning() const

@@ -35,6 +35,9 @@ void CCtrlThread::Stop()
     }
     m_condition.notify_all();
     wait();
+    // QThread::wait is invisible to thread checkers; the thread's last unlock orders its
+    // last accesses before whatever the caller does next.
+    std::lock_guard<std::mutex> lock(m_mutex);
 }
 
 void CCtrlThread::run()

@@ -32,12 +32,6 @@ void CProcessLoadNoteTask::Read(INotesCategory& category, CGlobalData& store)
     ForEachItem(
         category.GetAttachmentCount(), [&](int i) { return category.GetAttachment(i); },
         [&](const OvNoteAttachmentItem& item) {
-            NoteAttachmentInfo attachment;
-            attachment.m_nHandle = ItemHandle(&item);
-            attachment.m_strFileName = LibraryText(item.fileName);
-            attachment.m_strPath = LibraryText(item.path);
-            attachment.m_nSize = item.size;
-            attachment.m_bDeleted = item.deleted ? 1 : 0;
-            store.m_obLNoteAttachment.append(attachment);
+            store.m_obLNoteAttachment.append(ToAttachment<NoteAttachmentInfo>(item));
         });
 }

@@ -51,12 +51,6 @@ void CProcessLoadSMSTask::Read(IMessagesCategory& category, CGlobalData& store)
         category.GetAttachmentCount(),
         [&](int i) { return static_cast<const OvMessageAttachment*>(category.GetItem(i)); },
         [&](const OvMessageAttachment& item) {
-            SMSAttachmentInfo attachment;
-            attachment.m_nHandle = ItemHandle(&item);
-            attachment.m_strFileName = LibraryText(item.fileName);
-            attachment.m_strPath = LibraryText(item.path);
-            attachment.m_nSize = item.size;
-            attachment.m_bDeleted = item.deleted ? 1 : 0;
-            store.m_obLSMSAttachment.append(attachment);
+            store.m_obLSMSAttachment.append(ToAttachment<SMSAttachmentInfo>(item));
         });
 }

@@ -34,15 +34,22 @@ QString LocalText(const char* buffer, std::size_t capacity);
 /// A record's handle: the library item's address as a signed 64-bit value.
 qint64 ItemHandle(const void* item);
 
-/// A chat attachment record (WhatsApp, Kik) from its library item, whose time is decimal text.
-template<class Record, class Item> Record ToChatAttachment(const Item& item)
+/// An attachment record (messages, notes) from its library item.
+template<class Record, class Item> Record ToAttachment(const Item& item)
 {
     Record record;
     record.m_nHandle = ItemHandle(&item);
     record.m_strFileName = LibraryText(item.fileName);
     record.m_strPath = LibraryText(item.path);
-    record.m_strTime = FormatLibraryTime(TextTimeToSeconds(item.time), kMessageTimeFormat);
     record.m_nSize = item.size;
     record.m_bDeleted = item.deleted ? 1 : 0;
+    return record;
+}
+
+/// A chat attachment record (WhatsApp, Kik) from its library item, whose time is decimal text.
+template<class Record, class Item> Record ToChatAttachment(const Item& item)
+{
+    Record record = ToAttachment<Record>(item);
+    record.m_strTime = FormatLibraryTime(TextTimeToSeconds(item.time), kMessageTimeFormat);
     return record;
 }

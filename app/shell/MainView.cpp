@@ -457,8 +457,13 @@ void MainView::SlotGetDeviceState(int state)
             runUnlockWait();
             return;
         }
-        askBox(tr("Please unlock the device and trust the connection if needed. Then click Continue."), tr("Notice"),
-               OvMessageBox::OK);
+        {
+            // The box names its one button, so the button says what the text asks for.
+            OvMessageBox box(tr("Please unlock the device and trust the connection if needed. Then click Continue."),
+                             tr("Notice"), OvMessageBox::OK, this);
+            box.SetButtonText(tr("Yes"), tr("No"), tr("Continue"), tr("Cancel"));
+            box.exec();
+        }
         postConnect();
         return;
     case 3:

@@ -2,6 +2,7 @@
 #include "DeviceConnectModel.h"
 #include "DeviceImageFixture.h"
 #include "DeviceInfoWidget.h"
+#include "EraseTipDialog.h"
 #include "FeatureHomePage.h"
 #include "LanguageSelectView.h"
 #include "MainView.h"
@@ -20,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The main window against simulated devices: what a person sees while a device arrives,
 // becomes ready and leaves, the Tools menu, and leaving the program.
@@ -31,6 +33,7 @@ private slots:
     void initTestCase();
     void deviceArrivesBecomesReadyAndLeaves();
     void untrustedDeviceIsAskedToTrust();
+    void lockedDeviceWaitsForUnlock();
     void toolsMenuFollowsTheVersionFile();
     void closingAsksFirst();
     void newerVersionStartsTheUpdater();
@@ -119,6 +122,42 @@ void tst_MainView::untrustedDeviceIsAskedToTrust()
     QVERIFY(m_devices->trust(phone));
     QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::OneKeyPage), 10000);
 
+    QVERIFY(m_devices->unplug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::ConnectionPage), 10000);
+}
+
+void tst_MainView::lockedDeviceWaitsForUnlock()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.locked = true;
+    const QString phone = m_devices->create("Locked", content);
+    QVERIFY(!phone.isEmpty());
+    QVERIFY(m_devices->plug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::OneKeyPage), 10000);
+    QVERIFY(CController::GetInstance()->IsDeviceLocked());
+
+    // The unlock dialog stays until the device is unlocked, however often it is closed.
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    int dialogsSeen = 0;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<EraseTipDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialogsSeen >= 2)
+            return;
+        // A rejected dialog is shown again at once while the device stays locked, so the
+        // next tick already sees its second showing.
+        if (++dialogsSeen == 1)
+            dialog->reject();
+        else
+            m_devices->unlock(phone);
+    });
+    watcher.start(20);
+    m_view->slotConnToDev(2, nullptr);
+    watcher.stop();
+
+    QCOMPARE(answerer.questions().first().text, QStringLiteral("you should trust the device!"));
+    QCOMPARE(dialogsSeen, 2);
+    QVERIFY(!CController::GetInstance()->IsDeviceLocked());
     QVERIFY(m_devices->unplug(phone));
     QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::ConnectionPage), 10000);
 }

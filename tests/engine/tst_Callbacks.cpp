@@ -150,15 +150,15 @@ void tst_Callbacks::fillStopRequestWaitsForTheNextFill()
         QCOMPARE(after.OnStateChange(OV_NOTIFY_ITEM_DONE, 1, 0, 2, 0, nullptr), 0);
     }
     QCOMPARE(spy.count(), 1);
-    spy.clear();
 
     // Posting a fill clears a request made before it.
     FakeDeviceSession session;
+    SignalRecorder posted(CTaskCallback::GetInstance(), &CTaskCallback::signalFillDataSignal);
     m_controller->StopDeviceJob(2);
     QVERIFY(m_controller->PostFillDataTask());
-    QTRY_COMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(0), (QVariantList { OV_NOTIFY_ITEM_DONE, 50 }));
-    QCOMPARE(spy.at(1), (QVariantList { OV_NOTIFY_READY, 100 }));
+    QTRY_COMPARE(posted.count(), 2);
+    QCOMPARE(posted.at(0), (QVariantList { OV_NOTIFY_ITEM_DONE, 50 }));
+    QCOMPARE(posted.at(1), (QVariantList { OV_NOTIFY_READY, 100 }));
     QVERIFY(FileLogLines().filter("fill data start.").size() == 1);
 }
 

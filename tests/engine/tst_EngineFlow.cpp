@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -141,14 +140,14 @@ private:
     bool Backup();
     bool LoadEverything();
     /// Waits for one signal of `spy` whose first argument is `type`.
-    static bool WaitForType(QSignalSpy& spy, int type, int timeoutMs = 20000);
+    static bool WaitForType(SignalRecorder& spy, int type, int timeoutMs = 20000);
 
     DeviceImageFixture m_fixture;
     QString m_folder;
     QString m_second;
 };
 
-bool tst_EngineFlow::WaitForType(QSignalSpy& spy, int type, int timeoutMs)
+bool tst_EngineFlow::WaitForType(SignalRecorder& spy, int type, int timeoutMs)
 {
     return WaitFor(
         [&] {
@@ -163,7 +162,7 @@ bool tst_EngineFlow::WaitForType(QSignalSpy& spy, int type, int timeoutMs)
 
 bool tst_EngineFlow::Connect()
 {
-    QSignalSpy ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
     if (!CController::GetInstance()->PostConnectDevTask())
         return false;
     return WaitFor([&] { return !ready.isEmpty(); }) && ready.at(0).at(0).toInt() == 3;
@@ -171,7 +170,7 @@ bool tst_EngineFlow::Connect()
 
 bool tst_EngineFlow::Backup()
 {
-    QSignalSpy backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
     return CController::GetInstance()->PostBackupDevDataTask()
         && WaitFor([&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000)
         && backup.last().at(0).toInt() == OV_NOTIFY_BACKUP_END;
@@ -181,8 +180,8 @@ bool tst_EngineFlow::LoadEverything()
 {
     CTaskCallback* callback = CTaskCallback::GetInstance();
     CController* controller = CController::GetInstance();
-    QSignalSpy last(callback, &CTaskCallback::signalLoadVoiceMemosData);
-    QSignalSpy contacts(callback, &CTaskCallback::signalLoadAddressBookData);
+    SignalRecorder last(callback, &CTaskCallback::signalLoadVoiceMemosData);
+    SignalRecorder contacts(callback, &CTaskCallback::signalLoadAddressBookData);
     // Both features' loads, in the order the private-data feature posts them.
     for (auto post : { &CController::PostLoadSMSDataTask, &CController::PostLoadPhotoAndVideoDataTask,
                        &CController::PostLoadNoteDataTask, &CController::PostLoadCallLogDataTask,
@@ -205,7 +204,7 @@ void tst_EngineFlow::initTestCase()
     m_folder = m_fixture.create("iPhone", spec);
     QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
 
-    QSignalSpy arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
+    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
     CController* controller = CController::GetInstance();
     controller->SetConnectHandler(DeviceArrived, nullptr);
     controller->SetDisconnectHandler(DeviceLeft, nullptr);
@@ -266,8 +265,8 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
     const WeChatSMSInfo& weChat = CGlobalData::GetInstance()->m_obLWeChat.first();
     const WeChatAccountInfo& account = CGlobalData::GetInstance()->m_obLWeChatAccount.at(weChat.m_nAccountIndex);
 
-    QSignalSpy weChatEnd(callback, &CTaskCallback::signalEraseWeChatData);
-    QSignalSpy lastEnd(callback, &CTaskCallback::signalEraseVoiceMemoData);
+    SignalRecorder weChatEnd(callback, &CTaskCallback::signalEraseWeChatData);
+    SignalRecorder lastEnd(callback, &CTaskCallback::signalEraseVoiceMemoData);
     QVERIFY(controller->PostEraseSMSDataTask(1, one("messages")));
     QVERIFY(controller->PostEraseSMSAttachmentTask(1, one("messageAttachments")));
     QVERIFY(controller->PostEraseCallLogDataTask(1, one("callLog")));
@@ -293,9 +292,9 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
     QCOMPARE(weChatEnd.count(), 1);
 
     // Restore: the device restarts, leaves, comes back and is connected again.
-    QSignalSpy restore(callback, &CTaskCallback::signalRestoreDevData);
-    QSignalSpy left(callback, &CTaskCallback::singalDevDisconnFromPC);
-    QSignalSpy arrived(callback, &CTaskCallback::singalDevConnToPC);
+    SignalRecorder restore(callback, &CTaskCallback::signalRestoreDevData);
+    SignalRecorder left(callback, &CTaskCallback::singalDevDisconnFromPC);
+    SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
     QVERIFY(controller->PostRestoreDevDataTask(1));
     QVERIFY(WaitForType(restore, OV_NOTIFY_RESTORE_END, 30000));
     QVERIFY(WaitFor([&] { return left.count() == 1 && arrived.count() == 1; }));
@@ -326,7 +325,7 @@ void tst_EngineFlow::oneKeyScansAndCleans()
 {
     CController* controller = CController::GetInstance();
     CGlobalData* store = CGlobalData::GetInstance();
-    QSignalSpy scans(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
+    SignalRecorder scans(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
     QCOMPARE(controller->PostOneKeyScanTask(31), 10);
     QVERIFY(WaitFor([&] { return scans.count() == 10; }, 30000));
     ImageSummary summary = m_fixture.summary(m_folder);
@@ -433,20 +432,20 @@ void tst_EngineFlow::appSizesEraseAllAndFill()
 {
     CController* controller = CController::GetInstance();
     CTaskCallback* callback = CTaskCallback::GetInstance();
-    QSignalSpy sizes(callback, &CTaskCallback::signalLoadAppSize);
+    SignalRecorder sizes(callback, &CTaskCallback::signalLoadAppSize);
     QVERIFY(controller->PostLoadAppSizeTask({ "WhatsApp", "WeChat", "Kik", "Nothing Like It" }));
     QVERIFY(WaitFor([&] { return sizes.count() == 1; }));
     const QMap<QString, qint64>& map = CGlobalData::GetInstance()->m_mapAppDataSize;
     QCOMPARE(map.keys(), QStringList({ "Kik", "WeChat", "WhatsApp" }));
 
-    QSignalSpy fill(callback, &CTaskCallback::signalFillDataSignal);
+    SignalRecorder fill(callback, &CTaskCallback::signalFillDataSignal);
     QVERIFY(controller->PostFillDataTask());
     QVERIFY(WaitForType(fill, OV_NOTIFY_READY, 30000));
     QVERIFY(fill.size() >= 2);
     QCOMPARE(fill.at(fill.size() - 2).at(1).toInt(), 100);
 
     QVERIFY(Backup());
-    QSignalSpy stages(callback, &CTaskCallback::signalEraseAllTask);
+    SignalRecorder stages(callback, &CTaskCallback::signalEraseAllTask);
     for (const int mode : { 1, 2, 4, 8 })
         QVERIFY(controller->PostEraseAllTask(mode));
     QVERIFY(WaitFor([&] { return stages.count() == 4; }, 30000));
@@ -462,8 +461,8 @@ void tst_EngineFlow::aDeviceLeavingDuringABackupEndsItCleanly()
     // device drops out of the list and nothing more is posted for it.
     QVERIFY(m_fixture.setFault(m_folder, "leave", "backup"));
     CTaskCallback* callback = CTaskCallback::GetInstance();
-    QSignalSpy backup(callback, &CTaskCallback::signalBackupDevData);
-    QSignalSpy left(callback, &CTaskCallback::singalDevDisconnFromPC);
+    SignalRecorder backup(callback, &CTaskCallback::signalBackupDevData);
+    SignalRecorder left(callback, &CTaskCallback::singalDevDisconnFromPC);
     QVERIFY(CController::GetInstance()->PostBackupDevDataTask());
     QVERIFY(WaitForType(backup, OV_NOTIFY_BACKUP_FAILED, 30000));
     QVERIFY(WaitFor([&] { return left.count() == 1; }));

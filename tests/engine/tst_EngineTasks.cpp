@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QSemaphore>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <cstring>
@@ -128,7 +127,7 @@ void tst_EngineTasks::connectTaskReportsReadiness()
 {
     FakeDeviceSession session;
     std::strcpy(session.device.basicInfo.productType, "iPod9,1");
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    SignalRecorder spy(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
     StderrCapture debugChannel;
     QVERIFY(CController::GetInstance()->PostConnectDevTask());
     QTRY_COMPARE(spy.count(), 1);
@@ -229,7 +228,7 @@ void tst_EngineTasks::eraseRouting()
     QFETCH(QByteArray, signal);
     QFETCH(QStringList, events);
     FakeDeviceSession session;
-    QSignalSpy spy(CTaskCallback::GetInstance(), signal.constData());
+    SignalRecorder spy(CTaskCallback::GetInstance(), signal.constData());
     QVERIFY(post(*CController::GetInstance()));
     QVERIFY(DrainControlThread());
     QCOMPARE(SlotEvents(session.device.journal), events);
@@ -250,7 +249,7 @@ void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()
     auto& accounts = session.device.privateData->weChat->accounts;
     for (const char* name : { "alice", "bob", "carol" })
         accounts.emplace_back(new FakeWeChatAccount(session.device, name));
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseWeChatData);
+    SignalRecorder spy(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseWeChatData);
     QMap<WeChatAccountKey, QList<quint32>> chosen;
     chosen.insert({ accounts[0].get(), 0 }, { 1, 2 });
     chosen.insert({ accounts[1].get(), 1 }, {});
@@ -273,10 +272,10 @@ void tst_EngineTasks::wholeDeviceJobs()
 {
     FakeDeviceSession session;
     CController* controller = CController::GetInstance();
-    QSignalSpy backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
-    QSignalSpy restore(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData);
-    QSignalSpy eraseAll(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseAllTask);
-    QSignalSpy sizes(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAppSize);
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    SignalRecorder restore(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData);
+    SignalRecorder eraseAll(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseAllTask);
+    SignalRecorder sizes(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAppSize);
     controller->StopDeviceJob(0);
     QVERIFY(controller->PostBackupDevDataTask()); // clears the earlier stop request
     QVERIFY(controller->PostRestoreDevDataTask(1));
@@ -313,7 +312,7 @@ void tst_EngineTasks::oneKeyScanOrderAndLists()
     session.device.oneKey[64]->files.push_back(junk);
     CGlobalData* store = CGlobalData::GetInstance();
     store->m_obLPhotoCaches = { OneKeyFileInfo(), OneKeyFileInfo(), OneKeyFileInfo() }; // an earlier scan's
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
+    SignalRecorder spy(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
 
     QCOMPARE(CController::GetInstance()->PostOneKeyScanTask(31), 10);
     QVERIFY(DrainControlThread());
@@ -426,7 +425,7 @@ void tst_EngineTasks::releaseEndsTheRunningJobAndEveryThread()
     delete session;
     QCOMPARE(CController::GetInstance()->GetDeviceManager()->DeviceCount(), 0);
     FakeDeviceSession again;
-    QSignalSpy connected(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    SignalRecorder connected(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
     QVERIFY(CController::GetInstance()->PostConnectDevTask());
     QTRY_COMPARE(connected.count(), 1);
 }

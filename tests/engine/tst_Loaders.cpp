@@ -4,7 +4,6 @@
 #include "EngineTestSupport.h"
 
 #include <QSemaphore>
-#include <QSignalSpy>
 #include <QTest>
 
 class tst_Loaders : public QObject
@@ -53,8 +52,8 @@ void tst_Loaders::messagesWithNamesAndAttachments()
     });
     device.privateData->messages->items = { { device.Text("+1 555-0100,999"), messages, 2, 1 } };
     device.privateData->messages->attachments = { { "photo.jpg", "/sms/photo.jpg", 10, 1 } };
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
-    QSignalSpy contacts(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAddressBookData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    SignalRecorder contacts(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAddressBookData);
     QVERIFY(CController::GetInstance()->PostLoadSMSDataTask());
     QTRY_COMPARE(loaded.count(), 1);
     QCOMPARE(contacts.count(), 1);
@@ -90,7 +89,7 @@ void tst_Loaders::callLogNamesNumbersFromTheContacts()
     FakeDevice& device = Device();
     device.privateData->callLog->items
         = { { device.Text("+1 555-0100"), 3600, 3725, 2, 0 }, { device.Text("12"), 0, 5, 3, 1 } };
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallLogData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallLogData);
     QVERIFY(CController::GetInstance()->PostLoadCallLogDataTask());
     QTRY_COMPARE(loaded.count(), 1);
     const auto& calls = CGlobalData::GetInstance()->m_obLCallLogSession;
@@ -130,7 +129,7 @@ void tst_Loaders::stopDuringALoadKeepsTheRecordsAndSilencesTheEnd()
         if (index == 4)
             CController::GetInstance()->StopTasks();
     };
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadNoteData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadNoteData);
     QVERIFY(CController::GetInstance()->PostLoadNoteDataTask());
     QVERIFY(DrainControlThread());
     QCOMPARE(loaded.count(), 0);
@@ -152,7 +151,7 @@ void tst_Loaders::aStopBeforeTheLoadRunsSkipsIt()
             hold.acquire();
     };
     CController* controller = CController::GetInstance();
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
     QVERIFY(controller->PostBackupDevDataTask());
     QVERIFY(controller->PostLoadSMSDataTask());
     controller->StopTasks(); // while the load is still queued
@@ -168,14 +167,14 @@ void tst_Loaders::aMissingCategoryStillEnds()
 {
     CGlobalData::GetInstance()->m_obLWhatsApp.resize(3); // from an earlier device
     Device().privateData->whatsApp.reset();
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadWhatsAppData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadWhatsAppData);
     QVERIFY(CController::GetInstance()->PostLoadWhatsAppDataTask());
     QTRY_COMPARE(loaded.count(), 1);
     QVERIFY(CGlobalData::GetInstance()->m_obLWhatsApp.isEmpty());
 
     // Without the private-data interface too.
     Device().noSubInterfaces = true;
-    QSignalSpy calendar(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallendarData);
+    SignalRecorder calendar(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallendarData);
     QVERIFY(CController::GetInstance()->PostLoadCallendarDataTask());
     QTRY_COMPARE(calendar.count(), 1);
 }
@@ -188,7 +187,7 @@ void tst_Loaders::photosAreOrderedNewestFirst()
         photos.push_back({ device.Text(std::to_string(time) + ".jpg"), device.Text("/DCIM"), 100, time, 0, 0 });
     photos.push_back({ device.Text(""), device.Text("/DCIM/hidden"), 1, 8, 0, 0 }); // no name: not shown
     photos.push_back({ device.Text("2.mov"), device.Text("/DCIM"), 1, 86400 * 365, 1, 1 });
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadPhotoAndVideoData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadPhotoAndVideoData);
     QVERIFY(CController::GetInstance()->PostLoadPhotoAndVideoDataTask());
     QTRY_COMPARE(loaded.count(), 1);
     const auto& list = CGlobalData::GetInstance()->m_obLPhotoAndVideo;
@@ -218,7 +217,7 @@ void tst_Loaders::chatAndSafariCategories()
     device.privateData->bookmarks->items = { { "Docs", "https://docs", 1 } };
     device.privateData->voiceMemos->items = { { "Memo", "/memo.m4a", 0, 30, 900, 1 } };
     CController* controller = CController::GetInstance();
-    QSignalSpy last(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadVoiceMemosData);
+    SignalRecorder last(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadVoiceMemosData);
     for (auto post : { &CController::PostLoadWhatsAppDataTask, &CController::PostLoadKikDataTask,
                        &CController::PostLoadViberDataTask, &CController::PostLoadSafariCacheDataTask,
                        &CController::PostLoadSafariCookieDataTask, &CController::PostLoadSafariHistoryDataTask,
@@ -255,7 +254,7 @@ void tst_Loaders::weChatMessagesKnowTheirAccount()
     weChat.accounts.emplace_back(new FakeWeChatAccount(device, "bob"));
     weChat.accounts[1]->messages = 1;
     weChat.items = { { weChat.accounts[1].get(), "bob", "carol", "hi", 3600, 1, 1, 0 } };
-    QSignalSpy loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadWeChatData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadWeChatData);
     QVERIFY(CController::GetInstance()->PostLoadWeChatDataTask());
     QTRY_COMPARE(loaded.count(), 1);
     CGlobalData* store = CGlobalData::GetInstance();
