@@ -199,9 +199,9 @@ bool tst_EngineFlow::LoadEverything()
 void tst_EngineFlow::initTestCase()
 {
     QVERIFY(m_fixture.isValid());
-    DeviceContent spec = DeviceImageFixture::smallContent();
-    spec.plugged = true;
-    m_folder = m_fixture.create("iPhone", spec);
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.plugged = true;
+    m_folder = m_fixture.create("iPhone", content);
     QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
 
     SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
