@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "CController.h"
+#include "DialogButton.h"
 #include "Durations.h"
 #include "OvStyleWidgetTitle.h"
 #include "SkinImage.h"
@@ -33,22 +34,6 @@ QLabel* linkLabel(const QString& objectName, const QString& target, const QStrin
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setCursor(Qt::PointingHandCursor);
     return label;
-}
-
-QPushButton* button(const QString& objectName, const QString& text, bool primary, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(text);
-    b->setMinimumSize(110, 32);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setFont(AppStyle::instance().font(8));
-    b->setStyleSheet(
-        primary ? QStringLiteral("QPushButton{background:#2990ff;color:white;border:none;border-radius:4px;}"
-                                 "QPushButton:hover{background:#4aa3ff;}QPushButton:pressed{background:#1b74d6;}")
-                : QStringLiteral("QPushButton{background:white;color:#2990ff;border:1px solid #2990ff;"
-                                 "border-radius:4px;}QPushButton:hover{background:#eef6ff;}"));
-    return b;
 }
 
 } // namespace
@@ -128,8 +113,8 @@ EraseTipDialog::EraseTipDialog(int mode, QWidget* parent)
     body->addSpacing(12);
     body->addLayout(textColumn, 1);
 
-    auto* tryAgain = button(QStringLiteral("tryAgainButton"), tr("Try Again"), false, face);
-    auto* proceed = button(QStringLiteral("continueButton"), tr("Continue"), true, face);
+    auto* tryAgain = MakeDialogButton(QStringLiteral("tryAgainButton"), tr("Try Again"), false, face);
+    auto* proceed = MakeDialogButton(QStringLiteral("continueButton"), tr("Continue"), true, face);
     connect(tryAgain, &QPushButton::clicked, this, &EraseTipDialog::slotTryAgain);
     connect(proceed, &QPushButton::clicked, this, &EraseTipDialog::slotContinue);
     auto* buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "AppStyle.h"
+#include "DialogButton.h"
 #include "MainWindowAccess.h"
 #include "OvStyleWidgetTitle.h"
 
@@ -13,26 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* dialogButton(const QString& objectName, const QString& text, bool primary, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(text);
-    button->setMinimumSize(96, 32);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(AppStyle::instance().font(8));
-    button->setStyleSheet(
-        primary ? QStringLiteral("QPushButton{background:#2990ff;color:white;border:none;border-radius:4px;}"
-                                 "QPushButton:hover{background:#4aa3ff;}")
-                : QStringLiteral("QPushButton{background:white;color:#2990ff;border:1px solid #2990ff;"
-                                 "border-radius:4px;}QPushButton:hover{background:#eef6ff;}"));
-    return button;
-}
-
-} // namespace
 
 SafeLevelSettingDialog::SafeLevelSettingDialog(QWidget* parent)
     : QDialog(parent)
@@ -97,8 +78,8 @@ SafeLevelSettingDialog::SafeLevelSettingDialog(QWidget* parent)
         body->addSpacing(6);
     }
 
-    auto* ok = dialogButton(QStringLiteral("levelOkButton"), tr("OK"), true, face);
-    auto* cancel = dialogButton(QStringLiteral("levelCancelButton"), tr("Cancel"), false, face);
+    auto* ok = MakeDialogButton(QStringLiteral("levelOkButton"), tr("OK"), true, face);
+    auto* cancel = MakeDialogButton(QStringLiteral("levelCancelButton"), tr("Cancel"), false, face);
     connect(ok, &QPushButton::clicked, this, &SafeLevelSettingDialog::slotSettinLevel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

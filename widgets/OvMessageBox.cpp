@@ -1,6 +1,7 @@
 #include "OvMessageBox.h"
 
 #include "AppStyle.h"
+#include "DialogButton.h"
 #include "SkinImage.h"
 
 #include <QFrame>
@@ -18,24 +19,10 @@ constexpr int kBoxWidth = 460;
 
 const char* const kFaceStyle = "QFrame#messageBoxFace { background: #ffffff; border: 1px solid #d6e4f2;"
                                " border-radius: 6px; }";
-// The affirmative buttons are filled, the others outlined, so the safe answer stands out
-// from the one that acts.
-const char* const kPrimaryStyle
-    = "QPushButton { background: #2990ff; color: #ffffff; border: none; border-radius: 4px; padding: 0 12px; }"
-      "QPushButton:hover { background: #4aa3ff; } QPushButton:pressed { background: #1b74d6; }";
-const char* const kSecondaryStyle = "QPushButton { background: #ffffff; color: #2990ff; border: 1px solid #2990ff;"
-                                    " border-radius: 4px; padding: 0 12px; }"
-                                    "QPushButton:hover { background: #eef6ff; } QPushButton:pressed { background: "
-                                    "#d9ebff; }";
-
 QPushButton* makeButton(const QString& objectName, bool primary, QWidget* parent)
 {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(objectName);
+    QPushButton* button = MakeDialogButton(objectName, QString(), primary, parent);
     button->setMinimumSize(80, 32);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(AppStyle::instance().font(8));
-    button->setStyleSheet(QLatin1String(primary ? kPrimaryStyle : kSecondaryStyle));
     button->hide();
     return button;
 }

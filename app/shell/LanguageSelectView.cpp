@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "AppStyle.h"
+#include "DialogButton.h"
 #include "LanguageTable.h"
 #include "OvStyleComboBox.h"
 #include "OvStyleWidgetTitle.h"
@@ -22,22 +23,6 @@ namespace {
 const char* const kNativeNames[] = {
     "English", "中文简体", "Español", "Italiano", "Français", "日本語", "Português", "Nederlands", "Deutsch",
 };
-
-QPushButton* dialogButton(const QString& objectName, const QString& text, bool primary, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(text);
-    button->setMinimumSize(96, 32);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(AppStyle::instance().font(8));
-    button->setStyleSheet(
-        primary ? QStringLiteral("QPushButton{background:#2990ff;color:white;border:none;border-radius:4px;}"
-                                 "QPushButton:hover{background:#4aa3ff;}")
-                : QStringLiteral("QPushButton{background:white;color:#2990ff;border:1px solid #2990ff;"
-                                 "border-radius:4px;}QPushButton:hover{background:#eef6ff;}"));
-    return button;
-}
 
 } // namespace
 
@@ -68,8 +53,8 @@ LanguageSelectView::LanguageSelectView(QWidget* parent)
     note->setFont(AppStyle::instance().font(0));
     note->setStyleSheet(QStringLiteral("color:#616c72;"));
 
-    auto* ok = dialogButton(QStringLiteral("languageOkButton"), tr("OK"), true, face);
-    auto* cancel = dialogButton(QStringLiteral("languageCancelButton"), tr("Cancel"), false, face);
+    auto* ok = MakeDialogButton(QStringLiteral("languageOkButton"), tr("OK"), true, face);
+    auto* cancel = MakeDialogButton(QStringLiteral("languageCancelButton"), tr("Cancel"), false, face);
     connect(ok, &QPushButton::clicked, this, &LanguageSelectView::writeText);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
