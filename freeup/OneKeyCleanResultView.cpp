@@ -1,0 +1,268 @@
+#include "OneKeyCleanResultView.h"
+
+#include "AppStyle.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "FormatSize.h"
+#include "OneKeyCommon.h"
+#include "OneScanResultSubWidget.h"
+#include "OvMessageBox.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+QString Orange(const QString& text)
+{
+    return QStringLiteral("<span style=\"color:#f7961f;\">") + text.toHtmlEscaped() + QStringLiteral("</span>");
+}
+
+QString PlainText(const QString& html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText();
+}
+
+template<class Record> quint64 SumOf(const QVector<Record>& list, quint64 Record::*size)
+{
+    quint64 sum = 0;
+    for (const Record& record : list)
+        sum += record.*size;
+    return sum;
+}
+
+} // namespace
+
+OneKeyCleanResultView::OneKeyCleanResultView(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("oneKeyCleanResultView"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    const QString family = AppStyle::instance().fontFamily();
+
+    m_freeable = new QLabel(this);
+    m_freeable->setObjectName(QStringLiteral("freeableLabel"));
+    QFont headingFont(family);
+    headingFont.setPixelSize(20);
+    headingFont.setWeight(QFont::DemiBold);
+    m_freeable->setFont(headingFont);
+    m_freeable->setStyleSheet(QStringLiteral("color:#3c4449;"));
+    m_releasedLabel = new QLabel(this);
+    m_releasedLabel->setObjectName(QStringLiteral("releasedLabel"));
+    QFont bodyFont(family);
+    bodyFont.setPixelSize(13);
+    m_releasedLabel->setFont(bodyFont);
+    m_releasedLabel->setStyleSheet(QStringLiteral("color:#616c72;"));
+
+    const QString about = tr("About");
+    const QString saveUpTo = tr("You can save up to ");
+    m_rows[JunkRow] = new OneScanResultSubWidget(QStringLiteral("junkRow"), QStringLiteral("/quick_junk_files.png"),
+                                                 tr("Junk Files:"), about, QString(), this);
+    m_rows[TempRow]
+        = new OneScanResultSubWidget(QStringLiteral("tempRow"), QStringLiteral("/quick_temp_files.png"),
+                                     tr("Temporary Files:"), about,
+                                     tr("Too few temporary files on your iPhone to clean."), this);
+    m_rows[PhotoRow] = new OneScanResultSubWidget(QStringLiteral("photosRow"), QStringLiteral("/quick_photos.png"),
+                                                  tr("Photos:"), saveUpTo, QString(), this);
+    m_rows[LargeFileRow]
+        = new OneScanResultSubWidget(QStringLiteral("largeFilesRow"), QStringLiteral("/quick_large_files.png"),
+                                     tr("Large Files:"), saveUpTo, QString(), this);
+    m_rows[AppRow] = new OneScanResultSubWidget(QStringLiteral("appsRow"), QStringLiteral("/quick_apps.png"),
+                                                tr("Apps:"), saveUpTo, QString(), this);
+    connect(m_rows[JunkRow], &OneScanResultSubWidget::ShowNextView, this, &OneKeyCleanResultView::slotShowJunkView);
+    connect(m_rows[TempRow], &OneScanResultSubWidget::ShowNextView, this, &OneKeyCleanResultView::slotShowCacheView);
+    connect(m_rows[PhotoRow], &OneScanResultSubWidget::ShowNextView, this, &OneKeyCleanResultView::slotShowImageView);
+    connect(m_rows[LargeFileRow], &OneScanResultSubWidget::ShowNextView, this,
+            &OneKeyCleanResultView::slotShowLargeFilesView);
+    connect(m_rows[AppRow], &OneScanResultSubWidget::ShowNextView, this, &OneKeyCleanResultView::slotShowAppView);
+
+    auto* list = new QFrame(this);
+    list->setObjectName(QStringLiteral("resultRows"));
+    list->setStyleSheet(QStringLiteral("QFrame#resultRows { border: 1px solid #e3e9ef; border-radius: 6px; }"));
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    for (int row = 0; row < RowCount; ++row) {
+        if (row > 0) {
+            auto* line = new QFrame(list);
+            line->setFrameShape(QFrame::HLine);
+            line->setStyleSheet(QStringLiteral("color:#eef1f4;"));
+            rows->addWidget(line);
+        }
+        rows->addWidget(m_rows[row]);
+    }
+
+    QPushButton* back = MakeSecondaryButton(QStringLiteral("backButton"), tr("Back"), this);
+    QPushButton* rescan = MakeActionButton(QStringLiteral("rescanButton"), tr("Rescan"), this);
+    connect(back, &QPushButton::clicked, this, &OneKeyCleanResultView::slotBackHome);
+    connect(rescan, &QPushButton::clicked, this, &OneKeyCleanResultView::slotRescan);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(back);
+    buttons->addSpacing(12);
+    buttons->addWidget(rescan);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 24, 40, 20);
+    layout->setSpacing(0);
+    layout->addWidget(m_freeable);
+    layout->addSpacing(4);
+    layout->addWidget(m_releasedLabel);
+    layout->addSpacing(14);
+    layout->addWidget(list);
+    layout->addStretch();
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+
+    ShowFreeable();
+    ShowReleased();
+}
+
+QString OneKeyCleanResultView::SizeText(quint64 bytes) const
+{
+    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
+    QString text = FormatSize(bytes, 2);
+    for (const char* unit : kUnits) {
+        if (text.endsWith(QLatin1String(unit))) {
+            text.chop(int(std::strlen(unit)));
+            return text + tr(unit);
+        }
+    }
+    return text;
+}
+
+quint64 OneKeyCleanResultView::RowSize(int row) const
+{
+    return row >= 0 && row < RowCount ? m_rows[row]->Size() : 0;
+}
+
+OneScanResultSubWidget* OneKeyCleanResultView::RowWidget(int row) const
+{
+    return row >= 0 && row < RowCount ? m_rows[row] : nullptr;
+}
+
+QString OneKeyCleanResultView::FreeableText() const
+{
+    return PlainText(m_freeable->text());
+}
+
+QString OneKeyCleanResultView::ReleasedText() const
+{
+    return PlainText(m_releasedLabel->text());
+}
+
+void OneKeyCleanResultView::ShowFreeable()
+{
+    quint64 sum = 0;
+    for (const OneScanResultSubWidget* row : m_rows)
+        sum += row->Size();
+    m_freeable->setText(Orange(SizeText(sum)) + tr(" More can be freed up.").toHtmlEscaped());
+}
+
+void OneKeyCleanResultView::ShowReleased()
+{
+    m_releasedLabel->setText(Orange(SizeText(m_released)) + tr(" has been released!").toHtmlEscaped());
+}
+
+void OneKeyCleanResultView::UpdateResultInfo(int nTaskType)
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    switch (nTaskType) {
+    case OneKeyCode::UserStorage:
+    case OneKeyCode::PhotoCaches:
+    case OneKeyCode::DownloadTemp:
+    case OneKeyCode::CrashLogs:
+    case OneKeyCode::ITunesCaches:
+        m_rows[JunkRow]->SetSize(JunkSizeTotal());
+        break;
+    case OneKeyCode::TempFiles:
+        m_rows[TempRow]->SetSize(TemporaryFileEstimate());
+        break;
+    case OneKeyCode::AllPhotos: {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        m_rows[PhotoRow]->SetSize(SumOf(store->m_obLPhotos, &OneKeyMediaInfo::m_nSize));
+        break;
+    }
+    case OneKeyCode::LargeFiles: {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        m_rows[LargeFileRow]->SetSize(SumOf(store->m_obLLargeFiles, &OneKeyFileInfo::m_nSize));
+        break;
+    }
+    case OneKeyCode::Apps: {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        m_rows[AppRow]->SetSize(SumOf(store->m_obLApps, &AppResultInfo::m_nAppSize));
+        break;
+    }
+    default:
+        return;
+    }
+    ShowFreeable();
+}
+
+void OneKeyCleanResultView::UpdateClearSize(quint64 size, int nType)
+{
+    m_released = nType == 0 ? size : m_released + size;
+    ShowReleased();
+}
+
+void OneKeyCleanResultView::slotRescan()
+{
+    emit Rescan();
+}
+
+void OneKeyCleanResultView::slotBackHome()
+{
+    // On the heap: should the page go while the box waits, the box goes with it.
+    QPointer<OvMessageBox> box = new OvMessageBox(
+        tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"), tr("Warning"),
+        OvMessageBox::Yes | OvMessageBox::No, this);
+    box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
+    box->SetIcon(QStringLiteral("tip_warning.png"));
+    box->exec();
+    if (!box)
+        return;
+    const bool accepted = box->GetResult() == OvMessageBox::Yes;
+    delete box;
+    if (accepted)
+        emit onBackHome(0);
+}
+
+void OneKeyCleanResultView::slotShowJunkView()
+{
+    emit ShowJunkView(4);
+}
+
+void OneKeyCleanResultView::slotShowCacheView()
+{
+    CController::GetInstance()->LoadDeviceInfo();
+    quickScanOrigin = true;
+    emit ShowCacheView(8);
+}
+
+void OneKeyCleanResultView::slotShowImageView()
+{
+    emit ShowImageView(12);
+}
+
+void OneKeyCleanResultView::slotShowLargeFilesView()
+{
+    emit ShowLargeFilesView(24);
+}
+
+void OneKeyCleanResultView::slotShowAppView()
+{
+    emit ShowAppView(30);
+}

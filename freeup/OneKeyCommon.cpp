@@ -1,0 +1,195 @@
+#include "OneKeyCommon.h"
+
+#include "AppStyle.h"
+#include "CGlobalData.h"
+#include "LocalConfig.h"
+#include "MainWindowAccess.h"
+#include "OvMessageBox.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPushButton>
+
+#include <mutex>
+
+bool quickScanOrigin = false;
+
+namespace {
+
+constexpr quint64 kGiB = 1024ull * 1024 * 1024;
+
+const char* const kActionStyle
+    = "QPushButton { background: #2990ff; border: none; border-radius: 4px; padding: 0 18px; }"
+      "QPushButton:hover { background: #4aa3ff; } QPushButton:pressed { background: #1b74d6; }"
+      "QPushButton:disabled { background: #c9d3dd; }";
+const char* const kSecondaryStyle
+    = "QPushButton { background: #ffffff; color: #2990ff; border: 1px solid #2990ff; border-radius: 4px;"
+      " padding: 0 18px; } QPushButton:hover { background: #eef6ff; } QPushButton:pressed { background: #d9ebff; }"
+      "QPushButton:disabled { color: #999999; border-color: #c9d3dd; }";
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("OneKeyCommon", text);
+}
+
+QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(text);
+    button->setMinimumSize(120, 36);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFont(AppStyle::instance().font(8));
+    return button;
+}
+
+} // namespace
+
+int OneKeyBackTarget(QWidget* parent)
+{
+    if (quickScanOrigin) {
+        quickScanOrigin = false;
+        return 2;
+    }
+    OvMessageBox box(Tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"),
+                     Tr("Warning"), OvMessageBox::Yes | OvMessageBox::No, parent);
+    box.SetButtonText(Tr("Yes"), Tr("No"), Tr("OK"), Tr("Cancel"));
+    box.SetIcon(QStringLiteral("tip_warning.png"));
+    box.exec();
+    return box.GetResult() == OvMessageBox::Yes ? 0 : -1;
+}
+
+void SetActionButtonEnabled(QPushButton* button, bool enabled)
+{
+    button->setEnabled(enabled);
+    button->setStyleSheet(
+        QLatin1String(kActionStyle)
+        + (enabled ? QStringLiteral("QPushButton{color:#ffffff;}") : QStringLiteral("QPushButton{color:#999999;}")));
+}
+
+QPushButton* MakeActionButton(const QString& objectName, const QString& text, QWidget* parent)
+{
+    QPushButton* button = MakeButton(objectName, text, parent);
+    SetActionButtonEnabled(button, true);
+    return button;
+}
+
+QPushButton* MakeSecondaryButton(const QString& objectName, const QString& text, QWidget* parent)
+{
+    QPushButton* button = MakeButton(objectName, text, parent);
+    button->setStyleSheet(QLatin1String(kSecondaryStyle));
+    return button;
+}
+
+void EnableOtherTabs(bool enable)
+{
+    if (MainWindowAccess* window = MainWindowAccess::instance())
+        window->enableTabs(enable);
+}
+
+JunkTotal JunkListTotal(int code)
+{
+    JunkTotal total;
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        const QVector<OneKeyFileInfo>* list = store->OneKeyFileList(code);
+        if (!list)
+            return total;
+        for (const OneKeyFileInfo& file : *list)
+            total.size += file.m_nSize;
+        total.count = static_cast<quint64>(list->size());
+    }
+    if (code == OneKeyCode::CrashLogs && total.size < kCrashLogThreshold)
+        total.size = 0;
+    return total;
+}
+
+quint64 JunkSizeTotal()
+{
+    quint64 sum = 0;
+    for (int code : { OneKeyCode::UserStorage, OneKeyCode::PhotoCaches, OneKeyCode::DownloadTemp, OneKeyCode::CrashLogs,
+                      OneKeyCode::ITunesCaches })
+        sum += JunkListTotal(code).size;
+    return sum;
+}
+
+quint64 TemporaryFileEstimate(quint64 usedBytes, quint64 totalBytes, const QString& lastUsedText)
+{
+    if (!lastUsedText.isEmpty() && lastUsedText != QLatin1String("0")) {
+        const quint64 last = lastUsedText.toULongLong();
+        const quint64 difference = usedBytes > last ? usedBytes - last : last - usedBytes;
+        return difference >= kGiB ? difference / 40 : 0;
+    }
+    if (totalBytes == 0)
+        return 0;
+    const double percent = double(usedBytes) * 100.0 / double(totalBytes);
+    if (percent <= 20.0 || usedBytes < 2 * kGiB)
+        return 0;
+    return (usedBytes - 2 * kGiB) / 40;
+}
+
+quint64 TemporaryFileEstimate()
+{
+    const CGlobalData* store = CGlobalData::GetInstance();
+    const quint64 total = store->m_nTotalSpace;
+    const quint64 free = store->m_nFreeSpace;
+    if (total == 0 || free > total)
+        return 0;
+    return TemporaryFileEstimate(total - free, total, ReadCleanHistory(store->m_strDeviceKey).lastUsedSpace);
+}
+
+QString CleanHistoryDateText(const QDateTime& when)
+{
+    // English day names whatever the system locale, so the file reads the same everywhere.
+    return QLocale::c().toString(when, QStringLiteral("MM-dd-yyyy hh:mm:ss ddd"));
+}
+
+CleanHistoryEntry ReadCleanHistory(const QString& deviceKey)
+{
+    CleanHistoryEntry entry;
+    if (deviceKey.isEmpty())
+        return entry;
+    const LocalConfig::GroupedValues groups = LocalConfig::ReadCleanSizeConfig();
+    const auto found = groups.constFind(deviceKey);
+    if (found == groups.constEnd())
+        return entry;
+    entry.exists = true;
+    entry.lastUsedSpace = found->value(QStringLiteral("LastDevUsedSpaceSize"));
+    entry.totalCleaned = found->value(QStringLiteral("AllCleanSize"));
+    entry.lastCleanDate = found->value(QStringLiteral("LastAllCleanDate"));
+    return entry;
+}
+
+namespace {
+
+void UpdateCleanHistory(const QString& deviceKey, const LocalConfig::GroupValues& change)
+{
+    if (deviceKey.isEmpty())
+        return;
+    LocalConfig::GroupedValues groups = LocalConfig::ReadCleanSizeConfig();
+    auto found = groups.find(deviceKey);
+    if (found == groups.end()) {
+        found = groups.insert(deviceKey,
+                              { { QStringLiteral("LastDevUsedSpaceSize"), QStringLiteral("0") },
+                                { QStringLiteral("AllCleanSize"), QStringLiteral("0") },
+                                { QStringLiteral("LastAllCleanDate"), QStringLiteral("0") } });
+    }
+    for (auto it = change.constBegin(); it != change.constEnd(); ++it)
+        found->insert(it.key(), it.value());
+    LocalConfig::WriteCleanSizeConfig(groups);
+}
+
+} // namespace
+
+void WriteCleanHistoryTotal(const QString& deviceKey, quint64 totalReleased, const QDateTime& when)
+{
+    UpdateCleanHistory(deviceKey,
+                       { { QStringLiteral("AllCleanSize"), QString::number(totalReleased) },
+                         { QStringLiteral("LastAllCleanDate"), CleanHistoryDateText(when) } });
+}
+
+void WriteCleanHistoryUsedSpace(const QString& deviceKey, quint64 usedBytes)
+{
+    UpdateCleanHistory(deviceKey, { { QStringLiteral("LastDevUsedSpaceSize"), QString::number(usedBytes) } });
+}

@@ -1,0 +1,328 @@
+// The home page and the quick-scan result page: the temporary-file estimate they share,
+// what they show of the device, its history and the scan, and where each control leads.
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CacheCleanProcessView.h"
+#include "DeviceInfoWidget.h"
+#include "JunkCleanScanResultView.h"
+#include "MessageBoxAnswerer.h"
+#include "OneKeyCleanResultView.h"
+#include "OneKeyCleanView.h"
+#include "OneKeyCommon.h"
+#include "OneScanResultSubWidget.h"
+#include "OvMessageBox.h"
+#include "QuickViewsTestSupport.h"
+#include "TaskExecuteView.h"
+#include "TaskWidget.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+const QString kDeviceKey = QStringLiteral("/devices/0000-ANNA");
+
+void SetDevice(quint64 total, quint64 used, const QString& key = kDeviceKey)
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    store->m_strDeviceName = QStringLiteral("Anna's iPhone");
+    store->m_strModelName = QStringLiteral("iPhone 13 Pro");
+    store->m_nTotalSpace = total;
+    store->m_nFreeSpace = total - used;
+    store->m_strDeviceKey = key;
+}
+
+void ClearLists()
+{
+    for (int code : { 32, 64, 128, 256, 512, 8, 2048 })
+        SetOneKeyFiles(code, {});
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    store->m_obLPhotos.clear();
+    store->m_obLApps.clear();
+}
+
+} // namespace
+
+class tst_OneKeyHomeAndResultViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        AppStyle::instance().initialise(applicationDirectory());
+        // The history file goes to a folder of the test's own, never beside the binaries.
+        QVERIFY(m_appDir.isValid() && m_devices.isValid());
+        qputenv("DRAVO_APP_DIR", m_appDir.path().toLocal8Bit());
+    }
+    void init()
+    {
+        QFile::remove(m_appDir.filePath("CleanSizeConfig.ini"));
+        ClearLists();
+        SetDevice(64 * kGiB, 12 * kGiB);
+        quickScanOrigin = false;
+    }
+    void cleanupTestCase() { CController::Release(); }
+    void temporaryFileEstimate_data();
+    void temporaryFileEstimate();
+    void homeShowsTheDeviceAndItsOwnHistory();
+    void quickScanStartsOnlyFromAShownPage();
+    void tempFilesCleanAtOnceOrSayThereIsNothing();
+    void resultRowsSumTheirCategories();
+    void releasedTotalIsSetOrAddedTo();
+    void resultBackAsksAndRescanRescans();
+    void signalsAndSlotsKeepTheirNames();
+
+private:
+    QTemporaryDir m_appDir;
+    DeviceImageFixture m_devices; // an empty device folder: no demo device
+};
+
+void tst_OneKeyHomeAndResultViews::temporaryFileEstimate_data()
+{
+    QTest::addColumn<quint64>("used");
+    QTest::addColumn<quint64>("total");
+    QTest::addColumn<QString>("lastUsed");
+    QTest::addColumn<quint64>("expected");
+    const quint64 total = 64 * kGiB;
+    QTest::newRow("no history, 18.75 % used") << 12 * kGiB << total << QString() << quint64(0);
+    QTest::newRow("no history, 31.25 % used") << 20 * kGiB << total << QString() << 18 * kGiB / 40;
+    QTest::newRow("no history, exactly 20 %") << total / 5 << total << QString() << quint64(0);
+    QTest::newRow("new entry reads as no history") << 20 * kGiB << total << QString("0") << 18 * kGiB / 40;
+    QTest::newRow("grown by less than 1 GiB")
+        << 10 * kGiB + kGiB - 1 << total << QString::number(10 * kGiB) << quint64(0);
+    QTest::newRow("grown by exactly 1 GiB") << 11 * kGiB << total << QString::number(10 * kGiB) << kGiB / 40;
+    QTest::newRow("shrunk by 2 GiB") << 8 * kGiB << total << QString::number(10 * kGiB) << 2 * kGiB / 40;
+    // With history the percentage no longer matters, however full the device.
+    QTest::newRow("history, nearly empty device")
+        << 3 * kGiB << total << QString::number(1 * kGiB) << 2 * kGiB / 40;
+}
+
+void tst_OneKeyHomeAndResultViews::temporaryFileEstimate()
+{
+    QFETCH(quint64, used);
+    QFETCH(quint64, total);
+    QFETCH(QString, lastUsed);
+    QFETCH(quint64, expected);
+    QCOMPARE(TemporaryFileEstimate(used, total, lastUsed), expected);
+
+    // The same through the connected device and its history file.
+    SetDevice(total, used);
+    if (!lastUsed.isEmpty())
+        WriteCleanHistoryUsedSpace(kDeviceKey, lastUsed.toULongLong());
+    QCOMPARE(TemporaryFileEstimate(), expected);
+    // Another device's history is not this one's.
+    SetDevice(total, used, QStringLiteral("/devices/OTHER"));
+    QCOMPARE(TemporaryFileEstimate(), TemporaryFileEstimate(used, total, QString()));
+}
+
+void tst_OneKeyHomeAndResultViews::homeShowsTheDeviceAndItsOwnHistory()
+{
+    SetDevice(64 * kGiB, 61 * kGiB);
+    OneKeyCleanView home;
+    home.resize(1000, 560);
+    home.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&home));
+    // A fresh installation.
+    QCOMPARE(home.LastUseText(), QString("None"));
+    QCOMPARE(home.TotalReleasedText(), QString("0.00Byte"));
+    auto* device = home.findChild<DeviceInfoWidget*>();
+    QVERIFY(device);
+    QCOMPARE(device->findChild<QLabel*>("deviceName")->text(), QString("Anna's iPhone (iPhone 13 Pro)"));
+    QCOMPARE(device->totalBytes(), 64 * kGiB);
+    QCOMPARE(device->freeBytes(), 3 * kGiB);
+
+    // A clean happened while the page was away; showing it again reads the history.
+    WriteCleanHistoryTotal(kDeviceKey, 41345024, QDateTime(QDate(2026, 3, 4), QTime(10, 11, 12)));
+    home.hide();
+    home.show();
+    QCOMPARE(home.LastUseText(), QString("03-04-2026 10:11:12 Wed"));
+    QCOMPARE(home.TotalReleasedText(), QString("39.43MB"));
+
+    // A device whose only entry comes from a temporary-file clean has no date yet.
+    SetDevice(64 * kGiB, 20 * kGiB, QStringLiteral("/devices/TEMP-ONLY"));
+    WriteCleanHistoryUsedSpace(QStringLiteral("/devices/TEMP-ONLY"), 20 * kGiB);
+    home.RefreshLabels();
+    QCOMPARE(home.LastUseText(), QString("None"));
+    QCOMPARE(home.TotalReleasedText(), QString("0.00Byte"));
+
+}
+
+void tst_OneKeyHomeAndResultViews::quickScanStartsOnlyFromAShownPage()
+{
+    // A second click, queued while the page was already leaving, must not start a second scan.
+    OneKeyCleanView home;
+    QSignalSpy next(&home, &OneKeyCleanView::ShowNextView);
+    auto* quickScan = home.findChild<QPushButton*>("quickScanButton");
+    quickScan->click();
+    QCOMPARE(next.count(), 0);
+    home.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&home));
+    quickScan->click();
+    quickScan->click();
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(next.at(0).at(0).toInt(), 1);
+}
+
+void tst_OneKeyHomeAndResultViews::tempFilesCleanAtOnceOrSayThereIsNothing()
+{
+    OneKeyCleanView home;
+    QSignalSpy cache(&home, &OneKeyCleanView::onScanCache);
+    auto* temp = home.findChild<QToolButton*>("tempFilesButton");
+    QVERIFY(temp);
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+
+    // 18.75 % used and no history: nothing to clean, the page stays.
+    quickScanOrigin = true;
+    temp->click();
+    QCOMPARE(cache.count(), 0);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text, QString("Scan completed! No need for further cleaning."));
+    QCOMPARE(answerer.questions().first().icon, QString("/tip_succeed.png"));
+    QVERIFY(quickScanOrigin);
+
+    // 31.25 % used: the clean starts without a question, and not from the quick result.
+    SetDevice(64 * kGiB, 20 * kGiB);
+    temp->click();
+    QCOMPARE(cache.count(), 1);
+    QCOMPARE(cache.at(0).at(0).toInt(), 8);
+    QVERIFY(!quickScanOrigin);
+    QCOMPARE(answerer.questions().size(), 1);
+}
+
+void tst_OneKeyHomeAndResultViews::resultRowsSumTheirCategories()
+{
+    OneKeyCleanResultView result;
+    // A fresh page: nothing found, nothing released, every row done.
+    QCOMPARE(result.FreeableText(), QString("0.00Byte More can be freed up."));
+    QCOMPARE(result.ReleasedText(), QString("0.00Byte has been released!"));
+    for (int row = 0; row < OneKeyCleanResultView::RowCount; ++row)
+        QCOMPARE(result.RowWidget(row)->ButtonText(), QString("Done"));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::TempRow)->NoteText(),
+             QString("Too few temporary files on your iPhone to clean."));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::PhotoRow)->NoteText(), QString("You can save up to 0.00Byte"));
+
+    SetOneKeyFiles(32, { 41345024 });
+    SetOneKeyFiles(256, { 5 * kMiB - 1 }); // below the crash-log threshold: not offered
+    result.UpdateResultInfo(32);
+    result.UpdateResultInfo(256);
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::JunkRow), quint64(41345024));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::JunkRow)->NoteText(), QString("About 39.43MB"));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::JunkRow)->ButtonText(), QString("Clean"));
+
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        OneKeyMediaInfo photo;
+        photo.m_nSize = 2 * kMiB;
+        store->m_obLPhotos << photo << photo;
+        AppResultInfo app;
+        app.m_nAppSize = 100 * kMiB;
+        app.m_nDataSize = 60 * kMiB; // part of the app size, not added again
+        store->m_obLApps << app;
+    }
+    SetOneKeyFiles(8, { kGiB });
+    SetOneKeyFiles(2048, { 9 * kGiB }); // compressible photos are a subset of all photos
+    for (int code : { 1024, 2048, 8, 16 })
+        result.UpdateResultInfo(code);
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::PhotoRow), 4 * kMiB);
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::PhotoRow)->NoteText(), QString("You can save up to 4.00MB"));
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::LargeFileRow), kGiB);
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::AppRow), 100 * kMiB);
+
+    // The temporary-file row is an estimate, not a list.
+    SetDevice(64 * kGiB, 20 * kGiB);
+    result.UpdateResultInfo(2);
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::TempRow), 18 * kGiB / 40);
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::TempRow)->NoteText(), QString("About 460.80MB"));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::TempRow)->ButtonText(), QString("Clean"));
+
+    // 41345024 + 4 MiB + 1 GiB + 100 MiB + 483183820 = 1707322572 bytes.
+    QCOMPARE(result.FreeableText(), QString("1.59GB More can be freed up."));
+
+    // A category emptied by a clean drops back to "Done"; unknown codes change nothing.
+    ClearLists();
+    result.UpdateResultInfo(8);
+    result.UpdateResultInfo(4);
+    result.UpdateResultInfo(3599);
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::LargeFileRow), quint64(0));
+    QCOMPARE(result.RowWidget(OneKeyCleanResultView::LargeFileRow)->ButtonText(), QString("Done"));
+    QCOMPARE(result.RowSize(OneKeyCleanResultView::JunkRow), quint64(41345024));
+}
+
+void tst_OneKeyHomeAndResultViews::releasedTotalIsSetOrAddedTo()
+{
+    OneKeyCleanResultView result;
+    result.UpdateClearSize(41345024, 1);
+    result.UpdateClearSize(1024, 1);
+    QCOMPARE(result.ReleasedTotal(), quint64(41345024 + 1024));
+    QCOMPARE(result.ReleasedText(), QString("39.43MB has been released!"));
+    // A completed quick scan starts the count again.
+    result.UpdateClearSize(0, 0);
+    QCOMPARE(result.ReleasedTotal(), quint64(0));
+    QCOMPARE(result.ReleasedText(), QString("0.00Byte has been released!"));
+    result.UpdateClearSize(1536, 0);
+    QCOMPARE(result.ReleasedText(), QString("1.50KB has been released!"));
+}
+
+void tst_OneKeyHomeAndResultViews::resultBackAsksAndRescanRescans()
+{
+    OneKeyCleanResultView result;
+    QSignalSpy home(&result, &OneKeyCleanResultView::onBackHome);
+    QSignalSpy rescan(&result, &OneKeyCleanResultView::Rescan);
+    QSignalSpy cache(&result, &OneKeyCleanResultView::ShowCacheView);
+    result.findChild<QPushButton*>("rescanButton")->click();
+    QCOMPARE(rescan.count(), 1);
+    // The temporary-file row leads to the clean and marks the way back here.
+    result.RowWidget(OneKeyCleanResultView::TempRow)->findChild<QPushButton*>("rowButton")->click();
+    QCOMPARE(cache.count(), 1);
+    QCOMPARE(cache.at(0).at(0).toInt(), 8);
+    QVERIFY(quickScanOrigin);
+
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+    QPushButton* back = result.findChild<QPushButton*>("backButton");
+    back->click();
+    QCOMPARE(home.count(), 0);
+    answerer.setButton(0); // closed by the window system: not confirmed
+    back->click();
+    QCOMPARE(home.count(), 0);
+    answerer.setButton(OvMessageBox::Yes);
+    back->click();
+    QCOMPARE(home.count(), 1);
+    QCOMPARE(home.at(0).at(0).toInt(), 0);
+    QCOMPARE(answerer.questions().size(), 3);
+    QCOMPARE(answerer.questions().first().title, QString("Warning"));
+    QCOMPARE(answerer.questions().first().icon, QString("tip_warning.png"));
+}
+
+void tst_OneKeyHomeAndResultViews::signalsAndSlotsKeepTheirNames()
+{
+    // The model connects these by their text: a renamed one would fail only at run time.
+    const QList<QPair<const QMetaObject*, const char*>> methods = {
+        { &OneKeyCleanView::staticMetaObject, "ShowNextView(int) onScanJunk(int) onScanCache(int) onScanImage(int) "
+                                              "onScanLargeFile(int) onScanApps(int) slotScanCache() ClickedNextButton()" },
+        { &OneKeyCleanResultView::staticMetaObject,
+          "ShowJunkView(int) ShowImageView(int) ShowLargeFilesView(int) ShowAppView(int) ShowCacheView(int) Rescan() "
+          "onBack() onBackHome(int) UpdateResultInfo(int) UpdateClearSize(quint64,int) slotShowCacheView()" },
+        { &OneScanResultSubWidget::staticMetaObject, "ShowNextView()" },
+        { &JunkCleanScanResultView::staticMetaObject,
+          "onShowJunkCleanProess(int) onBack(int) SLOT_ShowJunkCleanProess() slotAddSize(quint64,quint64) "
+          "slotDelSize(quint64,quint64) slotBack() UpdateResult(int)" },
+        { &TaskWidget::staticMetaObject, "signalAddSize(quint64,quint64) signalDelSize(quint64,quint64) UpdateView(int)" },
+        { &TaskExecuteView::staticMetaObject,
+          "onShowNextView() onShowBackView() onShowResultView(quint64) onClickedCancel(int) ShowNextView(int) "
+          "SetMaxValue(quint64) SetMaxSize(int) StartScan(int) SetViewData(int,quint64) StopScan(int) "
+          "SetExportData(int) SetExpressionData(int,quint64) ShowResultView() ClickedCancel()" },
+        { &CacheCleanProcessView::staticMetaObject, "onShowNextView(int) onClickedCancel(int) ClickedCancel() SlotTimerOut()" },
+    };
+    for (const auto& [meta, names] : methods) {
+        for (const QString& name : QString(names).split(' '))
+            QVERIFY2(meta->indexOfMethod(qPrintable(name)) >= 0, qPrintable(meta->className() + (" " + name)));
+    }
+}
+
+QTEST_MAIN(tst_OneKeyHomeAndResultViews)
+#include "tst_OneKeyHomeAndResultViews.moc"

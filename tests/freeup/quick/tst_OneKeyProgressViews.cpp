@@ -1,0 +1,240 @@
+// The two progress pages: what they show while a clean runs, how they end, and how the
+// temporary-file countdown follows the device.
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CacheCleanProcessView.h"
+#include "CancelFlags.h"
+#include "Durations.h"
+#include "MessageBoxAnswerer.h"
+#include "OvMessageBox.h"
+#include "QuickViewsTestSupport.h"
+#include "TaskExecuteView.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace {
+
+QAbstractButton* StopButton(const QWidget& page)
+{
+    const auto found = page.findChildren<QAbstractButton*>(QRegularExpression("StopButton$"));
+    return found.size() == 1 ? found.first() : nullptr;
+}
+
+} // namespace
+
+class tst_OneKeyProgressViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        AppStyle::instance().initialise(applicationDirectory());
+        QVERIFY(m_devices.isValid());
+    }
+    void init() { loadCancel = callbackCancel = false; }
+    void cleanupTestCase() { CController::Release(); }
+    void eachModeShowsItsProgressAndStopsToItsPage_data();
+    void eachModeShowsItsProgressAndStopsToItsPage();
+    void runningTasksEndThePageOrSendItBack();
+    void resetStartsARunAfresh();
+    void tempCountdownStartsAtFreeGiBPlusFive();
+    void tempStopAsksFirst();
+    void tempCountdownFollowsTheDeviceNearTheEnd();
+
+private:
+    DeviceImageFixture m_devices; // empty at first: no demo device
+};
+
+void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("during");
+    QTest::addColumn<int>("stoppedPage");
+    QTest::newRow("junk cleaning") << 5 << "Clearing junk files. Please wait. "
+                                   << "Clearing junk files. Please wait. " << 7;
+    QTest::newRow("photo backup") << 13 << "Exporting photos 0/10" << "Exporting photos 4/10" << 16;
+    QTest::newRow("compression") << 14 << "You are saving 0.00Byte" << "You are saving 2.86MB" << 16;
+}
+
+void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage()
+{
+    QFETCH(int, page);
+    QFETCH(QString, before);
+    QFETCH(QString, during);
+    QFETCH(int, stoppedPage);
+    TaskExecuteView view(page);
+    view.SetMaxSize(10);
+    if (page != 5)
+        QCOMPARE(view.Text(), before);
+    // The three flows report their steps each in their own way.
+    if (page == 5) {
+        for (int step = 0; step < 4; ++step)
+            view.SetViewData(0, 1000);
+        QCOMPARE(view.SizeDone(), quint64(4000));
+    } else if (page == 13) {
+        view.SetExportData(4);
+    } else {
+        view.SetExpressionData(4, 3000000);
+    }
+    QCOMPARE(view.Text(), during);
+    QCOMPARE(view.Percent(), 40);
+    if (page != 5)
+        QVERIFY(view.findChild<QLabel*>("taskText")->text().contains("#f7961f"));
+
+    QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
+    QAbstractButton* stop = StopButton(view);
+    QVERIFY(stop);
+    QCOMPARE(stop->accessibleName(), QString("Stop"));
+    stop->click();
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(cancelled.at(0).at(0).toInt(), stoppedPage);
+    QVERIFY(view.IsStopped());
+    QVERIFY(callbackCancel);
+}
+
+void tst_OneKeyProgressViews::runningTasksEndThePageOrSendItBack()
+{
+    TaskExecuteView view(14);
+    QSignalSpy next(&view, &TaskExecuteView::onShowNextView);
+    QSignalSpy result(&view, &TaskExecuteView::onShowResultView);
+    QSignalSpy back(&view, &TaskExecuteView::onShowBackView);
+    QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
+    view.StartScan(1); // the page is hidden: it runs nothing
+    QCOMPARE(view.RunningTasks(), 0);
+
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.SetMaxSize(2);
+    view.StartScan(1);
+    view.StartScan(2);
+    view.SetViewData(1, 1500);
+    view.SetViewData(2, 2500);
+    QCOMPARE(view.Percent(), 100);
+    view.StopScan(1);
+    QVERIFY(view.isVisible());
+    QCOMPARE(next.count(), 0);
+    view.StopScan(2);
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(result.count(), 1);
+    QCOMPARE(result.at(0).at(0).value<quint64>(), quint64(4000));
+    QVERIFY(!view.isVisible());
+
+    // More ends than starts: back, to the stopped page, without asking the device to stop.
+    view.show();
+    view.StopScan(0);
+    QCOMPARE(view.RunningTasks(), 0);
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(cancelled.at(0).at(0).toInt(), 16);
+    QVERIFY(!view.isVisible());
+    QVERIFY(!callbackCancel);
+}
+
+void tst_OneKeyProgressViews::resetStartsARunAfresh()
+{
+    TaskExecuteView view(13);
+    view.SetMaxSize(8);
+    view.SetExportData(8);
+    StopButton(view)->click();
+    QVERIFY(view.IsStopped());
+    view.Reset();
+    QVERIFY(!view.IsStopped());
+    QCOMPARE(view.Maximum(), 0);
+    QCOMPARE(view.Percent(), 0);
+    QCOMPARE(view.Text(), QString("Exporting photos 0/0"));
+    // A bad count from the caller must not show a negative or overfull bar.
+    view.SetMaxSize(3);
+    view.SetExportData(7);
+    QCOMPARE(view.Percent(), 100);
+    view.SetExportData(-2);
+    QCOMPARE(view.Percent(), 0);
+}
+
+void tst_OneKeyProgressViews::tempCountdownStartsAtFreeGiBPlusFive()
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    store->m_nTotalSpace = 64 * kGiB;
+    store->m_nFreeSpace = 3 * kGiB + 900 * 1024 * 1024; // whole GiB only
+    CacheCleanProcessView view;
+    QVERIFY(!view.IsCounting());
+    view.Reset();
+    QCOMPARE(view.MinutesLeft(), 8);
+    QCOMPARE(view.TimeText(), QString("About 8 Minute(s)"));
+    QVERIFY(view.IsCounting());
+    QVERIFY(view.findChild<QLabel*>("cacheTimeLabel")->text().contains("#f7961f"));
+
+    // The real timer ticks once a (scaled) minute.
+    QTRY_COMPARE_WITH_TIMEOUT(view.MinutesLeft(), 7, 4 * scaledMs(60000) + 1000);
+    view.StopTimer();
+    QVERIFY(!view.IsCounting());
+    const int stopped = view.MinutesLeft();
+    QTest::qWait(2 * scaledMs(60000));
+    QCOMPARE(view.MinutesLeft(), stopped);
+
+    // Without a device the library reports more free than total space: not a huge figure.
+    store->m_nFreeSpace = ~quint64(0);
+    view.Reset();
+    QCOMPARE(view.MinutesLeft(), 5);
+    // Still no device near the end: the count runs down to 0 and stays there.
+    for (int tick = 0; tick < 8; ++tick)
+        view.SlotTimerOut();
+    QCOMPARE(view.MinutesLeft(), 0);
+    QCOMPARE(view.TimeText(), QString("About 0 Minute(s)"));
+    view.StopTimer();
+}
+
+void tst_OneKeyProgressViews::tempStopAsksFirst()
+{
+    CacheCleanProcessView view;
+    view.Reset();
+    QSignalSpy cancelled(&view, &CacheCleanProcessView::onClickedCancel);
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+    QAbstractButton* stop = StopButton(view);
+    QVERIFY(stop);
+    stop->click();
+    QCOMPARE(cancelled.count(), 0);
+    QVERIFY(view.IsCounting());
+    QVERIFY(!callbackCancel);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text,
+             QString("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"));
+    QCOMPARE(answerer.questions().first().icon, QString("/tip_warning.png"));
+    QCOMPARE(answerer.questions().first().buttons, OvMessageBox::Yes | OvMessageBox::No);
+
+    answerer.setButton(OvMessageBox::Yes);
+    stop->click();
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(cancelled.at(0).at(0).toInt(), 10);
+    QVERIFY(callbackCancel);
+    QVERIFY(!view.IsCounting());
+}
+
+void tst_OneKeyProgressViews::tempCountdownFollowsTheDeviceNearTheEnd()
+{
+    const QString folder = ConnectDevice(m_devices, DeviceImageFixture::smallContent());
+    QVERIFY2(!folder.isEmpty(), qPrintable(m_devices.lastError()));
+    const int freeGiB = int(m_devices.summary(folder).freeBytes / kGiB);
+    QVERIFY(freeGiB > 5);
+
+    // The model starts from a stale record: the page must read the device when it matters.
+    CGlobalData::GetInstance()->m_nTotalSpace = 64 * kGiB;
+    CGlobalData::GetInstance()->m_nFreeSpace = 2 * kGiB;
+    CacheCleanProcessView view;
+    view.Reset();
+    view.StopTimer(); // ticks by hand from here
+    QCOMPARE(view.MinutesLeft(), 7);
+    view.SlotTimerOut();
+    QCOMPARE(view.MinutesLeft(), 6);
+    // At 5 minutes left the device, with more free GiB than that, sets the estimate.
+    view.SlotTimerOut();
+    QCOMPARE(view.MinutesLeft(), freeGiB);
+    QCOMPARE(view.TimeText(), QString("About %1 Minute(s)").arg(freeGiB));
+}
+
+QTEST_MAIN(tst_OneKeyProgressViews)
+#include "tst_OneKeyProgressViews.moc"
