@@ -1,0 +1,653 @@
+#include "LargeFilesCleanView.h"
+
+#include "AppStyle.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "FormatSize.h"
+#include "LargeFilesCleanCheckBox.h"
+#include "LargeFilesCleanPhotoIcon.h"
+#include "OneKeyCommon.h"
+#include "OvMessageBox.h"
+#include "OvStyleComboBox.h"
+#include "SkinImage.h"
+#include "StyleSheets.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <mutex>
+
+namespace LargeFilesTable {
+
+enum Column { CheckColumn, ThumbnailColumn, NameColumn, FormatColumn, SizeColumn, IdColumn, ColumnCount };
+
+const QSize kThumbnailBox(48, 40);
+
+struct Row
+{
+    qint32 id = 0;
+    QString name;
+    QString format; // upper case, no dot
+    quint64 size = 0;
+    double mib = 0;
+    QString thumbnailPath;
+    bool checked = false;
+};
+
+/// The large-file list as table rows. Thumbnails are decoded when a row is first painted
+/// and kept, so 2 000 files cost nothing until they are scrolled to.
+class Model : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    /// Called after the user checks or unchecks a row, with the row.
+    std::function<void(int)> onUserCheck;
+
+    void SetRows(QVector<Row> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    const QVector<Row>& Rows() const { return m_rows; }
+    void SetChecked(int row, bool checked)
+    {
+        if (row < 0 || row >= m_rows.size() || m_rows[row].checked == checked)
+            return;
+        m_rows[row].checked = checked;
+        const QModelIndex cell = index(row, CheckColumn);
+        emit dataChanged(cell, cell, { Qt::CheckStateRole });
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_rows.size())
+            return {};
+        const Row& row = m_rows.at(index.row());
+        switch (role) {
+        case Qt::CheckStateRole:
+            return index.column() == CheckColumn ? QVariant(row.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        case Qt::DecorationRole:
+            return index.column() == ThumbnailColumn ? QVariant(Thumbnail(row)) : QVariant();
+        case Qt::DisplayRole:
+            switch (index.column()) {
+            case NameColumn:
+                return row.name;
+            case FormatColumn:
+                return row.format;
+            case SizeColumn:
+                return FormatSize(row.size, 2);
+            case IdColumn:
+                return QString::number(row.id);
+            default:
+                return {};
+            }
+        case Qt::ToolTipRole:
+            return index.column() == NameColumn ? QVariant(row.name) : QVariant();
+        case Qt::AccessibleTextRole:
+            if (index.column() == CheckColumn)
+                return row.name;
+            return index.column() == ThumbnailColumn ? QVariant(row.name) : QVariant();
+        case Qt::TextAlignmentRole:
+            return index.column() == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+        default:
+            return {};
+        }
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole)
+            return false;
+        SetChecked(index.row(), value.toInt() != Qt::Unchecked);
+        if (onUserCheck)
+            onUserCheck(index.row());
+        return true;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+        if (index.column() == CheckColumn)
+            flags |= Qt::ItemIsUserCheckable;
+        return flags;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+            return section == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        switch (section) {
+        case ThumbnailColumn:
+            return LargeFilesCleanView::tr("Thumbnail");
+        case NameColumn:
+            return LargeFilesCleanView::tr("Name");
+        case FormatColumn:
+            return LargeFilesCleanView::tr("Format");
+        case SizeColumn:
+            return LargeFilesCleanView::tr("Size");
+        default:
+            return QString();
+        }
+    }
+
+private:
+    QPixmap Thumbnail(const Row& row) const
+    {
+        const QString key = row.thumbnailPath + QLatin1Char('|') + row.format;
+        auto found = m_thumbnails.constFind(key);
+        if (found != m_thumbnails.constEnd())
+            return *found;
+        const QPixmap picture = LargeFilesCleanPhotoIcon::Thumbnail(row.thumbnailPath, row.format, kThumbnailBox);
+        m_thumbnails.insert(key, picture);
+        return picture;
+    }
+
+    QVector<Row> m_rows;
+    mutable QHash<QString, QPixmap> m_thumbnails; // survives reloads: the files do not change
+};
+
+/// Shows the rows above the minimum size and of the chosen format.
+class Filter : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void Set(qint64 minimumMiB, const QString& format)
+    {
+        m_minimumMiB = minimumMiB;
+        m_format = format;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex&) const override
+    {
+        const auto* model = static_cast<const Model*>(sourceModel());
+        const Row& row = model->Rows().at(sourceRow);
+        if (!(row.mib > double(m_minimumMiB)))
+            return false;
+        return m_format.isEmpty() || row.format == m_format;
+    }
+
+private:
+    qint64 m_minimumMiB = 0;
+    QString m_format;
+};
+
+/// Draws the check boxes with the table image set and the thumbnails centred; a click
+/// anywhere in the check cell toggles it, which is easier to hit than the 16-px box.
+class Delegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        if (index.column() == CheckColumn || index.column() == ThumbnailColumn) {
+            // The cell's background and row line first, as the text cells get them.
+            QStyleOptionViewItem cell(plain);
+            initStyleOption(&cell, index);
+            cell.text.clear();
+            cell.icon = QIcon();
+            cell.features &= ~(QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
+            const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        }
+        if (index.column() == CheckColumn) {
+            const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+            const bool hover = option.state & QStyle::State_MouseOver;
+            const QString name = checked
+                ? (hover ? QStringLiteral("checkbox2_selected_hover.png") : QStringLiteral("checkbox2_selected.png"))
+                : (hover ? QStringLiteral("checkbox2_hover.png") : QStringLiteral("checkbox2_normal.png"));
+            LargeFilesCleanPhotoIcon::Paint(painter, option.rect, SkinPixmap(name));
+            return;
+        }
+        if (index.column() == ThumbnailColumn) {
+            LargeFilesCleanPhotoIcon::Paint(painter, option.rect, index.data(Qt::DecorationRole).value<QPixmap>());
+            return;
+        }
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override
+    {
+        if (index.column() != CheckColumn)
+            return false;
+        bool toggle = false;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            toggle = mouse->button() == Qt::LeftButton && option.rect.contains(mouse->pos());
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            toggle = key == Qt::Key_Space || key == Qt::Key_Select;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            return true; // the press and release already toggled it
+        }
+        if (!toggle)
+            return false;
+        const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+};
+
+} // namespace LargeFilesTable
+
+using namespace LargeFilesTable;
+
+namespace {
+
+QLabel* MakeLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(AppStyle::instance().font(6));
+    label->setStyleSheet(QStringLiteral("color:#3c4449;"));
+    return label;
+}
+
+} // namespace
+
+LargeFilesCleanView::LargeFilesCleanView(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("largeFilesCleanView"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+    BuildLayout();
+    Refresh();
+}
+
+LargeFilesCleanView::~LargeFilesCleanView() = default;
+
+void LargeFilesCleanView::BuildLayout()
+{
+    auto* filterRow = new QHBoxLayout;
+    filterRow->setSpacing(10);
+    filterRow->addWidget(MakeLabel(tr("Select"), this));
+    m_typeCombo = new OvStyleComboBox(this);
+    m_typeCombo->setObjectName(QStringLiteral("largeFilesTypeFilter"));
+    m_typeCombo->setAccessibleName(tr("Format"));
+    m_typeCombo->setMinimumWidth(110);
+    filterRow->addWidget(m_typeCombo);
+    filterRow->addSpacing(24);
+    filterRow->addWidget(MakeLabel(tr("File above"), this));
+    m_sizeEdit = new QLineEdit(this);
+    m_sizeEdit->setObjectName(QStringLiteral("largeFilesSizeFilter"));
+    m_sizeEdit->setAccessibleName(tr("File above"));
+    m_sizeEdit->setFixedSize(90, 26);
+    m_sizeEdit->setFont(AppStyle::instance().font(6));
+    m_sizeEdit->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid #b2d7fd; border-radius: 3px; padding: 0 6px; color: #3c4449; }"));
+    // One to six digits, never a leading 0: the figure is whole megabytes.
+    m_sizeEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9][0-9]{0,5}")), m_sizeEdit));
+    filterRow->addWidget(m_sizeEdit);
+    filterRow->addWidget(MakeLabel(tr("MB"), this));
+    filterRow->addStretch(1);
+
+    m_model = new Model(this);
+    m_model->onUserCheck = [this](int row) { changeIsCheck(row, CheckColumn); };
+    m_filter = new Filter(this);
+    m_filter->setSourceModel(m_model);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("largeFilesTable"));
+    m_table->setAccessibleName(tr("Large files"));
+    m_table->setModel(m_filter);
+    m_table->setItemDelegate(new Delegate(m_table));
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideMiddle);
+    m_table->setMouseTracking(true);
+    m_table->setFrameShape(QFrame::NoFrame);
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(52);
+    m_table->setColumnHidden(IdColumn, true);
+    m_table->setFont(AppStyle::instance().font(6));
+    m_table->setStyleSheet(QStringLiteral("QTableView { background: #ffffff; color: #616c72; border: none; }"
+                                          "QTableView::item { border-bottom: 1px solid #eef1f5; }")
+                           + ScrollBarStyleSheet());
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setStyleSheet(
+        HeaderStyleSheet()
+        + QStringLiteral("QHeaderView::section { font-size: 13px; font-weight: 600; color: #3c4449; }"));
+    header->setFont(AppStyle::instance().font(7));
+    header->setHighlightSections(false);
+    header->setSectionsClickable(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    header->resizeSection(CheckColumn, 48);
+    header->resizeSection(ThumbnailColumn, 110);
+    header->resizeSection(FormatColumn, 120);
+    header->resizeSection(SizeColumn, 140);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setFixedHeight(36);
+
+    m_headerCheckBox = new LargeFilesCleanCheckBox(header->viewport());
+    m_headerCheckBox->setObjectName(QStringLiteral("largeFilesHeaderCheckBox"));
+    m_headerCheckBox->setAccessibleName(tr("Select all"));
+    m_headerCheckBox->setTristate(true);
+    header->viewport()->installEventFilter(this);
+
+    m_backButton = MakeSecondaryButton(QStringLiteral("largeFilesBackButton"), tr("Back"), this);
+    m_exportButton = MakeActionButton(QStringLiteral("largeFilesExportButton"), tr("Export Only"), this);
+    m_deleteButton = MakeActionButton(QStringLiteral("largeFilesDeleteButton"), tr("Back Up & Delete"), this);
+    // A lone "&" would turn the "D" into a shortcut letter and vanish from the face.
+    m_deleteButton->setText(m_deleteButton->text().replace(QLatin1Char('&'), QLatin1String("&&")));
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(16);
+    buttonRow->addWidget(m_backButton);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(m_exportButton);
+    buttonRow->addWidget(m_deleteButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 24, 40, 24);
+    layout->setSpacing(14);
+    layout->addLayout(filterRow);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttonRow);
+
+    connect(m_headerCheckBox, &QCheckBox::clicked, this, &LargeFilesCleanView::headerClicked_Slot);
+    connect(m_sizeEdit, &QLineEdit::textEdited, this, &LargeFilesCleanView::filterSizeSlot);
+    connect(m_typeCombo, QOverload<int>::of(&QComboBox::activated), this, &LargeFilesCleanView::slotComboBox);
+    connect(m_backButton, &QPushButton::clicked, this, &LargeFilesCleanView::showBackViewSlot);
+    connect(m_exportButton, &QPushButton::clicked, this, &LargeFilesCleanView::slotExportOnly);
+    connect(m_deleteButton, &QPushButton::clicked, this, &LargeFilesCleanView::showNextViewSlot);
+    connect(header, &QHeaderView::sectionResized, this, &LargeFilesCleanView::PlaceHeaderCheckBox);
+}
+
+double LargeFilesCleanView::SizeInMiB(quint64 bytes)
+{
+    return QString::number(double(bytes) / 1024.0 / 1024.0, 'f', 2).toDouble();
+}
+
+void LargeFilesCleanView::Reload()
+{
+    QVector<Row> rows;
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        rows.reserve(store->m_obLLargeFiles.size());
+        for (const OneKeyFileInfo& file : store->m_obLLargeFiles) {
+            Row row;
+            row.id = file.m_nId;
+            row.name = file.m_strName;
+            QString extension = file.m_strExtension;
+            if (extension.isEmpty()) {
+                const int dot = file.m_strName.lastIndexOf(QLatin1Char('.'));
+                extension = dot >= 0 ? file.m_strName.mid(dot + 1) : QString();
+            }
+            if (extension.startsWith(QLatin1Char('.')))
+                extension.remove(0, 1);
+            row.format = extension.toUpper();
+            row.size = file.m_nSize;
+            row.mib = SizeInMiB(file.m_nSize);
+            row.thumbnailPath = file.m_strThumbnailPath;
+            row.checked = file.m_bChecked == 1;
+            rows.append(row);
+        }
+    }
+    m_model->SetRows(std::move(rows));
+}
+
+void LargeFilesCleanView::RebuildTypeFilter()
+{
+    QStringList formats;
+    for (const Row& row : m_model->Rows()) {
+        if (!row.format.isEmpty())
+            formats.append(row.format);
+    }
+    formats.removeDuplicates();
+    formats.sort();
+    const QSignalBlocker blocker(m_typeCombo);
+    m_typeCombo->clear();
+    m_typeCombo->addItem(tr("All"));
+    m_typeCombo->addItems(formats);
+    m_typeCombo->setCurrentIndex(0);
+    m_typeIndex = 0;
+}
+
+void LargeFilesCleanView::Refresh()
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (OneKeyFileInfo& file : store->m_obLLargeFiles)
+            file.m_bChecked = 0;
+    }
+    m_sizeEdit->clear();
+    Reload();
+    RebuildTypeFilter();
+    m_filter->Set(0, QString());
+    m_headerCheckBox->setCheckState(Qt::Unchecked);
+    checkTitleCheckBox();
+    PlaceHeaderCheckBox();
+}
+
+void LargeFilesCleanView::ApplyFilters()
+{
+    Reload();
+    const qint64 minimum = m_sizeEdit->text().toLongLong();
+    const QString format
+        = m_typeIndex > 0 && m_typeIndex < m_typeCombo->count() ? m_typeCombo->itemText(m_typeIndex) : QString();
+    m_filter->Set(minimum, format);
+    checkTitleCheckBox();
+}
+
+void LargeFilesCleanView::filterSizeSlot()
+{
+    ApplyFilters();
+}
+
+void LargeFilesCleanView::slotComboBox(int index)
+{
+    m_typeIndex = index;
+    ApplyFilters();
+}
+
+int LargeFilesCleanView::VisibleRowCount() const
+{
+    return m_filter->rowCount();
+}
+
+QStringList LargeFilesCleanView::TypeFilterItems() const
+{
+    QStringList items;
+    for (int i = 0; i < m_typeCombo->count(); ++i)
+        items.append(m_typeCombo->itemText(i));
+    return items;
+}
+
+bool LargeFilesCleanView::IsVisibleRowChecked(int row) const
+{
+    const QModelIndex source = m_filter->mapToSource(m_filter->index(row, CheckColumn));
+    return source.isValid() && m_model->Rows().at(source.row()).checked;
+}
+
+int LargeFilesCleanView::VisibleRowId(int row) const
+{
+    const QModelIndex source = m_filter->mapToSource(m_filter->index(row, CheckColumn));
+    return source.isValid() ? m_model->Rows().at(source.row()).id : -1;
+}
+
+void LargeFilesCleanView::SetActionsEnabled(bool enabled)
+{
+    SetActionButtonEnabled(m_exportButton, enabled);
+    SetActionButtonEnabled(m_deleteButton, enabled);
+}
+
+void LargeFilesCleanView::checkTitleCheckBox()
+{
+    if (m_model->rowCount() == 0) {
+        m_headerCheckBox->setCheckState(Qt::Unchecked);
+        m_headerCheckBox->setEnabled(false);
+        SetActionsEnabled(false);
+        return;
+    }
+    m_headerCheckBox->setEnabled(true);
+    const int visible = m_filter->rowCount();
+    int checked = 0;
+    for (int i = 0; i < visible; ++i) {
+        if (m_model->Rows().at(m_filter->mapToSource(m_filter->index(i, CheckColumn)).row()).checked)
+            ++checked;
+    }
+    if (visible > 0 && checked == visible) {
+        m_headerCheckBox->setCheckState(Qt::Checked);
+        SetActionsEnabled(true);
+    } else if (checked > 0) {
+        m_headerCheckBox->setCheckState(Qt::PartiallyChecked);
+        SetActionsEnabled(true);
+    } else {
+        m_headerCheckBox->setCheckState(Qt::Unchecked);
+        SetActionsEnabled(false);
+    }
+}
+
+void LargeFilesCleanView::headerClicked_Slot(bool checked)
+{
+    // Only what the filters show: "select all" after narrowing to big videos must not
+    // also pick the files the user filtered away.
+    QHash<qint32, bool> changes;
+    const int visible = m_filter->rowCount();
+    for (int i = 0; i < visible; ++i) {
+        const int row = m_filter->mapToSource(m_filter->index(i, CheckColumn)).row();
+        m_model->SetChecked(row, checked);
+        changes.insert(m_model->Rows().at(row).id, checked);
+    }
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (OneKeyFileInfo& file : store->m_obLLargeFiles) {
+            auto found = changes.constFind(file.m_nId);
+            if (found != changes.constEnd())
+                file.m_bChecked = *found ? 1 : 0;
+        }
+    }
+    checkTitleCheckBox();
+}
+
+void LargeFilesCleanView::changeIsCheck(int row, int column)
+{
+    Q_UNUSED(column)
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const Row& entry = m_model->Rows().at(row);
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (OneKeyFileInfo& file : store->m_obLLargeFiles) {
+            if (file.m_nId == entry.id)
+                file.m_bChecked = entry.checked ? 1 : 0;
+        }
+    }
+    checkTitleCheckBox();
+}
+
+void LargeFilesCleanView::tableCheckABox(int state)
+{
+    int row = -1;
+    if (auto* box = qobject_cast<LargeFilesCleanCheckBox*>(sender()); box && box != m_headerCheckBox)
+        row = box->Row();
+    else if (m_table->currentIndex().isValid())
+        row = m_filter->mapToSource(m_table->currentIndex()).row();
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    m_model->SetChecked(row, state != Qt::Unchecked);
+    changeIsCheck(row, CheckColumn);
+}
+
+bool LargeFilesCleanView::AnyChecked() const
+{
+    for (const Row& row : m_model->Rows()) {
+        if (row.checked)
+            return true;
+    }
+    return false;
+}
+
+void LargeFilesCleanView::slotExportOnly()
+{
+    if (!AnyChecked())
+        return;
+    EnableOtherTabs(false);
+    emit onShowNextLargeFilesExportView(OneKeyPage::LargeExporting);
+}
+
+void LargeFilesCleanView::showNextViewSlot()
+{
+    if (!AnyChecked())
+        return;
+    EnableOtherTabs(false);
+    emit onShowNextLargeFilesDeleteView(OneKeyPage::LargeDeleting);
+    if (CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::Delete + OneKeyCode::LargeFiles) > 0)
+        return;
+    // No device to work on: the progress page would wait for ever.
+    EnableOtherTabs(true);
+    emit onShowBackView(OneKeyPage::LargeList);
+    OvMessageBox box(tr("The device is not connected. Please connect it and try again."), QString(), OvMessageBox::OK,
+                     this);
+    box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
+    box.SetIcon(QStringLiteral("tip_warning.png"));
+    box.exec();
+}
+
+void LargeFilesCleanView::showBackViewSlot()
+{
+    const int target = OneKeyBackTarget(this);
+    if (target >= 0)
+        emit onShowBackView(target);
+}
+
+void LargeFilesCleanView::UIAllCheckLargeFilesSC(quint64 size)
+{
+    ApplyFilters();
+    emit onDeleteLargeFilesFinshed(size);
+}
+
+void LargeFilesCleanView::PlaceHeaderCheckBox()
+{
+    const QHeaderView* header = m_table->horizontalHeader();
+    const QSize box = m_headerCheckBox->sizeHint();
+    const int x = header->sectionViewportPosition(CheckColumn) + (header->sectionSize(CheckColumn) - box.width()) / 2;
+    const int y = (header->height() - box.height()) / 2;
+    m_headerCheckBox->setGeometry(QRect(QPoint(x, y), box));
+}
+
+bool LargeFilesCleanView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table->horizontalHeader()->viewport() && event->type() == QEvent::Resize)
+        PlaceHeaderCheckBox();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,375 @@
+#include "AppManagerSubWidget.h"
+#include "AppManagerView.h"
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "CTaskCallback.h"
+#include "DeviceImageFixture.h"
+#include "MainWindowAccess.h"
+#include "MessageBoxAnswerer.h"
+#include "OneKeyCommon.h"
+#include "OneKeyConversions.h"
+#include "OvMessageBox.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <mutex>
+
+namespace {
+
+class FakeWindow : public MainWindowAccess
+{
+public:
+    int currentTabIndex() const override { return 0; }
+    void enableTabs(bool enable) override { tabsEnabled = enable; }
+    bool deviceRestarting() const override { return false; }
+    void setDeviceRestarting(bool) override { }
+    bool tabsEnabled = true;
+};
+
+AppResultInfo App(const QString& bundleId, quint64 size)
+{
+    AppResultInfo app;
+    app.m_strBundleId = bundleId;
+    app.m_strName = bundleId.section('.', -1);
+    app.m_strVersion = "1.0";
+    app.m_nAppSize = size;
+    return app;
+}
+
+void SetApps(const QVector<AppResultInfo>& apps)
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    store->m_obLApps = apps;
+}
+
+QList<int> SharedFlags()
+{
+    QList<int> flags;
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    for (const AppResultInfo& app : store->m_obLApps)
+        flags.append(app.m_bChecked);
+    return flags;
+}
+
+void DeviceArrived(IBaseDevice*, void*)
+{
+    CTaskCallback::Emit_singalDevConnToPC();
+}
+
+void DeviceLeft(IBaseDevice*, void*) { }
+
+} // namespace
+
+// The app list: the choice reaches the list the removal task reads, and a removal run
+// against a simulated device marks its rows in turn and really removes the apps.
+class tst_AppManagerView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void headerFollowsTheRows();
+    void headerChecksAndUnchecksEverything();
+    void loadingStartsUnchosenAndSorts();
+    void removeAsksOnlyWhenSomethingIsChecked();
+    void iconsFallBackToTheDefault();
+    void removeWithoutADeviceTellsTheUser();
+    void removalRunAgainstADevice();
+
+private:
+    QTableView* table() { return m_view->findChild<QTableView*>("appManagerTable"); }
+    AppManagerSubWidget* header() { return m_view->findChild<AppManagerSubWidget*>("appManagerHeaderCheckBox"); }
+    QPushButton* button(const char* name) { return m_view->findChild<QPushButton*>(name); }
+    void clickRow(int row);
+
+    AppManagerView* m_view = nullptr;
+    FakeWindow m_window;
+    DeviceImageFixture* m_devices = nullptr;
+    QTemporaryDir m_temp;
+};
+
+void tst_AppManagerView::initTestCase()
+{
+    AppStyle::instance().initialise(applicationDirectory());
+    QVERIFY(m_temp.isValid());
+    AppStyle::instance().setTempDir(m_temp.path() + "/");
+    MainWindowAccess::registerInstance(&m_window);
+    m_devices = new DeviceImageFixture;
+    QVERIFY(m_devices->isValid());
+}
+
+void tst_AppManagerView::cleanupTestCase()
+{
+    CController::Release();
+    delete m_devices;
+    MainWindowAccess::registerInstance(nullptr);
+}
+
+void tst_AppManagerView::init()
+{
+    quickScanOrigin = false;
+    m_window.tabsEnabled = true;
+    SetApps({ App("com.example.alpha", 30'000'000), App("com.example.beta", 10'000'000),
+              App("com.example.gamma", 20'000'000) });
+    m_view = new AppManagerView;
+    m_view->resize(1000, 560);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+    m_view->LoadApps();
+}
+
+void tst_AppManagerView::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+void tst_AppManagerView::clickRow(int row)
+{
+    const QRect cell = table()->visualRect(table()->model()->index(row, 0));
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void tst_AppManagerView::headerFollowsTheRows()
+{
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+
+    QList<Qt::CheckState> states;
+    for (int row = 0; row < 3; ++row) {
+        clickRow(row);
+        states.append(header()->checkState());
+    }
+    QCOMPARE(states, QList<Qt::CheckState>({ Qt::PartiallyChecked, Qt::PartiallyChecked, Qt::Checked }));
+    QCOMPARE(SharedFlags(), QList<int>({ 1, 1, 1 }));
+    QVERIFY(button("appManagerRemoveButton")->isEnabled());
+    QVERIFY(button("appManagerRemoveButton")->styleSheet().contains("color:#ffffff;"));
+
+    clickRow(1);
+    QCOMPARE(header()->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(SharedFlags(), QList<int>({ 1, 0, 1 }));
+
+    clickRow(0);
+    clickRow(2);
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+    QVERIFY(button("appManagerRemoveButton")->styleSheet().contains("color:#999999;"));
+}
+
+void tst_AppManagerView::headerChecksAndUnchecksEverything()
+{
+    clickRow(1);
+    // A click on the partly checked header checks every app.
+    QTest::mouseClick(header(), Qt::LeftButton);
+    QCOMPARE(header()->checkState(), Qt::Checked);
+    QCOMPARE(SharedFlags(), QList<int>({ 1, 1, 1 }));
+    for (int row = 0; row < 3; ++row)
+        QVERIFY(m_view->IsRowChecked(row));
+
+    // Unchecking all leaves nothing for the removal task to act on.
+    QTest::mouseClick(header(), Qt::LeftButton);
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QCOMPARE(SharedFlags(), QList<int>({ 0, 0, 0 }));
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+
+    // An empty table: the header stays unchecked and "Remove" off.
+    m_view->ClearTable();
+    QMetaObject::invokeMethod(m_view, "SetAppChecked", Q_ARG(bool, true));
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+}
+
+void tst_AppManagerView::loadingStartsUnchosenAndSorts()
+{
+    // Flags left over from an earlier visit would make the task remove unseen choices.
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        store->m_obLApps[2].m_bChecked = 1;
+    }
+    m_view->LoadApps();
+    QCOMPARE(SharedFlags(), QList<int>({ 0, 0, 0 }));
+    QVERIFY(!m_view->IsRowChecked(2));
+
+    // Sorting keeps each app's choice with it.
+    clickRow(1); // beta, the smallest
+    const auto order = [this] {
+        QStringList ids;
+        for (int row = 0; row < m_view->RowCount(); ++row)
+            ids.append(m_view->RowBundleId(row).section('.', -1));
+        return ids;
+    };
+    QTest::mouseClick(table()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(table()->horizontalHeader()->sectionViewportPosition(3) + 10, 10));
+    const QStringList first = order();
+    QTest::mouseClick(table()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(table()->horizontalHeader()->sectionViewportPosition(3) + 10, 10));
+    const QStringList second = order();
+    QCOMPARE(first, QStringList({ "alpha", "gamma", "beta" }));
+    QCOMPARE(second, QStringList({ "beta", "gamma", "alpha" }));
+    QVERIFY(m_view->IsRowChecked(0));
+    QVERIFY(!m_view->IsRowChecked(1) && !m_view->IsRowChecked(2));
+}
+
+void tst_AppManagerView::removeAsksOnlyWhenSomethingIsChecked()
+{
+    MessageBoxAnswerer answerer(OvMessageBox::Cancel);
+    QVERIFY(QMetaObject::invokeMethod(m_view, "SLOT_UninstallCheckedApp"));
+    QVERIFY(answerer.questions().isEmpty());
+
+    clickRow(2);
+    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text, QString("Remove the selected apps?"));
+    QCOMPARE(answerer.questions().first().buttons, OvMessageBox::OK | OvMessageBox::Cancel);
+    // Declined: nothing started, the choice still stands.
+    QCOMPARE(m_view->RowStatus(2), int(AppManagerView::Idle));
+    QVERIFY(button("appManagerRemoveButton")->isEnabled());
+    QVERIFY(button("appManagerBackButton")->isEnabled());
+    QVERIFY(m_window.tabsEnabled);
+    QCOMPARE(m_view->QueuedCount(), 0);
+}
+
+void tst_AppManagerView::iconsFallBackToTheDefault()
+{
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(QDir().mkpath(m_temp.filePath("appIconTemp")));
+    QVERIFY(picture.save(m_temp.filePath("appIconTemp/com.example.saved.png")));
+    AppResultInfo fromLibrary = App("com.example.library", 1);
+    fromLibrary.m_strIconPath = m_temp.filePath("library.png");
+    QVERIFY(picture.save(fromLibrary.m_strIconPath));
+    AppResultInfo gone = App("com.example.gone", 1);
+    gone.m_strIconPath = m_temp.filePath("nothing-here.png");
+    SetApps({ App("com.example.saved", 1), fromLibrary, gone, App("", 1) });
+    m_view->LoadApps();
+    QCOMPARE(m_view->RowIconName(0), m_temp.filePath("appIconTemp/com.example.saved.png"));
+    QCOMPARE(m_view->RowIconName(1), fromLibrary.m_strIconPath);
+    QCOMPARE(m_view->RowIconName(2), QString("app_default.png"));
+    QCOMPARE(m_view->RowIconName(3), QString("app_default.png"));
+    // Painting every row with its icon must not trip over the missing ones.
+    QVERIFY(!m_view->grab().isNull());
+}
+
+void tst_AppManagerView::removeWithoutADeviceTellsTheUser()
+{
+    // No device is connected yet: no removal can be queued, so no reply would ever end the
+    // run. The user is told, and the page stays usable instead of locked.
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    clickRow(0);
+    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 2);
+    QCOMPARE(answerer.questions().first().text, QString("Remove the selected apps?"));
+    QCOMPARE(m_view->RowStatus(0), int(AppManagerView::Idle));
+    QVERIFY(button("appManagerRemoveButton")->isEnabled());
+    QVERIFY(button("appManagerBackButton")->isEnabled());
+    QVERIFY(m_window.tabsEnabled);
+    QVERIFY(m_view->IsRowChecked(0));
+    clickRow(1);
+    QVERIFY(m_view->IsRowChecked(1));
+}
+
+void tst_AppManagerView::removalRunAgainstADevice()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.plugged = true;
+    const QString folder = m_devices->create("iPhone", content);
+    QVERIFY2(!folder.isEmpty(), qPrintable(m_devices->lastError()));
+
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    QSignalSpy arrived(callback, SIGNAL(singalDevConnToPC()));
+    controller->SetConnectHandler(DeviceArrived, nullptr);
+    controller->SetDisconnectHandler(DeviceLeft, nullptr);
+    controller->StartDeviceNotifications();
+    QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
+    QSignalSpy ready(callback, SIGNAL(signalConnToDev(int, void*)));
+    QVERIFY(controller->PostConnectDevTask());
+    QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
+    QCOMPARE(ready.at(0).at(0).toInt(), 3);
+
+    QSignalSpy scanned(callback, SIGNAL(signalOneKeyScanRespond(int, int)));
+    QCOMPARE(controller->PostOneKeyScanTask(16), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);
+    m_view->LoadApps();
+    QVERIFY(m_view->RowCount() >= 3);
+    const int apps = m_view->RowCount();
+
+    clickRow(0);
+    clickRow(2);
+    const QStringList chosen { m_view->RowBundleId(0), m_view->RowBundleId(2) };
+    quint64 chosenBytes = 0;
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        chosenBytes = store->m_obLApps[0].m_nAppSize + store->m_obLApps[2].m_nAppSize;
+    }
+
+    // Each reply takes the next app off the queue, as the model does.
+    QList<QList<int>> statuses;
+    QList<bool> remaining;
+    const auto connection
+        = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this, [&](int type, int status, void* record) {
+              if (type & OneKeyCode::Apps) {
+                  remaining.append(m_view->TakeFinishedApp());
+                  statuses.append({ m_view->RowStatus(0), m_view->RowStatus(1), m_view->RowStatus(2) });
+              }
+              Q_UNUSED(status)
+              DeleteOneKeyClearRecord(type, record);
+          });
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(m_view->RowStatus(0), int(AppManagerView::Removing));
+    QCOMPARE(m_view->RowStatus(2), int(AppManagerView::Idle));
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+    QVERIFY(!button("appManagerBackButton")->isEnabled());
+    QVERIFY(!m_window.tabsEnabled);
+    // The choice is frozen while the apps go.
+    clickRow(1);
+    QVERIFY(!m_view->IsRowChecked(1));
+
+    QTRY_COMPARE_WITH_TIMEOUT(remaining.size(), 2, 20000);
+    disconnect(connection);
+    QCOMPARE(remaining, QList<bool>({ true, false }));
+    QCOMPARE(statuses.at(0), QList<int>({ 2, 0, 1 }));
+    QCOMPARE(statuses.at(1), QList<int>({ 2, 0, 2 }));
+    QCOMPARE(m_view->RemovedTotal(), chosenBytes);
+
+    QStringList left;
+    for (const QJsonValue& app : m_devices->image(folder).array("apps"))
+        left.append(app.toObject().value("bundleId").toString());
+    QCOMPARE(left.size(), apps - 2);
+    for (const QString& id : chosen)
+        QVERIFY2(!left.contains(id), qPrintable(id));
+
+    // What the model does at the end of the run.
+    m_view->LoadApps();
+    m_view->ResetControls();
+    m_window.tabsEnabled = true;
+    QCOMPARE(m_view->RowCount(), apps - 2);
+    QVERIFY(button("appManagerBackButton")->isEnabled());
+    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
+    clickRow(0);
+    QVERIFY(button("appManagerRemoveButton")->isEnabled());
+}
+
+QTEST_MAIN(tst_AppManagerView)
+#include "tst_AppManagerView.moc"

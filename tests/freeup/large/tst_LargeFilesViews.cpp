@@ -1,0 +1,403 @@
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "DeviceImageFixture.h"
+#include "LargeFilesCleanCheckBox.h"
+#include "LargeFilesCleanPhotoIcon.h"
+#include "LargeFilesCleanView.h"
+#include "LargeFilesProcessView.h"
+#include "MainWindowAccess.h"
+#include "MessageBoxAnswerer.h"
+#include "OneKeyCommon.h"
+#include "OvMessageBox.h"
+#include "SkinImage.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <mutex>
+
+namespace {
+
+class FakeWindow : public MainWindowAccess
+{
+public:
+    int currentTabIndex() const override { return 0; }
+    void enableTabs(bool enable) override { tabsEnabled = enable; }
+    bool deviceRestarting() const override { return false; }
+    void setDeviceRestarting(bool) override { }
+    bool tabsEnabled = true;
+};
+
+constexpr quint64 kMiB = 1024 * 1024;
+
+OneKeyFileInfo File(qint32 id, const QString& name, const QString& extension, quint64 size)
+{
+    OneKeyFileInfo file;
+    file.m_nId = id;
+    file.m_strName = name;
+    file.m_strExtension = extension;
+    file.m_nSize = size;
+    file.m_nCode = 8;
+    return file;
+}
+
+void SetLargeFiles(const QVector<OneKeyFileInfo>& files)
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    store->m_obLLargeFiles = files;
+}
+
+QMap<qint32, int> SharedFlags()
+{
+    QMap<qint32, int> flags;
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    for (const OneKeyFileInfo& file : store->m_obLLargeFiles)
+        flags.insert(file.m_nId, file.m_bChecked);
+    return flags;
+}
+
+} // namespace
+
+// The large-file list and the export/delete progress page: what the user narrows and
+// chooses reaches the shared list that the device task reads, and the page moves as the
+// model drives it.
+class tst_LargeFilesViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void sizeAndFormatFiltersNarrowTheTable();
+    void sizeFieldRefusesLeadingZeroAndSeventhDigit();
+    void choicesReachTheSharedListAndHeaderFollowsVisibleRows();
+    void refreshStartsTheChoiceAfresh();
+    void exportAndDeleteHandOver();
+    void backFollowsWhereTheUserCameFrom();
+    void thumbnailsByFileKind();
+    void progressMovesInWholeSteps();
+    void progressPageEndsByItself();
+
+private:
+    LargeFilesCleanView* m_view = nullptr;
+    FakeWindow m_window;
+    DeviceImageFixture* m_devices = nullptr;
+    QLineEdit* sizeEdit() { return m_view->findChild<QLineEdit*>("largeFilesSizeFilter"); }
+    LargeFilesCleanCheckBox* header()
+    {
+        return m_view->findChild<LargeFilesCleanCheckBox*>("largeFilesHeaderCheckBox");
+    }
+    QPushButton* button(const char* name) { return m_view->findChild<QPushButton*>(name); }
+    void clickRow(int visibleRow);
+};
+
+void tst_LargeFilesViews::initTestCase()
+{
+    AppStyle::instance().initialise(applicationDirectory());
+    MainWindowAccess::registerInstance(&m_window);
+    // No device at all: an empty folder of simulated devices.
+    m_devices = new DeviceImageFixture;
+    QVERIFY(m_devices->isValid());
+}
+
+void tst_LargeFilesViews::cleanupTestCase()
+{
+    CController::Release();
+    delete m_devices;
+    MainWindowAccess::registerInstance(nullptr);
+}
+
+void tst_LargeFilesViews::init()
+{
+    quickScanOrigin = false;
+    m_window.tabsEnabled = true;
+    SetLargeFiles({});
+    m_view = new LargeFilesCleanView;
+    m_view->resize(1000, 560);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+}
+
+void tst_LargeFilesViews::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+void tst_LargeFilesViews::clickRow(int visibleRow)
+{
+    auto* table = m_view->findChild<QTableView*>("largeFilesTable");
+    const QRect cell = table->visualRect(table->model()->index(visibleRow, 0));
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void tst_LargeFilesViews::sizeAndFormatFiltersNarrowTheTable()
+{
+    SetLargeFiles({ File(1, "exact.mov", "mov", 100 * kMiB),
+                    // 100.0004 MiB: above 100 only when not rounded to 2 decimals first.
+                    File(2, "almost.MOV", "MOV", 100 * kMiB + 400),
+                    File(3, "over.mp3", "mp3", 100 * kMiB + 10240), // 100.0098 MiB, shown as 100.01
+                    File(4, "small.pdf", "pdf", 50 * kMiB) });
+    m_view->Refresh();
+    QCOMPARE(m_view->TypeFilterItems(), QStringList({ "All", "MOV", "MP3", "PDF" }));
+    QCOMPARE(m_view->VisibleRowCount(), 4);
+
+    QTest::keyClicks(sizeEdit(), "100");
+    QCOMPARE(m_view->VisibleRowCount(), 1);
+    QCOMPARE(m_view->VisibleRowId(0), 3);
+
+    // Both spellings of the extension are one format.
+    m_view->slotComboBox(m_view->TypeFilterItems().indexOf("MOV"));
+    QCOMPARE(m_view->VisibleRowCount(), 0);
+    QTest::keyClick(sizeEdit(), Qt::Key_Backspace);
+    QTest::keyClick(sizeEdit(), Qt::Key_Backspace);
+    QTest::keyClick(sizeEdit(), Qt::Key_Backspace);
+    QCOMPARE(m_view->VisibleRowCount(), 2);
+    QCOMPARE(QSet<int>({ m_view->VisibleRowId(0), m_view->VisibleRowId(1) }), QSet<int>({ 1, 2 }));
+
+    // The format choice stays while the size changes.
+    QTest::keyClicks(sizeEdit(), "60");
+    QCOMPARE(m_view->VisibleRowCount(), 2);
+    m_view->slotComboBox(0);
+    QCOMPARE(m_view->VisibleRowCount(), 3);
+}
+
+void tst_LargeFilesViews::sizeFieldRefusesLeadingZeroAndSeventhDigit()
+{
+    QTest::keyClicks(sizeEdit(), "0");
+    QCOMPARE(sizeEdit()->text(), QString());
+    QTest::keyClicks(sizeEdit(), "1234567");
+    QCOMPARE(sizeEdit()->text(), QString("123456"));
+    QTest::keyClicks(sizeEdit(), "x");
+    QCOMPARE(sizeEdit()->text(), QString("123456"));
+}
+
+void tst_LargeFilesViews::choicesReachTheSharedListAndHeaderFollowsVisibleRows()
+{
+    SetLargeFiles({ File(10, "a.mp4", "mp4", 300 * kMiB), File(20, "b.mp4", "mp4", 200 * kMiB),
+                    File(30, "c.zip", "zip", 20 * kMiB) });
+    m_view->Refresh();
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QVERIFY(header()->isEnabled());
+    QVERIFY(!button("largeFilesExportButton")->isEnabled());
+
+    // Check the two big ones with the mouse.
+    for (int row = 0; row < m_view->VisibleRowCount(); ++row) {
+        if (m_view->VisibleRowId(row) != 30)
+            clickRow(row);
+    }
+    QCOMPARE(SharedFlags(), (QMap<qint32, int>({ { 10, 1 }, { 20, 1 }, { 30, 0 } })));
+    QCOMPARE(header()->checkState(), Qt::PartiallyChecked);
+    QVERIFY(button("largeFilesExportButton")->isEnabled());
+    QVERIFY(button("largeFilesDeleteButton")->isEnabled());
+    QVERIFY(button("largeFilesDeleteButton")->styleSheet().contains("color:#ffffff;"));
+
+    // The unchecked small file hidden: everything the user sees is checked.
+    QTest::keyClicks(sizeEdit(), "100");
+    QCOMPARE(m_view->VisibleRowCount(), 2);
+    QCOMPARE(header()->checkState(), Qt::Checked);
+    // Rebuilding the table by the filter kept the choices.
+    QVERIFY(m_view->IsVisibleRowChecked(0) && m_view->IsVisibleRowChecked(1));
+
+    // Unchecking through the header touches only what is shown, and disables the actions.
+    QTest::mouseClick(header(), Qt::LeftButton);
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QCOMPARE(SharedFlags(), (QMap<qint32, int>({ { 10, 0 }, { 20, 0 }, { 30, 0 } })));
+    QVERIFY(!button("largeFilesExportButton")->isEnabled());
+    QVERIFY(button("largeFilesExportButton")->styleSheet().contains("color:#999999;"));
+
+    // With every row shown again, a partly checked header becomes checked when clicked.
+    sizeEdit()->clear();
+    m_view->filterSizeSlot();
+    clickRow(0);
+    QCOMPARE(header()->checkState(), Qt::PartiallyChecked);
+    QTest::mouseClick(header(), Qt::LeftButton);
+    QCOMPARE(header()->checkState(), Qt::Checked);
+    QCOMPARE(SharedFlags(), (QMap<qint32, int>({ { 10, 1 }, { 20, 1 }, { 30, 1 } })));
+
+    // Unchecking one row by the mouse turns the header back to partly checked.
+    clickRow(2);
+    QCOMPARE(header()->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(SharedFlags().values().count(1), 2);
+}
+
+void tst_LargeFilesViews::refreshStartsTheChoiceAfresh()
+{
+    QVector<OneKeyFileInfo> files { File(1, "a.mov", "mov", 300 * kMiB), File(2, "b.wav", "wav", 200 * kMiB) };
+    files[0].m_bChecked = 1;
+    SetLargeFiles(files);
+    m_view->Refresh();
+    m_view->slotComboBox(1);
+    QTest::keyClicks(sizeEdit(), "250");
+    QCOMPARE(m_view->VisibleRowCount(), 1);
+
+    m_view->Refresh();
+    QCOMPARE(sizeEdit()->text(), QString());
+    QCOMPARE(m_view->VisibleRowCount(), 2);
+    QCOMPARE(m_view->findChild<QComboBox*>("largeFilesTypeFilter")->currentIndex(), 0);
+    QCOMPARE(SharedFlags(), (QMap<qint32, int>({ { 1, 0 }, { 2, 0 } })));
+    QCOMPARE(header()->checkState(), Qt::Unchecked);
+    QVERIFY(!button("largeFilesExportButton")->isEnabled());
+    QVERIFY(!button("largeFilesDeleteButton")->isEnabled());
+
+    // An empty list: nothing to choose at all.
+    SetLargeFiles({});
+    m_view->Refresh();
+    QCOMPARE(m_view->VisibleRowCount(), 0);
+    QCOMPARE(m_view->TypeFilterItems(), QStringList({ "All" }));
+    QVERIFY(!header()->isEnabled());
+    QVERIFY(!button("largeFilesDeleteButton")->isEnabled());
+}
+
+void tst_LargeFilesViews::exportAndDeleteHandOver()
+{
+    SetLargeFiles({ File(1, "a.mov", "mov", 300 * kMiB) });
+    m_view->Refresh();
+    QSignalSpy exportSpy(m_view, SIGNAL(onShowNextLargeFilesExportView(int)));
+    QSignalSpy deleteSpy(m_view, SIGNAL(onShowNextLargeFilesDeleteView(int)));
+    QSignalSpy backSpy(m_view, SIGNAL(onShowBackView(int)));
+
+    // Nothing checked: neither action starts, even if called directly.
+    m_view->slotExportOnly();
+    m_view->showNextViewSlot();
+    QVERIFY(exportSpy.isEmpty() && deleteSpy.isEmpty());
+    QVERIFY(m_window.tabsEnabled);
+
+    clickRow(0);
+    QTest::mouseClick(button("largeFilesExportButton"), Qt::LeftButton);
+    QCOMPARE(exportSpy.count(), 1);
+    QCOMPARE(exportSpy.at(0).at(0).toInt(), 25);
+    QVERIFY(!m_window.tabsEnabled);
+
+    // No device is connected, so the delete task cannot be queued: the user is told and
+    // lands on the list again with the tabs free, instead of a progress page that never ends.
+    m_window.tabsEnabled = true;
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(button("largeFilesDeleteButton"), Qt::LeftButton);
+    QCOMPARE(deleteSpy.count(), 1);
+    QCOMPARE(deleteSpy.at(0).at(0).toInt(), 26);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(backSpy.count(), 1);
+    QCOMPARE(backSpy.at(0).at(0).toInt(), 24);
+    QVERIFY(m_window.tabsEnabled);
+}
+
+void tst_LargeFilesViews::backFollowsWhereTheUserCameFrom()
+{
+    QSignalSpy backSpy(m_view, SIGNAL(onShowBackView(int)));
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+
+    quickScanOrigin = true;
+    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
+    QCOMPARE(backSpy.count(), 1);
+    QCOMPARE(backSpy.takeFirst().at(0).toInt(), 2);
+    QVERIFY(!quickScanOrigin);
+    QVERIFY(answerer.questions().isEmpty());
+
+    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 1);
+    QVERIFY(backSpy.isEmpty());
+
+    answerer.setButton(OvMessageBox::Yes);
+    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
+    QCOMPARE(backSpy.count(), 1);
+    QCOMPARE(backSpy.takeFirst().at(0).toInt(), 0);
+}
+
+void tst_LargeFilesViews::thumbnailsByFileKind()
+{
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName("mov"), QString("large_files_video_def.png"));
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName(".3gp"), QString("large_files_video_def.png"));
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName("M4a"), QString("large_files_music_def.png"));
+    // Part of a listed extension is not a listed extension.
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName("MP"), QString());
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName("M4"), QString());
+    QCOMPARE(LargeFilesCleanPhotoIcon::DefaultImageName(""), QString());
+
+    // A real thumbnail wins over the kind and is fitted into the cell.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("thumb.png");
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path));
+    const QPixmap own = LargeFilesCleanPhotoIcon::Thumbnail(path, "mov", QSize(48, 40));
+    QCOMPARE(own.size(), QSize(48, 24));
+    QCOMPARE(own.toImage().pixelColor(10, 10), QColor(Qt::red));
+
+    // A thumbnail that is gone or unreadable falls back to the kind, and any file gets a picture.
+    QFile broken(folder.filePath("broken.png"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    const QPixmap video = LargeFilesCleanPhotoIcon::Thumbnail(broken.fileName(), "MP4", QSize(48, 40));
+    QCOMPARE(video.toImage(), SkinPixmap("large_files_video_def.png").toImage());
+    QVERIFY(!LargeFilesCleanPhotoIcon::Thumbnail(folder.filePath("gone.png"), "pdf", QSize(48, 40)).isNull());
+}
+
+void tst_LargeFilesViews::progressMovesInWholeSteps()
+{
+    LargeFilesProcessView page(OneKeyPage::LargeExporting);
+    QCOMPARE(page.ProgressValue(), 1);
+    page.SetMaxValue(3);
+    QList<int> seen;
+    for (int done = 1; done <= 3; ++done) {
+        // The model reaches this private slot by its text signature.
+        QVERIFY(QMetaObject::invokeMethod(&page, "SetLargeFileView", Q_ARG(int, done)));
+        seen.append(page.ProgressValue());
+    }
+    QCOMPARE(seen, QList<int>({ 33, 66, 99 }));
+    QCOMPARE(page.DoneCount(), 3);
+
+    page.Reset();
+    QCOMPARE(page.ProgressValue(), 1);
+    QCOMPARE(page.DoneCount(), 0);
+    QCOMPARE(page.DoneSize(), quint64(0));
+
+    page.SetMaxSize(299 * kMiB);
+    QCOMPARE(page.EstimateMinutes(), 2);
+    page.SetMaxSize(149 * kMiB);
+    QCOMPARE(page.EstimateMinutes(), 1);
+}
+
+void tst_LargeFilesViews::progressPageEndsByItself()
+{
+    LargeFilesProcessView page(OneKeyPage::LargeDeleting);
+    QVERIFY(page.Text().startsWith("Deleting large files"));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QSignalSpy next(&page, SIGNAL(onShowNextView(int)));
+    QSignalSpy result(&page, SIGNAL(onShowResultView(quint64)));
+    page.SetMaxValue(2);
+    page.SetFinishOnLastItem(true);
+    page.SetViewData(0, 1000);
+    QCOMPARE(page.ProgressValue(), 50);
+    QVERIFY(next.isEmpty());
+    page.SetViewData(0, 500);
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(next.at(0).at(0).toInt(), 28);
+    QCOMPARE(result.at(0).at(0).value<quint64>(), quint64(1500));
+    QVERIFY(!page.isVisible());
+
+    // A stop with nothing running gives back what was done so far.
+    QSignalSpy cancelled(&page, SIGNAL(onClickedCancel(quint64)));
+    page.StopScan(0);
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(cancelled.at(0).at(0).value<quint64>(), quint64(1500));
+}
+
+QTEST_MAIN(tst_LargeFilesViews)
+#include "tst_LargeFilesViews.moc"
