@@ -32,6 +32,11 @@ const Row kRows[] = {
     { FindMyIPhoneStillOn, "https://www.velmora.com/support/find-my-iphone-still-on.html",
       "https://www.velmora.com/fr/support/find-my-iphone-still-on.html" },
     { ProductHome, "https://www.velmora.com/dravo-free/", "https://www.velmora.com/fr/dravo-free/" },
+    { ShareFacebook, "https://www.facebook.com/sharer/sharer.php?u=", nullptr },
+    { ShareTwitter, "https://twitter.com/intent/tweet?text=Velmora%20Dravo%20Free%20freed%20up%20space%20on%20my%20iPhone&url=",
+      nullptr },
+    { ShareGoogle, "https://plus.google.com/share?url=", nullptr },
+    { CrestlineHome, "https://www.velmora.com/crestline/", "https://www.velmora.com/fr/crestline/" },
 };
 
 } // namespace
@@ -49,6 +54,13 @@ QString address(Page page, const QString& languageName)
 QString address(Page page)
 {
     return address(page, currentLanguageName);
+}
+
+QString shareAddress(Page share, const QString& productPage)
+{
+    if (share != ShareFacebook && share != ShareTwitter && share != ShareGoogle)
+        return {};
+    return address(share) + QString::fromLatin1(QUrl::toPercentEncoding(productPage));
 }
 
 bool open(const QString& url)

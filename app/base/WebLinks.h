@@ -18,12 +18,20 @@ enum Page {
     TurnOffFindMyIPhone,
     FindMyIPhoneStillOn,
     ProductHome,
+    // Share addresses: the product page to share is appended by shareAddress().
+    ShareFacebook,
+    ShareTwitter,
+    ShareGoogle,
+    CrestlineHome, // the maker's music transfer product
 };
 
 /// The built-in address of `page` for the language `languageName` ("French", "English"...).
 QString address(Page page, const QString& languageName);
 /// The address of `page` for the current interface language.
 QString address(Page page);
+/// The address that shares `productPage` on the service of `share` (ShareFacebook,
+/// ShareTwitter, ShareGoogle); empty for other pages.
+QString shareAddress(Page share, const QString& productPage);
 /// Opens `url` in the default browser; false when no browser took it.
 bool open(const QString& url);
 
