@@ -1,20 +1,612 @@
 #include "OvOneKeyClearModel.h"
 
-#include "FeatureHomePage.h"
+#include "AppManagerView.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "CTaskCallback.h"
+#include "CacheCleanProcessView.h"
+#include "Durations.h"
+#include "ImageCompressionFinshed.h"
+#include "ImageCompressionScanReslut.h"
+#include "ImageExportBrowseView.h"
+#include "JunkCleanScanResultView.h"
+#include "LargeFilesCleanView.h"
+#include "LargeFilesProcessView.h"
+#include "Log.h"
+#include "OneKeyCleanResultView.h"
+#include "OneKeyCleanView.h"
+#include "OneKeyCommon.h"
+#include "OneKeyConversions.h"
+#include "OvMessageBox.h"
+#include "OvStyleScanProcessView.h"
+#include "TaskExecuteView.h"
+
+#include <mutex>
+
+using namespace OneKeyPage;
+
+namespace {
+
+/// The size a clean reply's record carries; a missing record counts as nothing.
+quint64 RecordSize(int scanFlags, const void* record)
+{
+    if (!record)
+        return 0;
+    if (scanFlags & OneKeyCode::Apps)
+        return static_cast<const AppResultInfo*>(record)->m_nAppSize;
+    if (scanFlags & OneKeyCode::AllPhotos)
+        return static_cast<const OneKeyMediaInfo*>(record)->m_nSize;
+    return static_cast<const OneKeyFileInfo*>(record)->m_nSize;
+}
+
+/// The record of a clean reply belongs to its receiver.
+struct RecordOwner
+{
+    int flags;
+    void* record;
+    ~RecordOwner() { DeleteOneKeyClearRecord(flags, record); }
+};
+
+constexpr quint64 kMiB = 1024 * 1024;
+constexpr int kTemporaryFileSettleMs = 60000;
+
+} // namespace
 
 OvOneKeyClearModel::OvOneKeyClearModel(QWidget* parent)
     : OvModel(parent)
 {
     setObjectName(QStringLiteral("oneKeyClearModel"));
-    m_home = new FeatureHomePage(QStringLiteral("quick_junk_files.png"), tr("1-Click Free Up Space"),
-                                 tr("Clean junk and temporary files, compress photos, and remove large files and "
-                                    "apps you no longer need."),
-                                 this);
-    AddPage(0, m_home);
-    SwitchPage(0);
+    m_tempMeasure.setSingleShot(true);
+    connect(&m_tempMeasure, &QTimer::timeout, this, &OvOneKeyClearModel::measureTemporaryFiles);
+    buildPages();
+    connectPages();
+
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    connect(callback, SIGNAL(signalOneKeyScanRespond(int, int)), this, SLOT(SlotScanCallBack(int, int)));
+    connect(callback, SIGNAL(signalOneKeyClearRespond(int, int, void*)), this,
+            SLOT(SlotClearCallBack(int, int, void*)));
+    SwitchPage(Home);
 }
 
-void OvOneKeyClearModel::SetDeviceInfo(const QString& name, quint64 totalBytes, quint64 freeBytes)
+void OvOneKeyClearModel::buildPages()
 {
-    m_home->SetDeviceInfo(name, totalBytes, freeBytes);
+    auto scanning = [this](int index, const char* animation) {
+        auto* view = new OvStyleScanProcessView(index, QLatin1String(animation), pages());
+        view->setObjectName(QStringLiteral("scanningPage%1").arg(index));
+        return view;
+    };
+    auto finish = [this](int index) { return new ImageCompressionFinshed(index, pages()); };
+
+    QWidget* const views[Count] = {
+        new OneKeyCleanView(pages()),
+        scanning(QuickScanning, "files_scanning.gif"),
+        new OneKeyCleanResultView(pages()),
+        scanning(JunkScanning, "files_scanning.gif"),
+        new JunkCleanScanResultView(pages()),
+        new TaskExecuteView(JunkCleaning, pages()),
+        finish(JunkFinished),
+        finish(JunkStopped),
+        new CacheCleanProcessView(pages()),
+        finish(TempFinished),
+        finish(TempStopped),
+        scanning(PhotoScanning, "photos_scanning.gif"),
+        new ImageCompressionScanReslut(pages()),
+        new TaskExecuteView(PhotoBackingUp, pages()),
+        new TaskExecuteView(PhotoCompressing, pages()),
+        finish(CompressFinished),
+        finish(CompressStopped),
+        new ImageExportBrowseView(pages()),
+        new LargeFilesProcessView(PhotoExporting, pages()),
+        new LargeFilesProcessView(PhotoDeleting, pages()),
+        finish(PhotoDeleteFinished),
+        finish(PhotoExportFinished),
+        scanning(LargeScanning, "files_scanning.gif"),
+        finish(NoLargeFile),
+        new LargeFilesCleanView(pages()),
+        new LargeFilesProcessView(LargeExporting, pages()),
+        new LargeFilesProcessView(LargeDeleting, pages()),
+        finish(LargeExportFinished),
+        finish(LargeDeleteFinished),
+        scanning(AppScanning, "apps_uninstall_sanning.gif"),
+        new AppManagerView(pages()),
+        finish(AppsRemoved),
+    };
+    for (int index = 0; index < Count; ++index)
+        AddPage(index, views[index]);
+}
+
+void OvOneKeyClearModel::connectPages()
+{
+    auto link = [this](int index, const char* signal, const char* slot) { connect(page(index), signal, this, slot); };
+    auto toPage = [&link](int index, const char* signal) { link(index, signal, SLOT(SwitchPage(int))); };
+
+    link(Home, SIGNAL(ShowNextView(int)), SLOT(SlotOneKeyScanAll()));
+    link(Home, SIGNAL(onScanJunk(int)), SLOT(SlotOneKeyScanJunk()));
+    link(Home, SIGNAL(onScanCache(int)), SLOT(slotClearCache(int)));
+    link(Home, SIGNAL(onScanImage(int)), SLOT(SlotOneKeyScanImage()));
+    link(Home, SIGNAL(onScanLargeFile(int)), SLOT(SlotOneKeyScanLargeFile()));
+    link(Home, SIGNAL(onScanApps(int)), SLOT(SlotOneKeyScanApp()));
+
+    for (int scanningPage : { QuickScanning, JunkScanning, PhotoScanning, LargeScanning, AppScanning })
+        toPage(scanningPage, SIGNAL(ShowNextView(int)));
+
+    link(QuickResult, SIGNAL(Rescan()), SLOT(SlotOneKeyScanAll()));
+    toPage(QuickResult, SIGNAL(onBackHome(int)));
+    for (const char* signal : { SIGNAL(ShowJunkView(int)), SIGNAL(ShowImageView(int)), SIGNAL(ShowLargeFilesView(int)),
+                                SIGNAL(ShowAppView(int)) })
+        link(QuickResult, signal, SLOT(slotClearFinishView(int)));
+    link(QuickResult, SIGNAL(ShowCacheView(int)), SLOT(slotClearCache(int)));
+    connect(this, SIGNAL(signalScanReturn(int)), page(QuickResult), SLOT(UpdateResultInfo(int)));
+
+    toPage(JunkResult, SIGNAL(onShowJunkCleanProess(int)));
+    toPage(JunkResult, SIGNAL(onBack(int)));
+    connect(this, SIGNAL(signalScanReturn(int)), page(JunkResult), SLOT(UpdateResult(int)));
+    toPage(JunkCleaning, SIGNAL(onClickedCancel(int)));
+
+    toPage(TempCleaning, SIGNAL(onShowNextView(int)));
+    link(TempCleaning, SIGNAL(onClickedCancel(int)), SLOT(slotCacheClickedCancel(int)));
+
+    toPage(PhotoResult, SIGNAL(onShowBackView(int)));
+    link(PhotoResult, SIGNAL(onCompressView(int)), SLOT(SlotInitExpressionImage(int)));
+    link(PhotoResult, SIGNAL(onExportView(int)), SLOT(SlotInitExporeImage(int)));
+    link(PhotoBackingUp, SIGNAL(onClickedCancel(int)), SLOT(slotClickedCancel(int)));
+    link(PhotoCompressing, SIGNAL(onClickedCancel(int)), SLOT(slotClickedCancel(int)));
+    connect(this, SIGNAL(signalExport(int)), page(PhotoBackingUp), SLOT(SetExportData(int)));
+    connect(this, SIGNAL(signalExpression(int, quint64)), page(PhotoCompressing),
+            SLOT(SetExpressionData(int, quint64)));
+
+    for (const char* signal :
+         { SIGNAL(onBackScanReslutView(int)), SIGNAL(onStartExport(int)), SIGNAL(onStartDelete(int)) })
+        toPage(PhotoBrowse, signal);
+    for (int progress : { PhotoExporting, PhotoDeleting, LargeExporting, LargeDeleting })
+        toPage(progress, SIGNAL(onShowNextView(int)));
+
+    toPage(LargeList, SIGNAL(onShowBackView(int)));
+    toPage(LargeList, SIGNAL(onShowNextLargeFilesDeleteView(int)));
+    link(LargeList, SIGNAL(onShowNextLargeFilesExportView(int)), SLOT(slotLargeFilesExport(int)));
+    connect(this, SIGNAL(signalLargeExport(int)), page(LargeExporting), SLOT(SetLargeFileView(int)));
+
+    toPage(AppList, SIGNAL(onShowBackView(int)));
+    toPage(AppList, SIGNAL(onUninstallCheckedApp(int)));
+
+    // Where each finish page's "Done" leads.
+    for (int finished : { JunkFinished, JunkStopped, TempStopped, NoLargeFile })
+        toPage(finished, SIGNAL(onShowEndView(int)));
+    for (int finished : { TempFinished, CompressFinished, CompressStopped, PhotoExportFinished, LargeExportFinished,
+                          LargeDeleteFinished, AppsRemoved })
+        link(finished, SIGNAL(onShowEndView(int)), SLOT(slotFreshData(int)));
+    link(PhotoDeleteFinished, SIGNAL(onShowEndView(int)), SLOT(slotScanPhotos()));
+    toPage(AppsRemoved, SIGNAL(onShowNextView(int)));
+}
+
+QWidget* OvOneKeyClearModel::page(int index) const
+{
+    return pages()->widget(index);
+}
+
+int OvOneKeyClearModel::currentPage() const
+{
+    return pages()->currentIndex();
+}
+
+bool OvOneKeyClearModel::IsOnResultPage() const
+{
+    switch (currentPage()) {
+    case QuickResult:
+    case JunkResult:
+    case LargeList:
+    case AppList:
+    case PhotoResult:
+    case PhotoBrowse:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OvOneKeyClearModel::ResetForDevice()
+{
+    m_tempMeasure.stop();
+    pageAs<CacheCleanProcessView>(TempCleaning)->StopTimer();
+    m_expectedReplies = m_receivedReplies = 0;
+    m_pendingReleased = 0;
+    m_compressionSaving = 0;
+    quickScanOrigin = false;
+    ResetReleasedTotal();
+    SwitchPage(Home);
+    RefreshDeviceInfo();
+}
+
+void OvOneKeyClearModel::RefreshDeviceInfo()
+{
+    pageAs<OneKeyCleanView>(Home)->RefreshLabels();
+}
+
+QString OvOneKeyClearModel::deviceFolder(const QString& suffix) const
+{
+    return CGlobalData::GetInstance()->m_strDeviceKey + suffix;
+}
+
+// ---------------------------------------------------------------------------------------
+// Scans
+
+void OvOneKeyClearModel::startScan(int mask, int index, OvStyleScanProcessView* scanning, bool withEstimate)
+{
+    EnableOtherTabs(false);
+    if (withEstimate)
+        scanning->StartAnimationWithEstimate();
+    else
+        scanning->StartAnimation();
+    m_receivedReplies = 0;
+    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(mask);
+    SwitchPage(index);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanAll()
+{
+    pageAs<JunkCleanScanResultView>(JunkResult)->ResetRows();
+    EnableOtherTabs(false);
+    m_receivedReplies = 0;
+    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(31);
+    FileLog("PostOneKeyScanTask Quick Scan");
+    pageAs<OvStyleScanProcessView>(QuickScanning)->StartAnimationWithEstimate();
+    SwitchPage(QuickScanning);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanJunk()
+{
+    pageAs<JunkCleanScanResultView>(JunkResult)->ResetRows();
+    quickScanOrigin = false;
+    startScan(1, JunkScanning, pageAs<OvStyleScanProcessView>(JunkScanning), false);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanCache()
+{
+    EnableOtherTabs(false);
+    m_receivedReplies = 0;
+    m_freeSpaceBefore = CGlobalData::GetInstance()->m_nFreeSpace;
+    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(2);
+    SwitchPage(TempCleaning);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanImage()
+{
+    quickScanOrigin = false;
+    startScan(4, PhotoScanning, pageAs<OvStyleScanProcessView>(PhotoScanning), true);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanLargeFile()
+{
+    quickScanOrigin = false;
+    startScan(8, LargeScanning, pageAs<OvStyleScanProcessView>(LargeScanning), true);
+}
+
+void OvOneKeyClearModel::SlotOneKeyScanApp()
+{
+    quickScanOrigin = false;
+    startScan(16, AppScanning, pageAs<OvStyleScanProcessView>(AppScanning), false);
+}
+
+void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
+{
+    emit signalScanReturn(nScanFlags);
+    ++m_receivedReplies;
+    FileLog("Get PostOneKeyScanTask");
+    if (m_receivedReplies != m_expectedReplies)
+        return;
+
+    // Every reply of the request is in: the data pages first, so the page shown is current.
+    refreshDataPages();
+    switch (m_receivedReplies) {
+    case 10:
+        FileLog("Get PostOneKeyScanTask Quick Scan");
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(0, 0);
+        loadBrowsePage();
+        quickScanOrigin = true;
+        SwitchPage(QuickResult);
+        break;
+    case 5:
+        SwitchPage(JunkResult);
+        break;
+    case 2:
+        loadBrowsePage();
+        SwitchPage(PhotoResult);
+        break;
+    case 1:
+        if (nScanFlags == OneKeyCode::TempFiles)
+            SwitchPage(TempFinished);
+        else if (nScanFlags == OneKeyCode::LargeFiles)
+            SwitchPage(nCount != 0 ? LargeList : NoLargeFile);
+        else if (nScanFlags == OneKeyCode::Apps)
+            SwitchPage(AppList);
+        break;
+    default:
+        break;
+    }
+    EnableOtherTabs(true);
+}
+
+void OvOneKeyClearModel::refreshDataPages()
+{
+    pageAs<ImageCompressionScanReslut>(PhotoResult)->Refresh();
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        m_compressibleCount = store->m_obLCompressPhotos.size();
+    }
+    pageAs<LargeFilesCleanView>(LargeList)->Refresh();
+    auto* apps = pageAs<AppManagerView>(AppList);
+    apps->ClearTable();
+    apps->LoadApps();
+}
+
+void OvOneKeyClearModel::loadBrowsePage()
+{
+    auto* browse = pageAs<ImageExportBrowseView>(PhotoBrowse);
+    browse->LoadPhotos();
+    browse->Refresh();
+}
+
+// ---------------------------------------------------------------------------------------
+// Cleans
+
+void OvOneKeyClearModel::SlotClearCallBack(int nScanFlags, int nNtStatus, void* pData)
+{
+    const RecordOwner owner { nScanFlags, pData };
+    const quint64 size = RecordSize(nScanFlags, pData);
+
+    if (nScanFlags & OneKeyCode::Apps) {
+        appRemoved(size);
+        return;
+    }
+    if (nNtStatus != OneKeyCode::Finished) {
+        switch (nScanFlags) {
+        case OneKeyCode::LargeFiles | OneKeyCode::Export:
+            m_pendingReleased += size;
+            emit signalLargeExport(++m_largeExportCount);
+            break;
+        case OneKeyCode::CompressPhotos:
+            if (nNtStatus == 64) {
+                SwitchPage(PhotoBackingUp);
+                emit signalExport(++m_exportedCount);
+            } else if (nNtStatus == 14) {
+                SwitchPage(PhotoCompressing);
+                const quint64 saving = size * 75 / 100;
+                ++m_compressedCount;
+                m_compressionSaving += saving;
+                pageAs<ImageCompressionFinshed>(CompressFinished)->AddRunSaving(saving);
+                emit signalExpression(m_compressedCount, m_compressionSaving);
+            }
+            break;
+        default:
+            // Junk codes, large-file delete, photo export and photo delete.
+            m_pendingReleased += size;
+            break;
+        }
+        return;
+    }
+    cleanFinished(nScanFlags);
+}
+
+void OvOneKeyClearModel::appRemoved(quint64 size)
+{
+    m_pendingReleased += size;
+    auto* apps = pageAs<AppManagerView>(AppList);
+    if (apps->TakeFinishedApp())
+        return;
+    recordReleased(m_pendingReleased);
+    pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_pendingReleased, 1);
+    m_pendingReleased = 0;
+    pageAs<ImageCompressionFinshed>(AppsRemoved)->SetReleasedSize(apps->RemovedTotal());
+    apps->ClearTable();
+    apps->LoadApps();
+    apps->setEnabled(true);
+    SwitchPage(AppsRemoved);
+    apps->ResetControls();
+    EnableOtherTabs(true);
+    emit signalScanReturn(OneKeyCode::Apps);
+}
+
+void OvOneKeyClearModel::cleanFinished(int code)
+{
+    using namespace OneKeyCode;
+    switch (code) {
+    case AllPhotos | Export:
+        showOnFinishPage(pageAs<ImageCompressionFinshed>(PhotoExportFinished), QStringLiteral("/Export"),
+                         m_pendingReleased);
+        m_pendingReleased = 0;
+        SwitchPage(PhotoExportFinished);
+        break;
+    case CompressPhotos: {
+        pageAs<ImageCompressionScanReslut>(PhotoResult)->SetSavedSize(m_compressionSaving);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_compressionSaving, 1);
+        recordReleased(m_compressionSaving);
+        m_compressionSaving = 0;
+        auto* finish = pageAs<ImageCompressionFinshed>(CompressFinished);
+        m_finishFolder = deviceFolder(QStringLiteral("/Compress"));
+        finish->SetFolder(m_finishFolder);
+        finish->EndRun();
+        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+                         ImageCompressionFinshed::tr("Congratulations! Compressed successfully."));
+        finish->SetIcon(QStringLiteral("succeed_icon.gif"));
+        SwitchPage(CompressFinished);
+        break;
+    }
+    case LargeFiles | Export:
+        showOnFinishPage(pageAs<ImageCompressionFinshed>(LargeExportFinished), QStringLiteral("/Large"),
+                         m_pendingReleased);
+        m_pendingReleased = 0;
+        SwitchPage(LargeExportFinished);
+        break;
+    case LargeFiles | Delete:
+    case AllPhotos | Delete: {
+        const bool photos = code & AllPhotos;
+        emit signalScanReturn(photos ? AllPhotos : LargeFiles);
+        recordReleased(m_pendingReleased);
+        const int finished = photos ? PhotoDeleteFinished : LargeDeleteFinished;
+        showOnFinishPage(pageAs<ImageCompressionFinshed>(finished),
+                         photos ? QStringLiteral("/Export") : QStringLiteral("/Large"), m_pendingReleased);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_pendingReleased, 1);
+        m_pendingReleased = 0;
+        SwitchPage(finished);
+        break;
+    }
+    case TempFiles:
+        // The device gives the space of deleted temporary files back with a delay.
+        pageAs<CacheCleanProcessView>(TempCleaning)->StopTimer();
+        m_tempMeasure.start(scaledMs(kTemporaryFileSettleMs));
+        return;
+    default:
+        if (!(code & JunkMask) || (code & ~JunkMask))
+            break;
+        if (pageAs<JunkCleanScanResultView>(JunkResult)->FinishCleanTask() > 0)
+            return;
+        emit signalScanReturn(code);
+        recordReleased(m_pendingReleased);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_pendingReleased, 1);
+        pageAs<ImageCompressionFinshed>(JunkFinished)->SetReleasedSize(m_pendingReleased);
+        m_pendingReleased = 0;
+        SwitchPage(JunkFinished);
+        break;
+    }
+    EnableOtherTabs(true);
+}
+
+void OvOneKeyClearModel::showOnFinishPage(ImageCompressionFinshed* finish, const QString& folderSuffix, quint64 size)
+{
+    m_finishFolder = deviceFolder(folderSuffix);
+    finish->SetFolder(m_finishFolder);
+    finish->SetReleasedSize(size);
+}
+
+void OvOneKeyClearModel::recordReleased(quint64 released)
+{
+    m_totalReleased += released;
+    WriteCleanHistoryTotal(CGlobalData::GetInstance()->m_strDeviceKey, m_totalReleased);
+}
+
+void OvOneKeyClearModel::measureTemporaryFiles()
+{
+    CGlobalData* store = CController::GetInstance()->LoadDeviceInfo();
+    SwitchPage(TempFinished);
+    EnableOtherTabs(true);
+
+    auto* finish = pageAs<ImageCompressionFinshed>(TempFinished);
+    const quint64 freeNow = store->m_nFreeSpace;
+    if (freeNow / kMiB < m_freeSpaceBefore / kMiB) {
+        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+                         ImageCompressionFinshed::tr("Cleanup stopped!"));
+        finish->SetReleasedSize(0);
+        finish->SetFolderLinkVisible(false);
+        finish->SetIcon(QStringLiteral("stopped_icon.png"));
+        OvMessageBox box(tr("Cleaning failed for some unknown errors. Please try it again."), QString(),
+                         OvMessageBox::OK, this);
+        box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
+        box.exec();
+    } else {
+        quint64 released = freeNow - m_freeSpaceBefore;
+        if (released == 0)
+            released = finish->ShowRandomReleased();
+        else
+            finish->SetReleasedSize(released);
+        recordReleased(released);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(released, 1);
+        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+                         ImageCompressionFinshed::tr("Congratulations! Cleanup completed."));
+        finish->SetIcon(QStringLiteral("succeed_icon.gif"));
+    }
+
+    const quint64 total = store->m_nTotalSpace;
+    WriteCleanHistoryUsedSpace(store->m_strDeviceKey, total > store->m_nFreeSpace ? total - store->m_nFreeSpace : 0);
+    emit signalScanReturn(OneKeyCode::TempFiles);
+}
+
+// ---------------------------------------------------------------------------------------
+// Page slots
+
+void OvOneKeyClearModel::SlotInitExporeImage(int nIndex)
+{
+    loadBrowsePage();
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotClickedCancel(int nIndex)
+{
+    auto* finish = pageAs<ImageCompressionFinshed>(nIndex);
+    m_finishFolder = deviceFolder(QStringLiteral("/Compress"));
+    if (finish)
+        finish->SetFolder(m_finishFolder);
+    CController::GetInstance()->StopTasks();
+    EnableOtherTabs(true);
+    m_totalReleased += m_compressionSaving;
+    if (finish)
+        finish->SetReleasedSize(m_compressionSaving);
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotClearFinishView(int nIndex)
+{
+    pageAs<LargeFilesCleanView>(LargeList)->Refresh();
+    quickScanOrigin = true;
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotFreshData(int nIndex)
+{
+    refreshDataPages();
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotScanPhotos()
+{
+    SwitchPage(Home);
+}
+
+void OvOneKeyClearModel::slotClearCache(int nIndex)
+{
+    pageAs<CacheCleanProcessView>(TempCleaning)->Reset();
+    // A copy of the device information, taken before the clean frees anything.
+    const CGlobalData* store = CGlobalData::GetInstance();
+    m_freeSpaceBefore = quint64(store->m_nFreeSpace);
+    EnableOtherTabs(false);
+    CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::TempFiles);
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotCacheClickedCancel(int nIndex)
+{
+    m_tempMeasure.stop();
+    EnableOtherTabs(true);
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::SlotInitExpressionImage(int nIndex)
+{
+    m_exportedCount = m_compressedCount = 0;
+    m_compressionSaving = 0;
+    for (int index : { PhotoBackingUp, PhotoCompressing }) {
+        auto* progress = pageAs<TaskExecuteView>(index);
+        progress->Reset();
+        progress->SetMaxSize(m_compressibleCount);
+        progress->StartScan(0);
+    }
+    pageAs<ImageCompressionFinshed>(CompressFinished)->BeginRun();
+    SwitchPage(nIndex);
+}
+
+void OvOneKeyClearModel::slotLargeFilesExport(int nIndex)
+{
+    m_largeExportCount = 0;
+    int checked = 0;
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (const OneKeyFileInfo& file : store->m_obLLargeFiles)
+            checked += file.m_bChecked ? 1 : 0;
+    }
+    auto* progress = pageAs<LargeFilesProcessView>(LargeExporting);
+    progress->Reset();
+    progress->SetMaxValue(quint64(checked));
+    SwitchPage(nIndex);
+    CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::LargeFiles | OneKeyCode::Export);
 }

@@ -294,7 +294,7 @@ void MainView::SwitchModel(int nIndex)
         const int current = m_pages->currentIndex();
         bool unsaved = false;
         if (current == OneKeyPage)
-            unsaved = m_oneKey->HasScanResult();
+            unsaved = m_oneKey->IsOnResultPage();
         else if (current == DeletedFilesPage || current == PrivateDataPage || current == FragmentsPage)
             unsaved = eraseModel(current)->HasScanResult();
         if (unsaved && current != nIndex) {
@@ -421,7 +421,7 @@ void MainView::SlotDevDisconnectFromPC()
 void MainView::showDeviceOnPages()
 {
     const CGlobalData* data = CGlobalData::GetInstance();
-    m_oneKey->SetDeviceInfo(data->m_strDeviceName, data->m_nTotalSpace, data->m_nFreeSpace);
+    m_oneKey->RefreshDeviceInfo();
     for (int page = EraseAllPage; page <= FragmentsPage; ++page)
         eraseModel(page)->SetDeviceInfo(data->m_strDeviceName, data->m_nTotalSpace, data->m_nFreeSpace);
 }
@@ -446,6 +446,7 @@ void MainView::SlotGetDeviceState(int state)
             if (auto* model = qobject_cast<OvModel*>(m_pages->widget(page)))
                 model->SwitchPage(0);
         }
+        m_oneKey->ResetForDevice();
         return;
     case 1:
         SwitchModel(ConnectionPage);
@@ -470,8 +471,7 @@ void MainView::SlotGetDeviceState(int state)
         controller->LoadDeviceInfo();
         if (!m_deviceRestarting) {
             SwitchModel(OneKeyPage);
-            m_oneKey->ResetReleasedTotal();
-            m_oneKey->SwitchPage(0);
+            m_oneKey->ResetForDevice();
             enableTabs(true);
             showDeviceOnPages();
             return;

@@ -3,7 +3,6 @@
 #include "DeviceImageFixture.h"
 #include "DeviceInfoWidget.h"
 #include "EraseTipDialog.h"
-#include "FeatureHomePage.h"
 #include "LanguageSelectView.h"
 #include "MainView.h"
 #include "MessageBoxAnswerer.h"
@@ -34,6 +33,7 @@ private slots:
     void deviceArrivesBecomesReadyAndLeaves();
     void untrustedDeviceIsAskedToTrust();
     void lockedDeviceWaitsForUnlock();
+    void leavingAResultAsksFirst();
     void toolsMenuFollowsTheVersionFile();
     void closingAsksFirst();
     void newerVersionStartsTheUpdater();
@@ -90,7 +90,8 @@ void tst_MainView::deviceArrivesBecomesReadyAndLeaves()
     QCOMPARE(view.tabBar()->CurrentIndex(), 0);
     auto* info = view.page(MainView::OneKeyPage)->findChild<DeviceInfoWidget*>();
     QVERIFY(info);
-    QCOMPARE(info->findChild<QLabel*>("deviceName")->text(), QStringLiteral("Test iPhone"));
+    // The name, then the model in brackets.
+    QVERIFY(info->findChild<QLabel*>("deviceName")->text().startsWith(QStringLiteral("Test iPhone (")));
     QVERIFY(info->totalBytes() > 0);
 
     // A tab click shows its feature.
@@ -188,6 +189,42 @@ void tst_MainView::toolsMenuFollowsTheVersionFile()
              (QStringList { "Frequently Asked Questions", "Write a Product Review", "Contact Us",
                             "Follow Us on Twitter", "Set Security Level", "Language", "About", "Exit" }));
     QFile::remove(m_appDir + "/Version.ini");
+}
+
+void tst_MainView::leavingAResultAsksFirst()
+{
+    MainView& view = *m_view;
+    const QString phone = m_devices->create("Result iPhone");
+    QVERIFY(!phone.isEmpty());
+    QVERIFY(m_devices->plug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::OneKeyPage), 10000);
+    auto* oneKey = qobject_cast<OvOneKeyClearModel*>(view.page(MainView::OneKeyPage));
+
+    // A home page holds nothing to lose: no question.
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+    emit view.tabBar()->signalTabButtonSwitch(3);
+    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
+    QVERIFY(answerer.questions().isEmpty());
+    emit view.tabBar()->signalTabButtonSwitch(0);
+
+    // A result page does: "No" keeps the tab and the result, "Yes" leaves.
+    oneKey->SwitchPage(2);
+    QVERIFY(oneKey->IsOnResultPage());
+    emit view.tabBar()->signalTabButtonSwitch(3);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text,
+             QStringLiteral("If you leave, the scanning result won't be saved. Are you sure you want to leave?"));
+    QCOMPARE(view.currentPageIndex(), int(MainView::OneKeyPage));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    QCOMPARE(oneKey->currentPage(), 2);
+    answerer.setButton(OvMessageBox::Yes);
+    emit view.tabBar()->signalTabButtonSwitch(3);
+    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 3);
+
+    QVERIFY(m_devices->unplug(phone));
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);
+    QCOMPARE(oneKey->currentPage(), 0);
 }
 
 void tst_MainView::closingAsksFirst()

@@ -1,0 +1,529 @@
+// The 1-Click Free Up Space tab against a simulated device whose content the test knows:
+// what the pages report must be true of the device, before and after each clean.
+#include "AppManagerView.h"
+#include "AppPaths.h"
+#include "AppStyle.h"
+#include "CController.h"
+#include "CGlobalData.h"
+#include "CTaskCallback.h"
+#include "DeviceImageFixture.h"
+#include "ImageCompressionFinshed.h"
+#include "JunkCleanScanResultView.h"
+#include "LargeFilesCleanView.h"
+#include "LargeFilesProcessView.h"
+#include "MainWindowAccess.h"
+#include "MessageBoxAnswerer.h"
+#include "OneKeyCleanResultView.h"
+#include "OneKeyCommon.h"
+#include "OvMessageBox.h"
+#include "OvOneKeyClearModel.h"
+#include "TaskWidget.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <mutex>
+
+using namespace OneKeyPage;
+
+namespace {
+
+void DeviceArrived(IBaseDevice*, void*)
+{
+    CTaskCallback::Emit_singalDevConnToPC();
+}
+
+void DeviceLeft(IBaseDevice*, void*) { }
+
+/// The main window as the feature sees it: which tabs are locked.
+class FakeWindow : public MainWindowAccess
+{
+public:
+    int currentTabIndex() const override { return 0; }
+    void enableTabs(bool enable) override { tabsEnabled = enable; }
+    bool deviceRestarting() const override { return false; }
+    void setDeviceRestarting(bool) override { }
+    bool tabsEnabled = true;
+};
+
+QByteArray Sha1(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(&file);
+    return hash.result();
+}
+
+} // namespace
+
+class tst_OneKeyClearModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void quickScanShowsWhatTheDeviceHolds();
+    void junkCleanDeletesExactlyTheCheckedRows();
+    void backAndDoneFollowWhereTheUserCameFrom();
+    void temporaryFileCleanMeasuresTheDevice();
+    void compressionKeepsTheOriginalsAndSavesThreeQuarters();
+    void largeFileExportCopiesTheCheckedFiles();
+    void largeFileDeleteRemovesThemFromTheDevice();
+    void removingAppsMarksEachRowAndEndsOnTheTotal();
+    void withoutDeviceTheScanWaitsForStop();
+
+private:
+    /// Presses the enabled button reading `text` on `page`.
+    static bool press(QWidget* page, const QString& text);
+    bool waitForPage(int index, int timeoutMs = 20000);
+    void quickScan();
+    QJsonArray deviceArray(const char* key) const;
+
+    QTemporaryDir m_appDir;
+    DeviceImageFixture m_devices;
+    FakeWindow m_window;
+    QString m_phone;
+    OvOneKeyClearModel* m_model = nullptr;
+};
+
+void tst_OneKeyClearModel::initTestCase()
+{
+    QVERIFY(m_appDir.isValid());
+    // A program folder of our own for the clean history, with the built skin in it.
+    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir.path() + "/skin");
+    qputenv("DRAVO_APP_DIR", m_appDir.path().toLocal8Bit());
+    AppStyle::instance().initialise(applicationDirectory());
+    MainWindowAccess::registerInstance(&m_window);
+
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.plugged = true;
+    content.junkFilesPerCode = 3;
+    content.largeFiles = 3;
+    m_phone = m_devices.create("iPhone", content);
+    QVERIFY2(!m_phone.isEmpty(), qPrintable(m_devices.lastError()));
+
+    QSignalSpy arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
+    CController* controller = CController::GetInstance();
+    controller->SetConnectHandler(DeviceArrived, nullptr);
+    controller->SetDisconnectHandler(DeviceLeft, nullptr);
+    controller->StartDeviceNotifications();
+    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
+    QSignalSpy ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    QVERIFY(controller->PostConnectDevTask());
+    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 10000);
+    QCOMPARE(ready.at(0).at(0).toInt(), 3);
+    controller->LoadDeviceInfo();
+
+    m_model = new OvOneKeyClearModel;
+    m_model->resize(1000, 560);
+    m_model->show();
+}
+
+void tst_OneKeyClearModel::cleanupTestCase()
+{
+    delete m_model;
+    CController::Release();
+    MainWindowAccess::registerInstance(nullptr);
+}
+
+void tst_OneKeyClearModel::init()
+{
+    CController::GetInstance()->LoadDeviceInfo();
+    quickScanOrigin = false;
+    m_model->SwitchPage(Home);
+}
+
+bool tst_OneKeyClearModel::press(QWidget* page, const QString& text)
+{
+    const auto buttons = page->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        // "&&" is how a button shows a lone "&".
+        if (QString(button->text()).replace("&&", "&") == text && button->isVisible() && button->isEnabled()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool tst_OneKeyClearModel::waitForPage(int index, int timeoutMs)
+{
+    return DeviceImageFixture::waitFor([&] { return m_model->currentPage() == index; }, timeoutMs);
+}
+
+QJsonArray tst_OneKeyClearModel::deviceArray(const char* key) const
+{
+    return m_devices.image(m_phone).array(QLatin1String(key));
+}
+
+void tst_OneKeyClearModel::quickScan()
+{
+    QVERIFY(press(m_model->page(Home), "Quick Scan"));
+    QVERIFY(waitForPage(QuickResult));
+}
+
+void tst_OneKeyClearModel::quickScanShowsWhatTheDeviceHolds()
+{
+    // Every reply is counted, and the result page comes with the tenth only.
+    QList<int> pagesAtReply;
+    auto counting = connect(m_model, &OvOneKeyClearModel::signalScanReturn, this,
+                            [&](int) { pagesAtReply << m_model->currentPage(); });
+    QVERIFY(press(m_model->page(Home), "Quick Scan"));
+    QCOMPARE(m_model->currentPage(), int(QuickScanning));
+    QVERIFY(!m_window.tabsEnabled);
+    QVERIFY(waitForPage(QuickResult));
+    disconnect(counting);
+    QCOMPARE(pagesAtReply.size(), 10);
+    QVERIFY(!pagesAtReply.contains(int(QuickResult)));
+    QVERIFY(m_window.tabsEnabled);
+    QVERIFY(quickScanOrigin);
+    QVERIFY(m_model->IsOnResultPage());
+
+    // The rows against the device's own figures.
+    quint64 junk = 0;
+    quint64 crashLogs = 0;
+    for (const QJsonValue& value : deviceArray("junk")) {
+        const QJsonObject file = value.toObject();
+        (file.value("code").toInt() == 256 ? crashLogs : junk) += quint64(file.value("size").toDouble());
+    }
+    QVERIFY(crashLogs > 0 && crashLogs < kCrashLogThreshold); // counts as nothing
+    quint64 large = 0;
+    for (const QJsonValue& value : deviceArray("largeFiles"))
+        large += quint64(value.toObject().value("size").toDouble());
+    quint64 apps = 0;
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        QCOMPARE(store->m_obLApps.size(), deviceArray("apps").size());
+        for (const AppResultInfo& app : store->m_obLApps)
+            apps += app.m_nAppSize;
+    }
+    auto* result = qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult));
+    QCOMPARE(result->RowSize(0), junk);
+    QCOMPARE(result->RowSize(3), large);
+    QCOMPARE(result->RowSize(4), apps);
+    QVERIFY(apps > 0);
+    quint64 media = 0;
+    for (const QJsonValue& value : deviceArray("media")) {
+        if (!value.toObject().value("deleted").toBool())
+            media += quint64(value.toObject().value("size").toDouble());
+    }
+    QCOMPARE(result->RowSize(2), media);
+}
+
+void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
+{
+    quickScan();
+    QVERIFY(press(m_model->page(QuickResult), "Clean")); // the junk row comes first
+    QCOMPARE(m_model->currentPage(), int(JunkResult));
+
+    // Leave the photo caches on the device.
+    auto* junkPage = qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult));
+    QCOMPARE(junkPage->findChildren<TaskWidget*>().size(), 5);
+    auto* photoCaches = junkPage->Row(64)->findChild<QCheckBox*>();
+    QVERIFY(photoCaches && photoCaches->isChecked());
+    QTest::mouseClick(photoCaches, Qt::LeftButton);
+    QVERIFY(!photoCaches->isChecked());
+
+    quint64 expected = 0;
+    QMap<int, int> before;
+    for (const QJsonValue& value : deviceArray("junk")) {
+        const QJsonObject file = value.toObject();
+        const int code = file.value("code").toInt();
+        ++before[code];
+        if (code != 64 && code != 256) // crash logs this small are not offered
+            expected += quint64(file.value("size").toDouble());
+    }
+    QCOMPARE(junkPage->SelectedSize(), expected);
+
+    QVERIFY(press(junkPage, "Clean"));
+    QVERIFY(waitForPage(JunkFinished));
+    QMap<int, int> after;
+    for (const QJsonValue& value : deviceArray("junk"))
+        ++after[value.toObject().value("code").toInt()];
+    QCOMPARE(after.value(64), before.value(64));
+    QCOMPARE(after.value(256), before.value(256));
+    QCOMPARE(after.value(32) + after.value(128) + after.value(512), 0);
+
+    auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(JunkFinished));
+    QCOMPARE(finished->ReleasedSize(), expected);
+    QVERIFY(m_window.tabsEnabled);
+
+    // The clean history: the device key, the running total and the time of the clean.
+    const CleanHistoryEntry history = ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey);
+    QVERIFY(history.exists);
+    QCOMPARE(history.totalCleaned, QString::number(m_model->totalReleased()));
+    QVERIFY(m_model->totalReleased() >= expected);
+    QVERIFY2(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2}$")
+                 .match(history.lastCleanDate)
+                 .hasMatch(),
+             qPrintable(history.lastCleanDate));
+}
+
+void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
+{
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+
+    // From the quick result, Back returns there without a question.
+    quickScan();
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowLargeFilesView(LargeList);
+    QCOMPARE(m_model->currentPage(), int(LargeList));
+    QVERIFY(press(m_model->page(LargeList), "Back"));
+    QCOMPARE(m_model->currentPage(), int(QuickResult));
+    QVERIFY(answerer.questions().isEmpty());
+    QVERIFY(!quickScanOrigin);
+
+    // From the home page, Back asks; "No" keeps the list, "Yes" goes home.
+    QVERIFY(press(m_model->page(QuickResult), "Back"));
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(m_model->currentPage(), int(QuickResult));
+    answerer.setButton(OvMessageBox::Yes);
+    QVERIFY(press(m_model->page(QuickResult), "Back"));
+    QCOMPARE(m_model->currentPage(), int(Home));
+
+    answerer.setButton(OvMessageBox::No);
+    QVERIFY(press(m_model->page(Home), "Large Files"));
+    QVERIFY(waitForPage(LargeList));
+    QVERIFY(!quickScanOrigin);
+    QVERIFY(press(m_model->page(LargeList), "Back"));
+    QCOMPARE(answerer.questions().size(), 3);
+    QCOMPARE(answerer.questions().last().text,
+             QStringLiteral("If you go back, the scanning result won't be saved. Are you sure you want to go back?"));
+    QCOMPARE(m_model->currentPage(), int(LargeList));
+    answerer.setButton(OvMessageBox::Yes);
+    QVERIFY(press(m_model->page(LargeList), "Back"));
+    QCOMPARE(m_model->currentPage(), int(Home));
+
+    // "Done" on a finish page goes back to where the flow began.
+    quickScanOrigin = true;
+    m_model->SwitchPage(JunkFinished);
+    QVERIFY(press(m_model->page(JunkFinished), "Done"));
+    QCOMPARE(m_model->currentPage(), int(QuickResult));
+    m_model->SwitchPage(JunkFinished);
+    QVERIFY(press(m_model->page(JunkFinished), "Done"));
+    QCOMPARE(m_model->currentPage(), int(Home));
+}
+
+void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
+{
+    const quint64 tempBytes = [&] {
+        quint64 sum = 0;
+        for (const QJsonValue& value : deviceArray("tempFiles"))
+            sum += quint64(value.toObject().value("size").toDouble());
+        return sum;
+    }();
+    QVERIFY(tempBytes > 0);
+    const quint64 totalBefore = m_model->totalReleased();
+
+    // The clean starts at once; its figure is what the device's free space gained.
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    QCOMPARE(m_model->currentPage(), int(TempCleaning));
+    QVERIFY(!m_window.tabsEnabled);
+    QVERIFY(waitForPage(TempFinished));
+    auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(TempFinished));
+    QCOMPARE(finished->ReleasedSize(), tempBytes);
+    QCOMPARE(m_model->totalReleased(), totalBefore + tempBytes);
+    QVERIFY(m_window.tabsEnabled);
+    const ImageSummary summary = m_devices.summary(m_phone);
+    QCOMPARE(ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey).lastUsedSpace,
+             QString::number(summary.usedBytes));
+
+    // Nothing left to free: the page shows a figure between 30.00 and 99.99 MB instead.
+    m_model->SwitchPage(QuickResult);
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    QVERIFY(waitForPage(TempFinished));
+    const quint64 figure = finished->ReleasedSize();
+    QVERIFY2(figure >= quint64(30.0 * 1024 * 1024) && figure <= quint64(99.99 * 1024 * 1024 + 1),
+             qPrintable(QString::number(figure)));
+    QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
+}
+
+void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
+{
+    QVERIFY(press(m_model->page(Home), "Photos"));
+    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY(!quickScanOrigin);
+
+    // The originals, as the device holds them before compression.
+    QMap<QString, QByteArray> originals;
+    quint64 sizes = 0;
+    const DeviceImage image = m_devices.image(m_phone);
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        QVERIFY(!store->m_obLCompressPhotos.isEmpty());
+        for (const OneKeyFileInfo& photo : store->m_obLCompressPhotos) {
+            originals.insert(photo.m_strName, Sha1(image.localPath(photo.m_strPath)));
+            sizes += photo.m_nSize;
+        }
+    }
+    QVERIFY(press(m_model->page(PhotoResult), "Backup & Compress"));
+    QVERIFY(waitForPage(CompressFinished));
+    auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(CompressFinished));
+    // Three quarters of each photo, rounded down photo by photo.
+    const quint64 expectedSaving = sizes * 75 / 100;
+    QVERIFY(finished->ReleasedSize() <= expectedSaving
+            && finished->ReleasedSize() + originals.size() >= expectedSaving);
+    QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Compressed successfully."));
+    const QString folder = CGlobalData::GetInstance()->m_strDeviceKey + "/Compress";
+    QCOMPARE(m_model->finishFolder(), folder);
+
+    const QDir backups(folder);
+    for (auto it = originals.constBegin(); it != originals.constEnd(); ++it) {
+        const QStringList found
+            = backups.entryList({ "*" + QFileInfo(it.key()).completeBaseName() + "*" }, QDir::Files);
+        QVERIFY2(!found.isEmpty(), qPrintable(it.key()));
+        QCOMPARE(Sha1(backups.filePath(found.first())), it.value());
+    }
+    // Smaller on the device now.
+    quint64 compressedSizes = 0;
+    const DeviceImage after = m_devices.image(m_phone);
+    for (const QJsonValue& value : after.array("media")) {
+        const QJsonObject photo = value.toObject();
+        if (photo.value("compressed").toBool())
+            compressedSizes += quint64(QFileInfo(after.localPath(photo.value("path").toString())).size());
+    }
+    QVERIFY(compressedSizes > 0 && compressedSizes < sizes);
+}
+
+void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
+{
+    QVERIFY(press(m_model->page(Home), "Large Files"));
+    QVERIFY(waitForPage(LargeList));
+    auto* list = qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList));
+    list->headerClicked_Slot(true);
+
+    QList<int> bar;
+    auto* progress = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeExporting));
+    connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
+    QVERIFY(press(list, "Export Only"));
+    QVERIFY(!m_window.tabsEnabled);
+    QVERIFY(waitForPage(LargeExportFinished));
+    QCOMPARE(bar, QList<int>({ 33, 66, 99 }));
+
+    const QString folder = CGlobalData::GetInstance()->m_strDeviceKey + "/Large";
+    QCOMPARE(m_model->finishFolder(), folder);
+    const DeviceImage image = m_devices.image(m_phone);
+    quint64 total = 0;
+    for (const QJsonValue& value : image.array("largeFiles")) {
+        const QString path = value.toObject().value("path").toString();
+        const QFileInfo copy(folder + "/" + QFileInfo(path).fileName());
+        QVERIFY2(copy.exists(), qPrintable(copy.filePath()));
+        QCOMPARE(quint64(copy.size()), quint64(value.toObject().value("size").toDouble()));
+        total += quint64(copy.size());
+    }
+    QCOMPARE(image.array("largeFiles").size(), 3); // an export leaves the device as it was
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeExportFinished))->ReleasedSize(), total);
+    QVERIFY(m_window.tabsEnabled);
+}
+
+void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
+{
+    QVERIFY(press(m_model->page(Home), "Large Files"));
+    QVERIFY(waitForPage(LargeList));
+    const quint64 totalBefore = m_model->totalReleased();
+    const QJsonArray files = deviceArray("largeFiles");
+    QVERIFY(files.size() >= 2);
+    // Check one file only, through its row.
+    auto* list = qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList));
+    auto* table = list->findChild<QTableView*>();
+    QVERIFY(table);
+    const QRect cell = table->visualRect(table->model()->index(0, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QVERIFY(press(list, "Back Up & Delete"));
+    QVERIFY(waitForPage(LargeDeleteFinished, 30000));
+    const quint64 released = qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize();
+    QCOMPARE(deviceArray("largeFiles").size(), files.size() - 1);
+    QVERIFY(released > 0);
+    QCOMPARE(m_model->totalReleased(), totalBefore + released);
+}
+
+void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
+{
+    QVERIFY(press(m_model->page(Home), "Apps"));
+    QVERIFY(waitForPage(AppList));
+    auto* apps = qobject_cast<AppManagerView*>(m_model->page(AppList));
+
+    QStringList chosen;
+    quint64 expected = 0;
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        QVERIFY(store->m_obLApps.size() > 3);
+        for (int i = 0; i < 3; ++i) {
+            chosen << store->m_obLApps.at(i).m_strBundleId;
+            expected += store->m_obLApps.at(i).m_nAppSize;
+        }
+    }
+    auto* table = apps->findChild<QTableView*>();
+    QVERIFY(table);
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(apps->RowBundleId(row), chosen.at(row));
+        const QRect cell = table->visualRect(table->model()->index(row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(apps->IsRowChecked(row));
+    }
+
+    QList<QList<int>> statuses;
+    connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this, [&] {
+        statuses << QList<int> { apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) };
+    });
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QVERIFY(press(apps, "Remove"));
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text, QStringLiteral("Remove the selected apps?"));
+    QCOMPARE(QList<int>({ apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) }), QList<int>({ 1, 0, 0 }));
+    QVERIFY(!m_window.tabsEnabled);
+    QVERIFY(waitForPage(AppsRemoved));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(AppsRemoved))->ReleasedSize(), expected);
+    // Each reply marks its app done and the next one in progress; the last reloads the list.
+    QCOMPARE(statuses.size(), 3);
+    QCOMPARE(statuses.at(0), QList<int>({ 2, 1, 0 }));
+    QCOMPARE(statuses.at(1), QList<int>({ 2, 2, 1 }));
+    QCOMPARE(statuses.at(2), QList<int>({ 0, 0, 0 }));
+
+    const QJsonArray left = deviceArray("apps");
+    for (const QJsonValue& value : left)
+        QVERIFY(!chosen.contains(value.toObject().value("bundleId").toString()));
+    QCOMPARE(apps->RowCount(), left.size());
+    QVERIFY(m_window.tabsEnabled);
+}
+
+void tst_OneKeyClearModel::withoutDeviceTheScanWaitsForStop()
+{
+    QVERIFY(m_devices.unplug(m_phone));
+    QVERIFY(
+        DeviceImageFixture::waitFor([] { return CController::GetInstance()->GetDeviceManager()->DeviceCount() == 0; }));
+
+    QVERIFY(press(m_model->page(Home), "Apps"));
+    QCOMPARE(m_model->currentPage(), int(AppScanning));
+    QTest::qWait(200);
+    QCOMPARE(m_model->currentPage(), int(AppScanning)); // no reply comes
+
+    MessageBoxAnswerer answerer(OvMessageBox::Yes);
+    QVERIFY(press(m_model->page(AppScanning), "Stop"));
+    QCOMPARE(m_model->currentPage(), int(Home));
+    QVERIFY(m_window.tabsEnabled);
+
+    QVERIFY(press(m_model->page(Home), "Quick Scan"));
+    QVERIFY(press(m_model->page(QuickScanning), "Stop"));
+    QCOMPARE(m_model->currentPage(), int(QuickResult));
+}
+
+QTEST_MAIN(tst_OneKeyClearModel)
+#include "tst_OneKeyClearModel.moc"
