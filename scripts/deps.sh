@@ -7,6 +7,8 @@ PACKAGES=(
   # build
   cmake ninja-build g++ pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+  # asks X11 whether a compositor runs (frameless dialogs draw their shadow only then)
+  libqt5x11extras5-dev
   # the Windows sources of platform/ are compile-checked with this
   g++-mingw-w64-x86-64
   # running the window without a display, and looking at it
@@ -15,6 +17,8 @@ PACKAGES=(
   python3-pil
   # fonts so that rendered text has real glyphs under Xvfb/offscreen
   fonts-dejavu-core
+  # app and contact names in Chinese and Japanese
+  fonts-wqy-microhei
   # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN)
   python3 python3-aiosmtpd
 )

@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QStringList>
 
 namespace {
 
@@ -86,8 +87,16 @@ void OvTabButton::paintEvent(QPaintEvent*)
     painter.setPen(color);
     painter.setFont(font());
     const QRect textRect = rect().adjusted(kMargin + kIconSide + kGap, 2, -8, -2);
-    // A text without its own line break wraps at word boundaries when it is too long.
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+    // A text with its own line breaks keeps exactly those lines (without the blanks that
+    // follow a break); any other text wraps at word boundaries when it is too long.
+    if (text().contains(QLatin1Char('\n'))) {
+        QStringList lines = text().split(QLatin1Char('\n'));
+        for (QString& line : lines)
+            line = line.trimmed();
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, lines.join(QLatin1Char('\n')));
+    } else {
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+    }
 
     if (selected)
         painter.fillRect(QRect(0, height() - kAccent, width(), kAccent), kSelectedText);
