@@ -431,6 +431,12 @@ void AppManagerView::SetRemoveEnabled(bool enabled)
 
 void AppManagerView::ClearTable()
 {
+    // A run whose device went away never gets its last reply: a fresh table ends it, or
+    // the page would stay locked for good.
+    m_removing = false;
+    m_model->locked = false;
+    m_spinner->stop();
+    m_backButton->setEnabled(true);
     m_model->Reset({});
     m_queue.clear();
     m_headerCheckBox->setCheckState(Qt::Unchecked);
@@ -574,6 +580,22 @@ void AppManagerView::SLOT_UninstallCheckedApp()
 
     // The removal task acts on the list's flags, so they must say what the table says.
     WriteSharedFlags();
+    // The replies come in the list's order, one per checked app; after a sort by size the
+    // table's order differs, so the queue follows the list.
+    {
+        QHash<QString, int> rowOf;
+        for (int row : qAsConst(m_queue))
+            rowOf.insert(m_model->Rows().at(row).app.m_strBundleId, row);
+        QVector<int> ordered;
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (const AppResultInfo& app : qAsConst(store->m_obLApps)) {
+            if (app.m_bChecked == 1 && rowOf.contains(app.m_strBundleId))
+                ordered.append(rowOf.take(app.m_strBundleId));
+        }
+        if (!ordered.isEmpty())
+            m_queue = ordered;
+    }
     for (int row = 0; row < m_model->rowCount(); ++row)
         m_model->SetStatus(row, Idle);
     m_model->SetStatus(m_queue.first(), Removing);

@@ -178,7 +178,8 @@ void CacheCleanProcessView::ClickedCancel()
         return;
     const bool accepted = box->GetResult() == OvMessageBox::Yes;
     delete box;
-    if (!accepted)
+    // The clean may have ended while the box was open: its result page stands.
+    if (!accepted || !isVisible())
         return;
     m_timer->stop();
     CController::GetInstance()->StopTasks();

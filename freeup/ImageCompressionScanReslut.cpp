@@ -240,6 +240,8 @@ void ImageCompressionScanReslut::SLOT_ShowBackView()
 
 void ImageCompressionScanReslut::SLOT_CompressView()
 {
+    // The other features stay locked until the compression ends or is stopped.
+    EnableOtherTabs(false);
     CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::CompressPhotos);
     emit onCompressView(OneKeyPage::PhotoBackingUp);
 }

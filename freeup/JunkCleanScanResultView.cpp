@@ -174,6 +174,8 @@ void JunkCleanScanResultView::UpdateResult(int code)
 
 void JunkCleanScanResultView::SLOT_ShowJunkCleanProess()
 {
+    // The other features stay locked until the clean ends or is stopped.
+    EnableOtherTabs(false);
     emit onShowJunkCleanProess(5);
     m_pendingTasks = 0;
     CController* controller = CController::GetInstance();

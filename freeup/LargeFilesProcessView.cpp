@@ -185,8 +185,12 @@ void LargeFilesProcessView::SetLargeFileView(int count)
     m_doneCount = qMax(count, 0);
     if (m_maxValue > 0) {
         // The step is rounded down before it is multiplied, so 3 files end at 99, not 100.
+        // Past 100 files that step would be 0 and the bar would never move: then the bar
+        // shows the share done instead.
         const quint64 step = 100 / m_maxValue;
-        m_bar->SetValue(int(qMin<quint64>(step * quint64(m_doneCount), 100)));
+        const quint64 done = quint64(m_doneCount);
+        const quint64 value = step > 0 ? step * done : done * 100 / m_maxValue;
+        m_bar->SetValue(int(qMin<quint64>(value, 100)));
     }
     ShowCount();
 }

@@ -67,7 +67,7 @@ OneKeyCleanResultView::OneKeyCleanResultView(QWidget* parent)
     m_releasedLabel->setFont(bodyFont);
     m_releasedLabel->setStyleSheet(QStringLiteral("color:#616c72;"));
 
-    const QString about = tr("About");
+    const QString about = tr("About", "approximately, before a size");
     const QString saveUpTo = tr("You can save up to ");
     m_rows[JunkRow] = new OneScanResultSubWidget(QStringLiteral("junkRow"), QStringLiteral("/quick_junk_files.png"),
                                                  tr("Junk Files:"), about, QString(), this);

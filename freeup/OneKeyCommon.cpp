@@ -32,6 +32,15 @@ QString Tr(const char* text)
     return QCoreApplication::translate("OneKeyCommon", text);
 }
 
+// Marked for lupdate, which cannot see through Tr().
+const char* const kBackQuestion = QT_TRANSLATE_NOOP(
+    "OneKeyCommon", "If you go back, the scanning result won't be saved. Are you sure you want to go back?");
+const char* const kWarning = QT_TRANSLATE_NOOP("OneKeyCommon", "Warning");
+const char* const kYes = QT_TRANSLATE_NOOP("OneKeyCommon", "Yes");
+const char* const kNo = QT_TRANSLATE_NOOP("OneKeyCommon", "No");
+const char* const kOk = QT_TRANSLATE_NOOP("OneKeyCommon", "OK");
+const char* const kCancel = QT_TRANSLATE_NOOP("OneKeyCommon", "Cancel");
+
 QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -51,9 +60,8 @@ int OneKeyBackTarget(QWidget* parent)
         quickScanOrigin = false;
         return 2;
     }
-    OvMessageBox box(Tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"),
-                     Tr("Warning"), OvMessageBox::Yes | OvMessageBox::No, parent);
-    box.SetButtonText(Tr("Yes"), Tr("No"), Tr("OK"), Tr("Cancel"));
+    OvMessageBox box(Tr(kBackQuestion), Tr(kWarning), OvMessageBox::Yes | OvMessageBox::No, parent);
+    box.SetButtonText(Tr(kYes), Tr(kNo), Tr(kOk), Tr(kCancel));
     box.SetIcon(QStringLiteral("tip_warning.png"));
     box.exec();
     return box.GetResult() == OvMessageBox::Yes ? 0 : -1;

@@ -169,6 +169,12 @@ void OvOneKeyClearModel::connectPages()
     toPage(AppList, SIGNAL(onShowBackView(int)));
     toPage(AppList, SIGNAL(onUninstallCheckedApp(int)));
 
+    // A clean starts from nothing, whatever a stopped one had counted.
+    link(JunkResult, SIGNAL(onShowJunkCleanProess(int)), SLOT(resetPendingReleased()));
+    link(PhotoBrowse, SIGNAL(onStartExport(int)), SLOT(resetPendingReleased()));
+    link(PhotoBrowse, SIGNAL(onStartDelete(int)), SLOT(resetPendingReleased()));
+    link(LargeList, SIGNAL(onShowNextLargeFilesDeleteView(int)), SLOT(resetPendingReleased()));
+
     // Where each finish page's "Done" leads.
     for (int finished : { JunkFinished, JunkStopped, TempStopped, NoLargeFile })
         toPage(finished, SIGNAL(onShowEndView(int)));
@@ -493,7 +499,9 @@ void OvOneKeyClearModel::measureTemporaryFiles()
 
     auto* finish = pageAs<ImageCompressionFinshed>(TempFinished);
     const quint64 freeNow = store->m_nFreeSpace;
-    if (freeNow / kMiB < m_freeSpaceBefore / kMiB) {
+    // A device that left meanwhile reports more free space than it has.
+    const bool deviceGone = freeNow > store->m_nTotalSpace;
+    if (deviceGone || freeNow / kMiB < m_freeSpaceBefore / kMiB) {
         finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
                          ImageCompressionFinshed::tr("Cleanup stopped!"));
         finish->SetReleasedSize(0);
@@ -504,7 +512,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
         box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
         box.exec();
     } else {
-        quint64 released = freeNow - m_freeSpaceBefore;
+        quint64 released = freeNow > m_freeSpaceBefore ? freeNow - m_freeSpaceBefore : 0;
         if (released == 0)
             released = finish->ShowRandomReleased();
         else
@@ -516,8 +524,8 @@ void OvOneKeyClearModel::measureTemporaryFiles()
         finish->SetIcon(QStringLiteral("succeed_icon.gif"));
     }
 
-    const quint64 total = store->m_nTotalSpace;
-    WriteCleanHistoryUsedSpace(store->m_strDeviceKey, total > store->m_nFreeSpace ? total - store->m_nFreeSpace : 0);
+    if (!deviceGone)
+        WriteCleanHistoryUsedSpace(store->m_strDeviceKey, store->m_nTotalSpace - store->m_nFreeSpace);
     emit signalScanReturn(OneKeyCode::TempFiles);
 }
 
@@ -538,9 +546,11 @@ void OvOneKeyClearModel::slotClickedCancel(int nIndex)
         finish->SetFolder(m_finishFolder);
     CController::GetInstance()->StopTasks();
     EnableOtherTabs(true);
-    m_totalReleased += m_compressionSaving;
     if (finish)
         finish->SetReleasedSize(m_compressionSaving);
+    // What was compressed before the stop stays compressed on the device.
+    recordReleased(m_compressionSaving);
+    m_compressionSaving = 0;
     SwitchPage(nIndex);
 }
 
@@ -562,8 +572,14 @@ void OvOneKeyClearModel::slotScanPhotos()
     SwitchPage(Home);
 }
 
+void OvOneKeyClearModel::resetPendingReleased()
+{
+    m_pendingReleased = 0;
+}
+
 void OvOneKeyClearModel::slotClearCache(int nIndex)
 {
+    m_pendingReleased = 0;
     pageAs<CacheCleanProcessView>(TempCleaning)->Reset();
     // A copy of the device information, taken before the clean frees anything.
     const CGlobalData* store = CGlobalData::GetInstance();
@@ -596,6 +612,7 @@ void OvOneKeyClearModel::SlotInitExpressionImage(int nIndex)
 
 void OvOneKeyClearModel::slotLargeFilesExport(int nIndex)
 {
+    m_pendingReleased = 0;
     m_largeExportCount = 0;
     int checked = 0;
     {

@@ -67,6 +67,7 @@ private slots:
     void slotCacheClickedCancel(int nIndex);
     void SlotInitExpressionImage(int nIndex);
     void slotLargeFilesExport(int nIndex);
+    void resetPendingReleased();
 
 private:
     void buildPages();

@@ -221,6 +221,8 @@ void TaskExecuteView::ClickedCancel()
 {
     m_stopped = true;
     CController::GetInstance()->StopTasks();
+    // A stopped clean sends no end reply, so nothing else would unlock the other features.
+    EnableOtherTabs(true);
     emit onClickedCancel(m_cancelPage);
 }
 

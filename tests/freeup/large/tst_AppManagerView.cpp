@@ -91,6 +91,7 @@ private slots:
     void iconsFallBackToTheDefault();
     void removeWithoutADeviceTellsTheUser();
     void removalRunAgainstADevice();
+    void sortedTableAndAnAbandonedRun();
 
 private:
     QTableView* table() { return m_view->findChild<QTableView*>("appManagerTable"); }
@@ -369,6 +370,80 @@ void tst_AppManagerView::removalRunAgainstADevice()
     QVERIFY(!button("appManagerRemoveButton")->isEnabled());
     clickRow(0);
     QVERIFY(button("appManagerRemoveButton")->isEnabled());
+}
+
+void tst_AppManagerView::sortedTableAndAnAbandonedRun()
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    QSignalSpy scanned(callback, SIGNAL(signalOneKeyScanRespond(int, int)));
+    if (controller->PostOneKeyScanTask(16) == 0) {
+        DeviceContent content = DeviceImageFixture::smallContent();
+        content.plugged = true;
+        QVERIFY2(!m_devices->create("iPhone", content).isEmpty(), qPrintable(m_devices->lastError()));
+        QSignalSpy arrived(callback, SIGNAL(singalDevConnToPC()));
+        controller->SetConnectHandler(DeviceArrived, nullptr);
+        controller->SetDisconnectHandler(DeviceLeft, nullptr);
+        controller->StartDeviceNotifications();
+        QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
+        QSignalSpy ready(callback, SIGNAL(signalConnToDev(int, void*)));
+        QVERIFY(controller->PostConnectDevTask());
+        QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
+        QCOMPARE(controller->PostOneKeyScanTask(16), 1);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);
+    m_view->LoadApps();
+    QVERIFY(m_view->RowCount() >= 2);
+
+    // Sorted so that the table no longer follows the list, whose order the removal tasks
+    // take: the rows must still be marked as their own apps go.
+    QStringList listOrder;
+    {
+        CGlobalData* store = CGlobalData::GetInstance();
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        for (const AppResultInfo& app : store->m_obLApps)
+            listOrder.append(app.m_strBundleId);
+    }
+    const QRect sizeHeader(table()->horizontalHeader()->sectionViewportPosition(3), 0,
+                           table()->horizontalHeader()->sectionSize(3), table()->horizontalHeader()->height());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (m_view->RowBundleId(0) != listOrder.first())
+            break;
+        QTest::mouseClick(table()->horizontalHeader()->viewport(), Qt::LeftButton, {}, sizeHeader.center());
+    }
+    QVERIFY(m_view->RowBundleId(0) != listOrder.first());
+    clickRow(0);
+    clickRow(1);
+    const int firstInList = listOrder.indexOf(m_view->RowBundleId(0)) < listOrder.indexOf(m_view->RowBundleId(1)) ? 0 : 1;
+
+    QList<int> firstDone;
+    const auto connection
+        = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this, [&](int type, int, void* record) {
+              if ((type & OneKeyCode::Apps) && firstDone.isEmpty()) {
+                  m_view->TakeFinishedApp();
+                  firstDone = { m_view->RowStatus(0), m_view->RowStatus(1) };
+              }
+              DeleteOneKeyClearRecord(type, record);
+          });
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
+    QCOMPARE(m_view->RowStatus(firstInList), int(AppManagerView::Removing));
+    QTRY_VERIFY_WITH_TIMEOUT(!firstDone.isEmpty(), 20000);
+    QCOMPARE(firstDone.at(firstInList), int(AppManagerView::Removed));
+    QCOMPARE(firstDone.at(1 - firstInList), int(AppManagerView::Removing));
+
+    // The last reply never comes (as when the device leaves); the next scan's fresh table
+    // must leave the page usable, not locked by the abandoned run.
+    m_view->ClearTable();
+    m_view->LoadApps();
+    QVERIFY(button("appManagerBackButton")->isEnabled());
+    QVERIFY(header()->isEnabled());
+    clickRow(0);
+    QVERIFY(m_view->IsRowChecked(0));
+    QVERIFY(button("appManagerRemoveButton")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(SharedFlags().size() == m_view->RowCount(), 1000);
+    controller->StopTasks();
+    disconnect(connection);
 }
 
 QTEST_MAIN(tst_AppManagerView)

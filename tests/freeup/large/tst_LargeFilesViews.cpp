@@ -362,6 +362,12 @@ void tst_LargeFilesViews::progressMovesInWholeSteps()
     QCOMPARE(seen, QList<int>({ 33, 66, 99 }));
     QCOMPARE(page.DoneCount(), 3);
 
+    // Past 100 files a whole step would be 0: the bar still follows the files done.
+    page.Reset();
+    page.SetMaxValue(2000);
+    QVERIFY(QMetaObject::invokeMethod(&page, "SetLargeFileView", Q_ARG(int, 1000)));
+    QCOMPARE(page.ProgressValue(), 50);
+
     page.Reset();
     QCOMPARE(page.ProgressValue(), 1);
     QCOMPARE(page.DoneCount(), 0);

@@ -6,6 +6,7 @@
 #include "FormatSize.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageCompressionScanReslut.h"
+#include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCommon.h"
 #include "OvMessageBox.h"
@@ -139,8 +140,25 @@ void tst_PhotoResultAndFinish::offersAreEnabledOnlyWhenTheySaveSomething()
     QVERIFY(!exportDelete->isEnabled());
 }
 
+namespace {
+
+class TabLockWindow : public MainWindowAccess
+{
+public:
+    TabLockWindow() { registerInstance(this); }
+    ~TabLockWindow() override { registerInstance(nullptr); }
+    int currentTabIndex() const override { return 0; }
+    void enableTabs(bool enable) override { tabsEnabled = enable; }
+    bool deviceRestarting() const override { return false; }
+    void setDeviceRestarting(bool) override { }
+    bool tabsEnabled = true;
+};
+
+} // namespace
+
 void tst_PhotoResultAndFinish::resultButtonsLeadToTheirPages()
 {
+    TabLockWindow window;
     setLists({ 5000000 }, { 5000000 });
     ImageCompressionScanReslut page;
     QSignalSpy compress(&page, SIGNAL(onCompressView(int)));
@@ -149,6 +167,8 @@ void tst_PhotoResultAndFinish::resultButtonsLeadToTheirPages()
     QTest::mouseClick(page.findChild<QPushButton*>("exportDeleteButton"), Qt::LeftButton);
     QCOMPARE(compress.count(), 1);
     QCOMPARE(compress.at(0).at(0).toInt(), 13);
+    // The compression runs on the device: the other features wait for its end or its stop.
+    QVERIFY(!window.tabsEnabled);
     QCOMPARE(browse.count(), 1);
     QCOMPARE(browse.at(0).at(0).toInt(), 17);
 }

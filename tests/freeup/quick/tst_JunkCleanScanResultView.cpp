@@ -219,7 +219,10 @@ void tst_JunkCleanScanResultView::cleanPostsTheCheckedRowsInPageOrder()
     });
     QTest::mouseClick(CheckOf(view, 64), Qt::LeftButton); // photo caches stay
     QSignalSpy progress(&view, &JunkCleanScanResultView::onShowJunkCleanProess);
+    TabLockWindow window;
     CleanButton(view)->click();
+    // No other feature may reach the device until the model sees the last clean end.
+    QVERIFY(!window.tabsEnabled);
     QCOMPARE(progress.count(), 1);
     QCOMPARE(progress.at(0).at(0).toInt(), 5);
     QCOMPARE(view.PendingCleanTasks(), 4);
