@@ -2,10 +2,115 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en">
 <context>
+    <name>AppManagerSubWidget</name>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>AppManagerView</name>
+    <message>
+        <source>Removing</source>
+        <translation>Removing</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Removed</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Remove the selected apps?</source>
+        <translation>Remove the selected apps?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>The device is not connected. Please connect it and try again.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AppShowWidget</name>
     <message>
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>CacheCleanProcessView</name>
+    <message>
+        <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
+        <translation>Clearing temporary files. Please do not use the device to avoid any problems.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>About %1 Minute(s)</source>
+        <translation>About %1 Minute(s)</translation>
+    </message>
+    <message>
+        <source>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</source>
+        <translation>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -134,6 +239,256 @@
     </message>
 </context>
 <context>
+    <name>ImageCompressionFinshed</name>
+    <message>
+        <source>has been released!</source>
+        <translation>has been released!</translation>
+    </message>
+    <message>
+        <source>Cleanup stopped!</source>
+        <translation>Cleanup stopped!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Cleanup completed.</source>
+        <translation>Congratulations! Cleanup completed.</translation>
+    </message>
+    <message>
+        <source>Open Backup Folder</source>
+        <translation>Open Backup Folder</translation>
+    </message>
+    <message>
+        <source>Compress stopped!</source>
+        <translation>Compress stopped!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Deleted successfully.</source>
+        <translation>Congratulations! Deleted successfully.</translation>
+    </message>
+    <message>
+        <source>Open Export Folder</source>
+        <translation>Open Export Folder</translation>
+    </message>
+    <message>
+        <source>Congratulations! Exported successfully.</source>
+        <translation>Congratulations! Exported successfully.</translation>
+    </message>
+    <message>
+        <source>has been released.</source>
+        <translation>has been released.</translation>
+    </message>
+    <message>
+        <source>There is no large file to be deleted on your device.</source>
+        <translation>There is no large file to be deleted on your device.</translation>
+    </message>
+    <message>
+        <source>All selected apps have been removed.</source>
+        <translation>All selected apps have been removed.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Share it with your friends:</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Share on Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Share on Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Share on Google</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes,</source>
+        <translation>Want to transfer music between iDevice and PC/iTunes,</translation>
+    </message>
+    <message>
+        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Crestline</source>
+        <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Congratulations! Compressed successfully.</source>
+        <translation>Congratulations! Compressed successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionScanReslut</name>
+    <message>
+        <source>Backup &amp; Compress</source>
+        <translation>Backup &amp; Compress</translation>
+    </message>
+    <message>
+        <source>Export &amp; Delete</source>
+        <translation>Export &amp; Delete</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Lossless compression to free up about 75% of your camera’s photo space.</source>
+        <translation>Lossless compression to free up about 75% of your camera’s photo space.</translation>
+    </message>
+    <message>
+        <source>Export selected photos to PC and delete them from iOS device to save more space.</source>
+        <translation>Export selected photos to PC and delete them from iOS device to save more space.</translation>
+    </message>
+    <message>
+        <source>Before (26MB)</source>
+        <translation>Before (26MB)</translation>
+    </message>
+    <message>
+        <source>After (1.2MB)</source>
+        <translation>After (1.2MB)</translation>
+    </message>
+    <message>
+        <source>&lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt; space can be saved by lossless photo compression.</source>
+        <translation>&lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt; space can be saved by lossless photo compression.</translation>
+    </message>
+    <message>
+        <source>Export and deletion of photos can help you save up to &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</source>
+        <translation>Export and deletion of photos can help you save up to &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>The last compression saved %1.</source>
+        <translation>The last compression saved %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExportBrowseView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Export Only</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Delete</source>
+        <translation>Backup &amp; Delete</translation>
+    </message>
+    <message>
+        <source>Select the chosen date</source>
+        <translation>Select the chosen date</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to</source>
+        <translation>Export and deletion of all the photos will save you up to</translation>
+    </message>
+    <message>
+        <source>photos selected to save</source>
+        <translation>photos selected to save</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewControls</name>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 photos</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewScrollAreaStyle</name>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleanScanResultView</name>
+    <message>
+        <source>Crash Logs</source>
+        <translation>Crash Logs</translation>
+    </message>
+    <message>
+        <source>Clear redundant system usage reports and application crash logs which are generated by iOS.</source>
+        <translation>Clear redundant system usage reports and application crash logs which are generated by iOS.</translation>
+    </message>
+    <message>
+        <source>Photo Caches</source>
+        <translation>Photo Caches</translation>
+    </message>
+    <message>
+        <source>Delete Camera Roll, Photo Stream and Photo Library cache files which are created by third-party apps.</source>
+        <translation>Delete Camera Roll, Photo Stream and Photo Library cache files which are created by third-party apps.</translation>
+    </message>
+    <message>
+        <source>Downloaded Temp Files</source>
+        <translation>Downloaded Temp Files</translation>
+    </message>
+    <message>
+        <source>Remove those corrupted files which are produced due to the interruption whilst downloading and still remain in the temp file folder.</source>
+        <translation>Remove those corrupted files which are produced due to the interruption whilst downloading and still remain in the temp file folder.</translation>
+    </message>
+    <message>
+        <source>User Storage Files</source>
+        <translation>User Storage Files</translation>
+    </message>
+    <message>
+        <source>Eliminate the temp files in User Storage Directory which were generated by third-party apps.</source>
+        <translation>Eliminate the temp files in User Storage Directory which were generated by third-party apps.</translation>
+    </message>
+    <message>
+        <source>iTunes Caches</source>
+        <translation>iTunes Caches</translation>
+    </message>
+    <message>
+        <source>Clear up the incomplete files and traces produced when iTunes failed to sync.</source>
+        <translation>Clear up the incomplete files and traces produced when iTunes failed to sync.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>can be released.</source>
+        <translation>can be released.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageSelectView</name>
     <message>
         <source>Language</source>
@@ -154,6 +509,118 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanCheckBox</name>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanPhotoIcon</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Thumbnail</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Thumbnail</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>File above</source>
+        <translation>File above</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Large files</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Export Only</translation>
+    </message>
+    <message>
+        <source>Back Up &amp; Delete</source>
+        <translation>Back Up &amp; Delete</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>The device is not connected. Please connect it and try again.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesProcessView</name>
+    <message>
+        <source>Exporting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Exporting photos, please do not use the device to avoid any abnormity.</translation>
+    </message>
+    <message>
+        <source>Deleting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Deleting photos, please do not use the device to avoid any abnormity.</translation>
+    </message>
+    <message>
+        <source>Deleting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Deleting large files, please do not use the device to avoid any abnormity.</translation>
+    </message>
+    <message>
+        <source>Exporting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Exporting large files, please do not use the device to avoid any abnormity.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
     </message>
 </context>
 <context>
@@ -303,6 +770,235 @@
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanResultView</name>
+    <message>
+        <source>You can save up to </source>
+        <translation>You can save up to </translation>
+    </message>
+    <message>
+        <source>Junk Files:</source>
+        <translation>Junk Files:</translation>
+    </message>
+    <message>
+        <source>Temporary Files:</source>
+        <translation>Temporary Files:</translation>
+    </message>
+    <message>
+        <source>Too few temporary files on your iPhone to clean.</source>
+        <translation>Too few temporary files on your iPhone to clean.</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Photos:</translation>
+    </message>
+    <message>
+        <source>Large Files:</source>
+        <translation>Large Files:</translation>
+    </message>
+    <message>
+        <source>Apps:</source>
+        <translation>Apps:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source> More can be freed up.</source>
+        <translation> More can be freed up.</translation>
+    </message>
+    <message>
+        <source> has been released!</source>
+        <translation> has been released!</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>approximately, before a size</comment>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanView</name>
+    <message>
+        <source>1-Click Free Up Space</source>
+        <translation>1-Click Free Up Space</translation>
+    </message>
+    <message>
+        <source>Last use</source>
+        <translation>Last use</translation>
+    </message>
+    <message>
+        <source>Total space released</source>
+        <translation>Total space released</translation>
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Quick Scan</translation>
+    </message>
+    <message>
+        <source>Or scan one category:</source>
+        <translation>Or scan one category:</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Junk Files</translation>
+    </message>
+    <message>
+        <source>Temp Files</source>
+        <translation>Temp Files</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Large Files</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scan completed! No need for further cleaning.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCommon</name>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>OneScanResultSubWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
     </message>
 </context>
 <context>
@@ -468,12 +1164,24 @@
 <context>
     <name>OvOneKeyClearModel</name>
     <message>
-        <source>1-Click Free Up Space</source>
-        <translation>1-Click Free Up Space</translation>
+        <source>Cleaning failed for some unknown errors. Please try it again.</source>
+        <translation>Cleaning failed for some unknown errors. Please try it again.</translation>
     </message>
     <message>
-        <source>Clean junk and temporary files, compress photos, and remove large files and apps you no longer need.</source>
-        <translation>Clean junk and temporary files, compress photos, and remove large files and apps you no longer need.</translation>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -606,6 +1314,64 @@
     <message>
         <source>Medium</source>
         <translation>Medium</translation>
+    </message>
+</context>
+<context>
+    <name>TaskExecuteView</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Exporting photos </source>
+        <translation>Exporting photos </translation>
+    </message>
+    <message>
+        <source>You are saving </source>
+        <translation>You are saving </translation>
+    </message>
+    <message>
+        <source>Clearing junk files. Please wait. </source>
+        <translation>Clearing junk files. Please wait. </translation>
+    </message>
+</context>
+<context>
+    <name>TaskWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Wait</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,115 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AppManagerSubWidget</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>AppManagerView</name>
+    <message>
+        <source>Removing</source>
+        <translation>Wird entfernt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected apps?</source>
+        <translation>Ausgewählte Apps entfernen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AppShowWidget</name>
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CacheCleanProcessView</name>
+    <message>
+        <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
+        <translation>Temporäre Dateien werden entfernt. Bitte verwenden Sie das Gerät währenddessen nicht, um Probleme zu vermeiden.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>About %1 Minute(s)</source>
+        <translation>Etwa %1 Minute(n)</translation>
+    </message>
+    <message>
+        <source>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</source>
+        <translation>Wenn Sie die Bereinigung beenden, werden manche Daten nicht gelöscht. Möchten Sie die Bereinigung wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -134,6 +239,256 @@
     </message>
 </context>
 <context>
+    <name>ImageCompressionFinshed</name>
+    <message>
+        <source>has been released!</source>
+        <translation>wurden freigegeben!</translation>
+    </message>
+    <message>
+        <source>Cleanup stopped!</source>
+        <translation>Bereinigung abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Cleanup completed.</source>
+        <translation>Glückwunsch! Die Bereinigung ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Open Backup Folder</source>
+        <translation>Sicherungsordner öffnen</translation>
+    </message>
+    <message>
+        <source>Compress stopped!</source>
+        <translation>Komprimierung abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Deleted successfully.</source>
+        <translation>Glückwunsch! Erfolgreich gelöscht.</translation>
+    </message>
+    <message>
+        <source>Open Export Folder</source>
+        <translation>Exportordner öffnen</translation>
+    </message>
+    <message>
+        <source>Congratulations! Exported successfully.</source>
+        <translation>Glückwunsch! Erfolgreich exportiert.</translation>
+    </message>
+    <message>
+        <source>has been released.</source>
+        <translation>wurden freigegeben.</translation>
+    </message>
+    <message>
+        <source>There is no large file to be deleted on your device.</source>
+        <translation>Auf Ihrem Gerät gibt es keine großen Dateien zum Löschen.</translation>
+    </message>
+    <message>
+        <source>All selected apps have been removed.</source>
+        <translation>Alle ausgewählten Apps wurden entfernt.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Mit Freunden teilen:</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Auf Facebook teilen</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Auf Twitter teilen</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Auf Google teilen</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes,</source>
+        <translation>Wenn Sie Musik zwischen iOS-Gerät und PC/iTunes übertragen möchten,</translation>
+    </message>
+    <message>
+        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>probieren Sie &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt; aus.</translation>
+    </message>
+    <message>
+        <source>Crestline</source>
+        <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Congratulations! Compressed successfully.</source>
+        <translation>Glückwunsch! Erfolgreich komprimiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionScanReslut</name>
+    <message>
+        <source>Backup &amp; Compress</source>
+        <translation>Sichern &amp; komprimieren</translation>
+    </message>
+    <message>
+        <source>Export &amp; Delete</source>
+        <translation>Exportieren &amp; löschen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Lossless compression to free up about 75% of your camera’s photo space.</source>
+        <translation>Verlustfreie Komprimierung gibt etwa 75&#xa0;% des Speicherplatzes Ihrer Kamerafotos frei.</translation>
+    </message>
+    <message>
+        <source>Export selected photos to PC and delete them from iOS device to save more space.</source>
+        <translation>Exportieren Sie ausgewählte Fotos auf den PC und löschen Sie sie vom iOS-Gerät, um mehr Speicherplatz freizugeben.</translation>
+    </message>
+    <message>
+        <source>Before (26MB)</source>
+        <translation>Vorher (26MB)</translation>
+    </message>
+    <message>
+        <source>After (1.2MB)</source>
+        <translation>Nachher (1.2MB)</translation>
+    </message>
+    <message>
+        <source>&lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt; space can be saved by lossless photo compression.</source>
+        <translation>&lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt; lassen sich durch verlustfreie Fotokomprimierung einsparen.</translation>
+    </message>
+    <message>
+        <source>Export and deletion of photos can help you save up to &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</source>
+        <translation>Durch Exportieren und Löschen von Fotos sparen Sie bis zu &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>The last compression saved %1.</source>
+        <translation>Die letzte Komprimierung hat %1 eingespart.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExportBrowseView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Nur exportieren</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Delete</source>
+        <translation>Sichern &amp; löschen</translation>
+    </message>
+    <message>
+        <source>Select the chosen date</source>
+        <translation>Fotos des gewählten Datums auswählen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to</source>
+        <translation>Durch Exportieren und Löschen aller Fotos sparen Sie bis zu</translation>
+    </message>
+    <message>
+        <source>photos selected to save</source>
+        <translation>Fotos ausgewählt – Ersparnis</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewControls</name>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewScrollAreaStyle</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleanScanResultView</name>
+    <message>
+        <source>Crash Logs</source>
+        <translation>Absturzprotokolle</translation>
+    </message>
+    <message>
+        <source>Clear redundant system usage reports and application crash logs which are generated by iOS.</source>
+        <translation>Löschen Sie überflüssige Nutzungsberichte des Systems und Absturzprotokolle von Apps, die iOS erstellt hat.</translation>
+    </message>
+    <message>
+        <source>Photo Caches</source>
+        <translation>Foto-Caches</translation>
+    </message>
+    <message>
+        <source>Delete Camera Roll, Photo Stream and Photo Library cache files which are created by third-party apps.</source>
+        <translation>Löschen Sie Cache-Dateien zu Aufnahmen, Fotostream und Fotomediathek, die Apps von Drittanbietern angelegt haben.</translation>
+    </message>
+    <message>
+        <source>Downloaded Temp Files</source>
+        <translation>Temporäre Download-Dateien</translation>
+    </message>
+    <message>
+        <source>Remove those corrupted files which are produced due to the interruption whilst downloading and still remain in the temp file folder.</source>
+        <translation>Entfernen Sie beschädigte Dateien, die durch abgebrochene Downloads entstanden sind und noch im temporären Ordner liegen.</translation>
+    </message>
+    <message>
+        <source>User Storage Files</source>
+        <translation>Dateien im Benutzerspeicher</translation>
+    </message>
+    <message>
+        <source>Eliminate the temp files in User Storage Directory which were generated by third-party apps.</source>
+        <translation>Beseitigen Sie temporäre Dateien im Benutzerspeicher-Verzeichnis, die Apps von Drittanbietern angelegt haben.</translation>
+    </message>
+    <message>
+        <source>iTunes Caches</source>
+        <translation>iTunes-Caches</translation>
+    </message>
+    <message>
+        <source>Clear up the incomplete files and traces produced when iTunes failed to sync.</source>
+        <translation>Entfernen Sie unvollständige Dateien und Spuren, die bei fehlgeschlagenen iTunes-Synchronisierungen entstanden sind.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>can be released.</source>
+        <translation>können freigegeben werden.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageSelectView</name>
     <message>
         <source>Language</source>
@@ -154,6 +509,118 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanCheckBox</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanPhotoIcon</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>File above</source>
+        <translation>Dateien über</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Große Dateien</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Nur exportieren</translation>
+    </message>
+    <message>
+        <source>Back Up &amp; Delete</source>
+        <translation>Sichern &amp; löschen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesProcessView</name>
+    <message>
+        <source>Exporting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Fotos werden exportiert. Bitte verwenden Sie das Gerät währenddessen nicht, um Fehler zu vermeiden.</translation>
+    </message>
+    <message>
+        <source>Deleting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Fotos werden gelöscht. Bitte verwenden Sie das Gerät währenddessen nicht, um Fehler zu vermeiden.</translation>
+    </message>
+    <message>
+        <source>Deleting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Große Dateien werden gelöscht. Bitte verwenden Sie das Gerät währenddessen nicht, um Fehler zu vermeiden.</translation>
+    </message>
+    <message>
+        <source>Exporting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Große Dateien werden exportiert. Bitte verwenden Sie das Gerät währenddessen nicht, um Fehler zu vermeiden.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -303,6 +770,235 @@
     <message>
         <source>Continue</source>
         <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanResultView</name>
+    <message>
+        <source>You can save up to </source>
+        <translation>Sparen Sie bis zu </translation>
+    </message>
+    <message>
+        <source>Junk Files:</source>
+        <translation>Datenmüll:</translation>
+    </message>
+    <message>
+        <source>Temporary Files:</source>
+        <translation>Temporäre Dateien:</translation>
+    </message>
+    <message>
+        <source>Too few temporary files on your iPhone to clean.</source>
+        <translation>Auf Ihrem iPhone gibt es zu wenige temporäre Dateien zum Bereinigen.</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Fotos:</translation>
+    </message>
+    <message>
+        <source>Large Files:</source>
+        <translation>Große Dateien:</translation>
+    </message>
+    <message>
+        <source>Apps:</source>
+        <translation>Apps:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Neu scannen</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source> More can be freed up.</source>
+        <translation> können noch freigegeben werden.</translation>
+    </message>
+    <message>
+        <source> has been released!</source>
+        <translation> wurden freigegeben!</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Wenn Sie zurückgehen, wird das Scanergebnis nicht gespeichert. Möchten Sie wirklich zurückgehen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>approximately, before a size</comment>
+        <translation>Etwa</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanView</name>
+    <message>
+        <source>1-Click Free Up Space</source>
+        <translation>1-Klick-Bereinigung</translation>
+    </message>
+    <message>
+        <source>Last use</source>
+        <translation>Letzte Nutzung</translation>
+    </message>
+    <message>
+        <source>Total space released</source>
+        <translation>Insgesamt freigegeben</translation>
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Schnellscan</translation>
+    </message>
+    <message>
+        <source>Or scan one category:</source>
+        <translation>Oder eine Kategorie scannen:</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Datenmüll</translation>
+    </message>
+    <message>
+        <source>Temp Files</source>
+        <translation>Temp-Dateien</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Große Dateien</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scan abgeschlossen! Eine weitere Bereinigung ist nicht nötig.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCommon</name>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Wenn Sie zurückgehen, wird das Scanergebnis nicht gespeichert. Möchten Sie wirklich zurückgehen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>OneScanResultSubWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -468,12 +1164,24 @@
 <context>
     <name>OvOneKeyClearModel</name>
     <message>
-        <source>1-Click Free Up Space</source>
-        <translation>1-Klick-Bereinigung</translation>
+        <source>Cleaning failed for some unknown errors. Please try it again.</source>
+        <translation>Die Bereinigung ist wegen eines unbekannten Fehlers fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Clean junk and temporary files, compress photos, and remove large files and apps you no longer need.</source>
-        <translation>Entfernen Sie Datenmüll und temporäre Dateien, komprimieren Sie Fotos und löschen Sie große Dateien und Apps, die Sie nicht mehr brauchen.</translation>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -606,6 +1314,64 @@
     <message>
         <source>Medium</source>
         <translation>Mittel</translation>
+    </message>
+</context>
+<context>
+    <name>TaskExecuteView</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Exporting photos </source>
+        <translation>Fotos werden exportiert: </translation>
+    </message>
+    <message>
+        <source>You are saving </source>
+        <translation>Sie sparen </translation>
+    </message>
+    <message>
+        <source>Clearing junk files. Please wait. </source>
+        <translation>Datenmüll wird entfernt. Bitte warten Sie. </translation>
+    </message>
+</context>
+<context>
+    <name>TaskWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Wartet</translation>
     </message>
 </context>
 </TS>
