@@ -302,12 +302,13 @@ void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
         return;
 
     // Every reply of the request is in: the data pages first, so the page shown is current.
+    // The photo browser is not among them: with thousands of photos it is the slowest to
+    // fill, and it is only ever opened through SlotInitExporeImage, which fills it.
     refreshDataPages();
     switch (m_receivedReplies) {
     case 10:
         FileLog("Get PostOneKeyScanTask Quick Scan");
         pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(0, 0);
-        loadBrowsePage();
         quickScanOrigin = true;
         SwitchPage(QuickResult);
         break;
@@ -315,7 +316,6 @@ void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
         SwitchPage(JunkResult);
         break;
     case 2:
-        loadBrowsePage();
         SwitchPage(PhotoResult);
         break;
     case 1:
