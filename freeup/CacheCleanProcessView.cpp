@@ -53,8 +53,8 @@ CacheCleanProcessView::CacheCleanProcessView(QWidget* parent)
     setPalette(white);
     const QString family = AppStyle::instance().fontFamily();
 
-    m_animationLabel = MovieLabel(QStringLiteral("cacheAnimation"), QStringLiteral("/cache_clean_process.gif"),
-                                  m_animation, this);
+    m_animationLabel
+        = MovieLabel(QStringLiteral("cacheAnimation"), QStringLiteral("/cache_clean_process.gif"), m_animation, this);
     m_animationLabel->setFixedSize(200, 200);
 
     auto* text = new QLabel(tr("Clearing temporary files. Please do not use the device to avoid any problems."), this);
@@ -168,9 +168,9 @@ void CacheCleanProcessView::ClickedCancel()
 {
     // On the heap: should the page go while the box waits, the box goes with it.
     QPointer<CacheCleanProcessView> self(this);
-    QPointer<OvMessageBox> box = new OvMessageBox(
-        tr("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"), QString(),
-        OvMessageBox::Yes | OvMessageBox::No, this);
+    QPointer<OvMessageBox> box
+        = new OvMessageBox(tr("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"),
+                           QString(), OvMessageBox::Yes | OvMessageBox::No, this);
     box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
     box->SetIcon(QStringLiteral("/tip_warning.png"));
     box->exec();

@@ -154,18 +154,17 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
     auto* shareRow = new QHBoxLayout;
     shareRow->setSpacing(10);
     shareRow->addWidget(shareText);
-    shareRow->addWidget(makeShareButton(QStringLiteral("facebook"), QStringLiteral("shareFacebookButton"),
-                                        tr("Share on Facebook")));
-    shareRow->addWidget(makeShareButton(QStringLiteral("twitter"), QStringLiteral("shareTwitterButton"),
-                                        tr("Share on Twitter")));
-    shareRow->addWidget(makeShareButton(QStringLiteral("google"), QStringLiteral("shareGoogleButton"),
-                                        tr("Share on Google")));
+    shareRow->addWidget(
+        makeShareButton(QStringLiteral("facebook"), QStringLiteral("shareFacebookButton"), tr("Share on Facebook")));
+    shareRow->addWidget(
+        makeShareButton(QStringLiteral("twitter"), QStringLiteral("shareTwitterButton"), tr("Share on Twitter")));
+    shareRow->addWidget(
+        makeShareButton(QStringLiteral("google"), QStringLiteral("shareGoogleButton"), tr("Share on Google")));
     shareRow->addStretch();
 
     m_crestlineLabel->setObjectName(QStringLiteral("crestlineLink"));
     m_crestlineLabel->setTextFormat(Qt::RichText);
-    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes,")
-                              + QLatin1Char(' ')
+    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes,") + QLatin1Char(' ')
                               + tr("try <a href=\"crestline\" style=\"color:#5695e8;\">Crestline</a>."));
     m_crestlineLabel->setAccessibleName(tr("Crestline"));
     m_crestlineLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);

@@ -118,15 +118,15 @@ ImageCompressionScanReslut::ImageCompressionScanReslut(QWidget* parent)
         auto* card = new QWidget(this);
         card->setObjectName(objectName);
         card->setAttribute(Qt::WA_StyledBackground);
-        card->setStyleSheet(QStringLiteral("QWidget#%1 { border: 1px solid #e3e8ed; border-radius: 6px; }")
-                                .arg(objectName));
+        card->setStyleSheet(
+            QStringLiteral("QWidget#%1 { border: 1px solid #e3e8ed; border-radius: 6px; }").arg(objectName));
         return card;
     };
 
     // Compression.
     QWidget* compressCard = makeCard(QStringLiteral("compressionCard"));
-    QLabel* compressTitle = MakeText(tr("Lossless compression to free up about 75% of your camera’s photo space."),
-                                     2, "#3c4449", compressCard);
+    QLabel* compressTitle = MakeText(tr("Lossless compression to free up about 75% of your camera’s photo space."), 2,
+                                     "#3c4449", compressCard);
     auto* compressLayout = new QVBoxLayout(compressCard);
     compressLayout->setContentsMargins(24, 22, 24, 22);
     compressLayout->setSpacing(14);
@@ -143,8 +143,8 @@ ImageCompressionScanReslut::ImageCompressionScanReslut(QWidget* parent)
     // Export and delete.
     QWidget* exportCard = makeCard(QStringLiteral("exportCard"));
     QLabel* exportTitle
-        = MakeText(tr("Export selected photos to PC and delete them from iOS device to save more space."), 2,
-                   "#3c4449", exportCard);
+        = MakeText(tr("Export selected photos to PC and delete them from iOS device to save more space."), 2, "#3c4449",
+                   exportCard);
     auto* exportPicture = new QLabel(exportCard);
     exportPicture->setObjectName(QStringLiteral("exportPicture"));
     exportPicture->setPixmap(SkinPixmap(QStringLiteral("photo_video.png")));

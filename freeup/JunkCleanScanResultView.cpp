@@ -96,15 +96,7 @@ JunkCleanScanResultView::JunkCleanScanResultView(QWidget* parent)
 
 QString JunkCleanScanResultView::SizeText(quint64 bytes) const
 {
-    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
-    QString text = FormatSize(bytes, 2);
-    for (const char* unit : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            text.chop(int(std::strlen(unit)));
-            return text + tr(unit);
-        }
-    }
-    return text;
+    return FormatSizeIn(staticMetaObject.className(), bytes);
 }
 
 TaskWidget* JunkCleanScanResultView::Row(int code) const

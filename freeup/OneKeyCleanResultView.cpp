@@ -71,10 +71,9 @@ OneKeyCleanResultView::OneKeyCleanResultView(QWidget* parent)
     const QString saveUpTo = tr("You can save up to ");
     m_rows[JunkRow] = new OneScanResultSubWidget(QStringLiteral("junkRow"), QStringLiteral("/quick_junk_files.png"),
                                                  tr("Junk Files:"), about, QString(), this);
-    m_rows[TempRow]
-        = new OneScanResultSubWidget(QStringLiteral("tempRow"), QStringLiteral("/quick_temp_files.png"),
-                                     tr("Temporary Files:"), about,
-                                     tr("Too few temporary files on your iPhone to clean."), this);
+    m_rows[TempRow] = new OneScanResultSubWidget(QStringLiteral("tempRow"), QStringLiteral("/quick_temp_files.png"),
+                                                 tr("Temporary Files:"), about,
+                                                 tr("Too few temporary files on your iPhone to clean."), this);
     m_rows[PhotoRow] = new OneScanResultSubWidget(QStringLiteral("photosRow"), QStringLiteral("/quick_photos.png"),
                                                   tr("Photos:"), saveUpTo, QString(), this);
     m_rows[LargeFileRow]
@@ -133,15 +132,7 @@ OneKeyCleanResultView::OneKeyCleanResultView(QWidget* parent)
 
 QString OneKeyCleanResultView::SizeText(quint64 bytes) const
 {
-    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
-    QString text = FormatSize(bytes, 2);
-    for (const char* unit : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            text.chop(int(std::strlen(unit)));
-            return text + tr(unit);
-        }
-    }
-    return text;
+    return FormatSizeIn(staticMetaObject.className(), bytes);
 }
 
 quint64 OneKeyCleanResultView::RowSize(int row) const
@@ -226,9 +217,9 @@ void OneKeyCleanResultView::slotRescan()
 void OneKeyCleanResultView::slotBackHome()
 {
     // On the heap: should the page go while the box waits, the box goes with it.
-    QPointer<OvMessageBox> box = new OvMessageBox(
-        tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"), tr("Warning"),
-        OvMessageBox::Yes | OvMessageBox::No, this);
+    QPointer<OvMessageBox> box
+        = new OvMessageBox(tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"),
+                           tr("Warning"), OvMessageBox::Yes | OvMessageBox::No, this);
     box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
     box->SetIcon(QStringLiteral("tip_warning.png"));
     box->exec();

@@ -152,16 +152,7 @@ QToolButton* OneKeyCleanView::AddCategory(const QString& objectName, const QStri
 
 QString OneKeyCleanView::SizeText(quint64 bytes) const
 {
-    // The unit belongs to this page's translation, the figure to FormatSize.
-    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
-    QString text = FormatSize(bytes, 2);
-    for (const char* unit : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            text.chop(int(std::strlen(unit)));
-            return text + tr(unit);
-        }
-    }
-    return text;
+    return FormatSizeIn(staticMetaObject.className(), bytes);
 }
 
 void OneKeyCleanView::RefreshLabels()

@@ -2,6 +2,7 @@
 
 #include "AppStyle.h"
 #include "CGlobalData.h"
+#include "FormatSize.h"
 #include "LocalConfig.h"
 #include "MainWindowAccess.h"
 #include "OvMessageBox.h"
@@ -52,7 +53,37 @@ QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget*
     return button;
 }
 
+// The unit names, marked in the catalogue of every page that prints sizes with FormatSizeIn.
+const char* const kUnitMarks[][4] = {
+    { QT_TRANSLATE_NOOP("JunkCleanScanResultView", "Byte"), QT_TRANSLATE_NOOP("JunkCleanScanResultView", "KB"),
+      QT_TRANSLATE_NOOP("JunkCleanScanResultView", "MB"), QT_TRANSLATE_NOOP("JunkCleanScanResultView", "GB") },
+    { QT_TRANSLATE_NOOP("OneKeyCleanResultView", "Byte"), QT_TRANSLATE_NOOP("OneKeyCleanResultView", "KB"),
+      QT_TRANSLATE_NOOP("OneKeyCleanResultView", "MB"), QT_TRANSLATE_NOOP("OneKeyCleanResultView", "GB") },
+    { QT_TRANSLATE_NOOP("OneKeyCleanView", "Byte"), QT_TRANSLATE_NOOP("OneKeyCleanView", "KB"),
+      QT_TRANSLATE_NOOP("OneKeyCleanView", "MB"), QT_TRANSLATE_NOOP("OneKeyCleanView", "GB") },
+    { QT_TRANSLATE_NOOP("OneScanResultSubWidget", "Byte"), QT_TRANSLATE_NOOP("OneScanResultSubWidget", "KB"),
+      QT_TRANSLATE_NOOP("OneScanResultSubWidget", "MB"), QT_TRANSLATE_NOOP("OneScanResultSubWidget", "GB") },
+    { QT_TRANSLATE_NOOP("TaskExecuteView", "Byte"), QT_TRANSLATE_NOOP("TaskExecuteView", "KB"),
+      QT_TRANSLATE_NOOP("TaskExecuteView", "MB"), QT_TRANSLATE_NOOP("TaskExecuteView", "GB") },
+    { QT_TRANSLATE_NOOP("TaskWidget", "Byte"), QT_TRANSLATE_NOOP("TaskWidget", "KB"),
+      QT_TRANSLATE_NOOP("TaskWidget", "MB"), QT_TRANSLATE_NOOP("TaskWidget", "GB") },
+};
+const char* const kUnits[] = { "Byte", "KB", "MB", "GB" };
+
 } // namespace
+
+QString FormatSizeIn(const char* context, quint64 bytes)
+{
+    Q_UNUSED(kUnitMarks);
+    QString text = FormatSize(bytes, 2);
+    for (const char* unit : kUnits) {
+        if (text.endsWith(QLatin1String(unit))) {
+            text.chop(int(qstrlen(unit)));
+            return text + QCoreApplication::translate(context, unit);
+        }
+    }
+    return text;
+}
 
 int OneKeyBackTarget(QWidget* parent)
 {

@@ -85,6 +85,10 @@ QPushButton* MakeActionButton(const QString& objectName, const QString& text, QW
 /// A white outlined button ("Back", "Stop").
 QPushButton* MakeSecondaryButton(const QString& objectName, const QString& text, QWidget* parent);
 
+/// FormatSize with 2 decimals, its unit ("Byte", "KB", "MB", "GB") translated in the catalogue
+/// of `context`, the class name of a page that prints sizes.
+QString FormatSizeIn(const char* context, quint64 bytes);
+
 /// Enables or disables the other feature tabs while device work runs (no-op without a
 /// main window).
 void EnableOtherTabs(bool enable);

@@ -69,8 +69,8 @@ TaskExecuteView::TaskExecuteView(int pageIndex, QWidget* parent)
     m_text->setFixedWidth(kColumnWidth);
 
     // The junk clean reports no steps: a looping bar stands in until one arrives.
-    m_barAnimationLabel
-        = MovieLabel(QStringLiteral("taskBarAnimation"), QStringLiteral("/cache_clean_processBar.gif"), m_barAnimation, this);
+    m_barAnimationLabel = MovieLabel(QStringLiteral("taskBarAnimation"), QStringLiteral("/cache_clean_processBar.gif"),
+                                     m_barAnimation, this);
     m_barAnimationLabel->setFixedSize(kColumnWidth, 6);
     m_bar = new OvStyleCleanProcessProgressBar(this);
     m_bar->setObjectName(QStringLiteral("taskProgressBar"));
@@ -100,15 +100,7 @@ TaskExecuteView::TaskExecuteView(int pageIndex, QWidget* parent)
 
 QString TaskExecuteView::SizeText(quint64 bytes) const
 {
-    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
-    QString text = FormatSize(bytes, 2);
-    for (const char* unit : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            text.chop(int(std::strlen(unit)));
-            return text + tr(unit);
-        }
-    }
-    return text;
+    return FormatSizeIn(staticMetaObject.className(), bytes);
 }
 
 void TaskExecuteView::Reset()

@@ -1,5 +1,7 @@
 #include "TaskWidget.h"
 
+#include "OneKeyCommon.h"
+
 #include "AppStyle.h"
 #include "FormatSize.h"
 #include "OvStyleCheckBox.h"
@@ -74,15 +76,7 @@ TaskWidget::TaskWidget(int code, const QString& objectName, const QString& capti
 
 QString TaskWidget::FormatText(quint64 bytes) const
 {
-    static const char* const kUnits[] = { QT_TR_NOOP("Byte"), QT_TR_NOOP("KB"), QT_TR_NOOP("MB"), QT_TR_NOOP("GB") };
-    QString text = FormatSize(bytes, 2);
-    for (const char* unit : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            text.chop(int(std::strlen(unit)));
-            return text + tr(unit);
-        }
-    }
-    return text;
+    return FormatSizeIn(staticMetaObject.className(), bytes);
 }
 
 void TaskWidget::Reset()
@@ -133,10 +127,10 @@ void TaskWidget::ShowSize()
 {
     const bool empty = m_hasResult && m_size == 0;
     m_sizeLabel->setText(m_hasResult ? FormatText(m_size) : tr("Wait"));
-    m_sizeLabel->setStyleSheet(QStringLiteral("QLabel { border-image: url(%1); color: %2; }")
-                                   .arg(SkinUrl(empty ? QStringLiteral("/label_size_no_item.png")
-                                                      : QStringLiteral("/label_size.png")),
-                                        empty ? QStringLiteral("#999999") : QStringLiteral("#2990ff")));
+    m_sizeLabel->setStyleSheet(
+        QStringLiteral("QLabel { border-image: url(%1); color: %2; }")
+            .arg(SkinUrl(empty ? QStringLiteral("/label_size_no_item.png") : QStringLiteral("/label_size.png")),
+                 empty ? QStringLiteral("#999999") : QStringLiteral("#2990ff")));
 }
 
 void TaskWidget::ShowIcon(const QString& state)
