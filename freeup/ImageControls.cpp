@@ -26,8 +26,8 @@ QImage ReadScaled(const QString& path)
     QImageReader reader(path);
     const QSize full = reader.size();
     if (full.isValid() && (full.width() > ImageControls::kCellSize || full.height() > ImageControls::kCellSize))
-        reader.setScaledSize(full.scaled(ImageControls::kCellSize, ImageControls::kCellSize,
-                                         Qt::KeepAspectRatioByExpanding));
+        reader.setScaledSize(
+            full.scaled(ImageControls::kCellSize, ImageControls::kCellSize, Qt::KeepAspectRatioByExpanding));
     return reader.read();
 }
 
@@ -214,7 +214,7 @@ void ImageControls::paintEvent(QPaintEvent*)
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0,
-                                                 -kFrameWidth / 2.0));
+        painter.drawRect(
+            QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0, -kFrameWidth / 2.0));
     }
 }

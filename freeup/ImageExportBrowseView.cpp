@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <ctime>
 #include <mutex>
 
 namespace {
@@ -27,6 +28,10 @@ namespace {
 constexpr int kGridHeaderHeight = 36;
 /// The grid's width on a 1000-pixel page before the view was ever laid out.
 constexpr int kDefaultGridWidth = 910;
+/// How far beyond the viewport group widgets are kept, and how many hidden ones are kept
+/// for reuse.
+constexpr int kWidgetMargin = 120;
+constexpr int kSpareWidgets = 4;
 const char* const kOrange = "#f7961f";
 
 QString Orange(const QString& text)
@@ -38,6 +43,37 @@ QString Orange(const QString& text)
 bool Newer(const BrowsePhoto& a, const BrowsePhoto& b)
 {
     return a.time != b.time ? a.time > b.time : a.listIndex < b.listIndex;
+}
+
+bool LocalTime(qint64 secs, std::tm* out)
+{
+    const std::time_t t = std::time_t(secs);
+#ifdef Q_OS_WIN
+    return localtime_s(out, &t) == 0;
+#else
+    return localtime_r(&t, out) != nullptr;
+#endif
+}
+
+/// The local day of `secs` and the moment (UTC seconds) it began. QDateTime's local
+/// conversions cost several microseconds each, too much for thousands of days; the C
+/// library's, which QDateTime itself relies on, are far cheaper. The day began at `secs`
+/// minus the local time of day unless a clock change fell in between, which the check
+/// catches and leaves to QDateTime.
+qint64 LocalDayStart(qint64 secs, QDate* day)
+{
+    std::tm now {};
+    std::tm midnight {};
+    if (LocalTime(secs, &now)) {
+        *day = QDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
+        const qint64 begins = secs - (now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec);
+        if (LocalTime(begins, &midnight) && midnight.tm_mday == now.tm_mday && midnight.tm_mon == now.tm_mon
+            && midnight.tm_year == now.tm_year && midnight.tm_hour == 0 && midnight.tm_min == 0
+            && midnight.tm_sec == 0)
+            return begins;
+    }
+    *day = QDateTime::fromSecsSinceEpoch(secs).toLocalTime().date();
+    return QDateTime(*day, QTime(0, 0)).toSecsSinceEpoch();
 }
 
 } // namespace
@@ -70,6 +106,10 @@ ImageExportBrowseView::ImageExportBrowseView(QWidget* parent)
     m_dateCombo->setObjectName(QStringLiteral("dateComboBox"));
     m_dateCombo->setAccessibleName(tr("Date"));
     m_dateCombo->setMinimumWidth(130);
+    // Sized for a "yyyy-MM-dd" key rather than by measuring every entry: the box may hold
+    // thousands of dates and be filled after it was first shown.
+    m_dateCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_dateCombo->setMinimumContentsLength(11);
 
     m_totalLabel->setObjectName(QStringLiteral("photoTotalLabel"));
     m_totalLabel->setFont(AppStyle::instance().font(8));
@@ -123,10 +163,26 @@ ImageExportBrowseView::ImageExportBrowseView(QWidget* parent)
 
 void ImageExportBrowseView::clearGroups()
 {
-    qDeleteAll(m_groups);
+    qDeleteAll(m_widgets);
+    m_widgets.clear();
     m_groups.clear();
-    m_offsets.clear();
-    m_active.clear();
+}
+
+const BrowseGroup* ImageExportBrowseView::GroupData(int index) const
+{
+    return index >= 0 && index < m_groups.size() ? &m_groups.at(index) : nullptr;
+}
+
+Qt::CheckState ImageExportBrowseView::GroupState(int index) const
+{
+    const BrowseGroup* group = GroupData(index);
+    return group ? group->State() : Qt::Unchecked;
+}
+
+int ImageExportBrowseView::GroupTop(int index) const
+{
+    const BrowseGroup* group = GroupData(index);
+    return group ? group->top : 0;
 }
 
 void ImageExportBrowseView::LoadPhotos()
@@ -157,28 +213,30 @@ void ImageExportBrowseView::LoadPhotos()
     m_totalSize = 0;
     m_layoutWidth = -1;
 
-    // Sorted by time, a day's photos are neighbours; the local day's bounds in UTC seconds
-    // are computed once per day rather than converting every photo's time.
+    // Sorted by time, a day's photos are neighbours: each group is found from the local
+    // day of its newest photo and the moment that day began.
+    tzset(); // the C library's local time must follow a changed TZ, as QDateTime does
     QStringList keys;
     int start = 0;
     while (start < photos.size()) {
-        const QDate day = QDateTime::fromSecsSinceEpoch(photos.at(start).time).toLocalTime().date();
-        const qint64 dayBegins = QDateTime(day, QTime(0, 0)).toSecsSinceEpoch();
+        QDate day;
+        const qint64 dayBegins = LocalDayStart(photos.at(start).time, &day);
         int end = start + 1;
         while (end < photos.size() && photos.at(end).time >= dayBegins)
             ++end;
-        const QString key = day.toString(QStringLiteral("yyyy-MM-dd"));
-        auto* group = new ImagePreviewControls(key, photos.mid(start, end - start), m_content);
-        connect(group, &ImagePreviewControls::signalSelectionChanged, this, [this] {
-            if (!m_bulkChange)
-                Refresh();
-        });
-        m_groups.append(group);
-        keys.append(key);
-        for (int i = start; i < end; ++i)
+        BrowseGroup group;
+        group.dateKey = day.toString(QStringLiteral("yyyy-MM-dd"));
+        group.photos.reserve(end - start);
+        for (int i = start; i < end; ++i) {
             m_totalSize += photos.at(i).size;
+            group.photos.append(std::move(photos[i]));
+        }
+        group.Recount();
+        keys.append(group.dateKey);
+        m_groups.append(std::move(group));
         start = end;
     }
+    // One insertion for the whole list rather than a signal per entry.
     m_dateCombo->addItems(keys);
     m_dateCombo->setEnabled(!m_groups.isEmpty());
     m_currentDate->setEnabled(!m_groups.isEmpty());
@@ -193,15 +251,14 @@ void ImageExportBrowseView::LoadPhotos()
 
 void ImageExportBrowseView::relayout(int width)
 {
+    // Only the data: the widgets on screen follow in onSliderChanged().
     m_layoutWidth = width;
-    const int columns = ImagePreviewControls::ColumnsFor(width);
-    m_offsets.resize(m_groups.size());
+    m_columns = ImagePreviewControls::ColumnsFor(width);
     int top = kGridHeaderHeight;
-    for (int i = 0; i < m_groups.size(); ++i) {
-        const int height = m_groups.at(i)->SetColumns(columns);
-        m_groups.at(i)->setGeometry(0, top, width, height);
-        m_offsets[i] = top;
-        top += height;
+    for (BrowseGroup& group : m_groups) {
+        group.top = top;
+        group.height = ImagePreviewControls::HeightFor(group.photos.size(), m_columns);
+        top += group.height;
     }
     m_totalLabel->resize(width, kGridHeaderHeight - 6);
     m_content->setMinimumHeight(top);
@@ -217,60 +274,109 @@ bool ImageExportBrowseView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+ImagePreviewControls* ImageExportBrowseView::takeWidget(int index)
+{
+    BrowseGroup* group = &m_groups[index];
+    if (!m_spare.isEmpty()) {
+        ImagePreviewControls* widget = m_spare.takeLast();
+        widget->Bind(group);
+        return widget;
+    }
+    auto* widget = new ImagePreviewControls(group, m_content);
+    connect(widget, &ImagePreviewControls::signalSelectionChanged, this, &ImageExportBrowseView::Refresh);
+    return widget;
+}
+
 void ImageExportBrowseView::onSliderChanged(int, int py)
 {
-    if (m_groups.isEmpty())
-        return;
     int viewHeight = m_scrollArea->viewport()->height();
     if (!m_scrollArea->isVisible() && viewHeight < 200)
         viewHeight = 420; // the page's grid before it is first shown
     const int top = py;
     const int bottom = py + viewHeight;
-    // Groups are sorted by their tops: the first one on screen is the last starting at or
-    // above `top`.
-    auto first = std::upper_bound(m_offsets.cbegin(), m_offsets.cend(), top);
-    int from = int(first - m_offsets.cbegin()) - 1;
-    from = qMax(0, from);
-    QVector<int> shown;
-    for (int i = from; i < m_groups.size() && m_offsets.at(i) < bottom; ++i) {
-        ImagePreviewControls* group = m_groups.at(i);
-        if (m_offsets.at(i) + group->height() <= top)
+    // Group widgets reach a little beyond the viewport, so that a short scroll finds the
+    // next header ready; cells are made for the viewport only.
+    const int wantTop = top - kWidgetMargin;
+    const int wantBottom = bottom + kWidgetMargin;
+    // Groups are sorted by their tops: the first one wanted is the last starting at or
+    // above `wantTop`.
+    const auto first = std::upper_bound(m_groups.cbegin(), m_groups.cend(), wantTop,
+                                        [](int y, const BrowseGroup& group) { return y < group.top; });
+    const int from = qMax(0, int(first - m_groups.cbegin()) - 1);
+    int to = from; // one past the last group wanted
+    while (to < m_groups.size() && m_groups.at(to).top < wantBottom)
+        ++to;
+
+    for (auto it = m_widgets.begin(); it != m_widgets.end();) {
+        if (it.key() >= from && it.key() < to) {
+            ++it;
             continue;
-        // Shown when first on screen; showing hundreds at once costs more than the load.
-        if (group->isHidden())
-            group->show();
-        group->ShowRange(top - m_offsets.at(i), bottom - m_offsets.at(i));
-        shown.append(i);
+        }
+        ImagePreviewControls* widget = it.value();
+        it = m_widgets.erase(it);
+        if (m_spare.size() < kSpareWidgets) {
+            widget->hide();
+            widget->Bind(nullptr);
+            m_spare.append(widget);
+        } else {
+            delete widget;
+        }
     }
-    for (int i : qAsConst(m_active)) {
-        if (!shown.contains(i))
-            m_groups.at(i)->ReleaseCells();
+
+    for (int i = from; i < to; ++i) {
+        const BrowseGroup& group = m_groups.at(i);
+        if (group.top + group.height <= wantTop)
+            continue;
+        ImagePreviewControls* widget = m_widgets.value(i);
+        if (!widget) {
+            widget = takeWidget(i);
+            m_widgets.insert(i, widget);
+        }
+        widget->SetColumns(m_columns);
+        widget->setGeometry(0, group.top, m_layoutWidth, group.height);
+        if (widget->isHidden())
+            widget->show();
+        widget->ShowRange(top - group.top, bottom - group.top);
     }
-    m_active = shown;
 }
 
 int ImageExportBrowseView::CheckedCount() const
 {
     int count = 0;
-    for (const ImagePreviewControls* group : m_groups)
-        count += group->CheckedCount();
+    for (const BrowseGroup& group : m_groups)
+        count += group.checkedCount;
     return count;
 }
 
 quint64 ImageExportBrowseView::CheckedSize() const
 {
     quint64 size = 0;
-    for (const ImagePreviewControls* group : m_groups)
-        size += group->CheckedSize();
+    for (const BrowseGroup& group : m_groups)
+        size += group.checkedSize;
     return size;
 }
 
 int ImageExportBrowseView::CellCount() const
 {
     int count = 0;
-    for (const ImagePreviewControls* group : m_groups)
-        count += group->CellCount();
+    for (const ImagePreviewControls* widget : m_widgets)
+        count += widget->CellCount();
     return count;
+}
+
+void ImageExportBrowseView::SetPhotoChecked(int index, int position, bool checked)
+{
+    if (index < 0 || index >= m_groups.size())
+        return;
+    if (ImagePreviewControls* widget = m_widgets.value(index)) {
+        widget->SetPhotoChecked(position, checked);
+        return;
+    }
+    BrowseGroup& group = m_groups[index];
+    if (!group.SetChecked(position, checked))
+        return;
+    WriteBackChecked(&group.photos.at(position), 1);
+    Refresh();
 }
 
 void ImageExportBrowseView::setCheckBoxState(OvStyleCheckBox* box, Qt::CheckState state)
@@ -284,13 +390,12 @@ void ImageExportBrowseView::Refresh()
 {
     bool anyChecked = false;
     bool anyUnchecked = false;
-    for (const ImagePreviewControls* group : qAsConst(m_groups)) {
-        const Qt::CheckState state = group->State();
+    for (const BrowseGroup& group : qAsConst(m_groups)) {
+        const Qt::CheckState state = group.State();
         anyChecked |= state != Qt::Unchecked;
         anyUnchecked |= state != Qt::Checked;
     }
-    const Qt::CheckState all
-        = !anyChecked ? Qt::Unchecked : (anyUnchecked ? Qt::PartiallyChecked : Qt::Checked);
+    const Qt::CheckState all = !anyChecked ? Qt::Unchecked : (anyUnchecked ? Qt::PartiallyChecked : Qt::Checked);
     setCheckBoxState(m_selectAll, all);
     m_selectAll->setEnabled(!m_groups.isEmpty());
     const bool enabled = all != Qt::Unchecked;
@@ -298,11 +403,10 @@ void ImageExportBrowseView::Refresh()
     SetActionButtonEnabled(m_deleteButton, enabled);
 
     const int index = m_dateCombo->currentIndex();
-    setCheckBoxState(m_currentDate, index >= 0 && index < m_groups.size() ? m_groups.at(index)->State()
-                                                                           : Qt::Unchecked);
+    setCheckBoxState(m_currentDate, GroupState(index));
 
-    m_selectedLabel->setText(Orange(QString::number(CheckedCount())) + QLatin1Char(' ')
-                             + tr("photos selected to save") + QLatin1Char(' ') + Orange(FormatSize(CheckedSize(), 2)));
+    m_selectedLabel->setText(Orange(QString::number(CheckedCount())) + QLatin1Char(' ') + tr("photos selected to save")
+                             + QLatin1Char(' ') + Orange(FormatSize(CheckedSize(), 2)));
 }
 
 bool ImageExportBrowseView::startTask(int type)
@@ -337,16 +441,18 @@ void ImageExportBrowseView::slotComboBox(int index)
         return;
     if (m_dateCombo->currentIndex() != index)
         m_dateCombo->setCurrentIndex(index);
-    m_scrollArea->verticalScrollBar()->setValue(m_offsets.at(index));
-    setCheckBoxState(m_currentDate, m_groups.at(index)->State());
+    m_scrollArea->verticalScrollBar()->setValue(m_groups.at(index).top);
+    setCheckBoxState(m_currentDate, m_groups.at(index).State());
 }
 
 void ImageExportBrowseView::slotCheckBoxSelectAll(bool check)
 {
-    m_bulkChange = true;
-    for (ImagePreviewControls* group : qAsConst(m_groups))
-        group->slotCheckBoxChange(check);
-    m_bulkChange = false;
+    for (BrowseGroup& group : m_groups) {
+        group.SetAllChecked(check);
+        WriteBackChecked(group.photos.constData(), group.photos.size());
+    }
+    for (ImagePreviewControls* widget : qAsConst(m_widgets))
+        widget->SyncChecks();
     setCheckBoxState(m_currentDate, check ? Qt::Checked : Qt::Unchecked);
     Refresh();
 }
@@ -358,5 +464,12 @@ void ImageExportBrowseView::slotCheckBoxCurrentDate(bool check)
         Refresh(); // puts the box back: there is no date to check
         return;
     }
-    m_groups.at(index)->slotCheckBoxChange(check);
+    if (ImagePreviewControls* widget = m_widgets.value(index)) {
+        widget->slotCheckBoxChange(check); // reports the change, which refreshes
+        return;
+    }
+    BrowseGroup& group = m_groups[index];
+    group.SetAllChecked(check);
+    WriteBackChecked(group.photos.constData(), group.photos.size());
+    Refresh();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ImagePreviewControls.h"
+
+#include <QMap>
 #include <QVector>
 #include <QWidget>
 
-class ImagePreviewControls;
 class ImagePreviewScrollAreaStyle;
 class OvStyleCheckBox;
 class OvStyleComboBox;
@@ -12,8 +14,9 @@ class QPushButton;
 
 /// Page 17: every photo of the device by date, to choose which ones to export ("Export
 /// Only") or to export and delete ("Backup & Delete"). Built for tens of thousands of
-/// photos: the groups are laid out from their counts alone and only the rows on screen
-/// get thumbnail cells.
+/// photos over thousands of days: the date groups are plain data laid out from their
+/// counts alone, only the groups on screen get a (recycled) widget and only the rows on
+/// screen get thumbnail cells.
 class ImageExportBrowseView : public QWidget
 {
     Q_OBJECT
@@ -30,9 +33,19 @@ public:
     int CheckedCount() const;
     quint64 CheckedSize() const;
     int GroupCount() const { return m_groups.size(); }
-    ImagePreviewControls* Group(int index) const { return m_groups.value(index); }
+    /// The date group `index` as data (key, photos, checked counts, place in the grid);
+    /// null when out of range.
+    const BrowseGroup* GroupData(int index) const;
+    Qt::CheckState GroupState(int index) const;
     /// The top of group `index` in the grid's coordinates.
-    int GroupTop(int index) const { return m_offsets.value(index); }
+    int GroupTop(int index) const;
+    /// The widget of group `index` while the group is on screen, else null.
+    ImagePreviewControls* GroupWidget(int index) const { return m_widgets.value(index); }
+    /// Group widgets that exist right now, on screen or kept for reuse.
+    int GroupWidgetCount() const { return m_widgets.size() + m_spare.size(); }
+    /// Checks or unchecks photo `position` of group `index`, on screen or not, as a click
+    /// on its cell would.
+    void SetPhotoChecked(int index, int position, bool checked);
     /// Thumbnail cells that exist right now, in all groups.
     int CellCount() const;
     quint64 TotalSize() const { return m_totalSize; }
@@ -59,6 +72,8 @@ protected:
 private:
     void clearGroups();
     void relayout(int width);
+    ImagePreviewControls* takeWidget(int index);
+    void syncWidgets();
     bool startTask(int type);
     static void setCheckBoxState(OvStyleCheckBox* box, Qt::CheckState state);
 
@@ -73,10 +88,10 @@ private:
     QPushButton* m_exportButton;
     QPushButton* m_deleteButton;
 
-    QVector<ImagePreviewControls*> m_groups;
-    QVector<int> m_offsets; // top of each group in the content
-    QVector<int> m_active;  // groups that hold cells
+    QVector<BrowseGroup> m_groups; // newest date first; never resized between loads
+    QMap<int, ImagePreviewControls*> m_widgets; // by group, for the groups on screen
+    QVector<ImagePreviewControls*> m_spare;     // hidden, bound to no group
     int m_layoutWidth = -1;
+    int m_columns = 1;
     quint64 m_totalSize = 0;
-    bool m_bulkChange = false;
 };

@@ -14,10 +14,56 @@ namespace {
 
 constexpr int kPitch = ImageControls::kCellSize + ImagePreviewControls::kSpacing;
 
-/// The device task exports what is checked in the shared list, so every change goes there
-/// too. Entries that a new scan replaced (index out of range or another id) are left alone.
-void WriteBack(const BrowsePhoto* photos, int count)
+} // namespace
+
+Qt::CheckState BrowseGroup::State() const
 {
+    if (checkedCount == 0)
+        return Qt::Unchecked;
+    return checkedCount == photos.size() ? Qt::Checked : Qt::PartiallyChecked;
+}
+
+void BrowseGroup::Recount()
+{
+    checkedCount = 0;
+    checkedSize = 0;
+    for (const BrowsePhoto& photo : qAsConst(photos)) {
+        if (photo.checked) {
+            ++checkedCount;
+            checkedSize += photo.size;
+        }
+    }
+}
+
+bool BrowseGroup::SetChecked(int position, bool checked)
+{
+    if (position < 0 || position >= photos.size())
+        return false;
+    BrowsePhoto& photo = photos[position];
+    if (photo.checked == checked)
+        return false;
+    photo.checked = checked;
+    checkedCount += checked ? 1 : -1;
+    if (checked)
+        checkedSize += photo.size;
+    else
+        checkedSize -= photo.size;
+    return true;
+}
+
+void BrowseGroup::SetAllChecked(bool checked)
+{
+    if (checkedCount == (checked ? photos.size() : 0))
+        return; // skips the copy-on-write of a group already so
+    for (BrowsePhoto& photo : photos)
+        photo.checked = checked;
+    Recount();
+}
+
+void WriteBackChecked(const BrowsePhoto* photos, int count)
+{
+    // The device task exports what is checked in the shared list. Entries that a new scan
+    // replaced (index out of range or another id) are left alone.
     CGlobalData* store = CGlobalData::GetInstance();
     std::lock_guard<std::mutex> lock(store->OneKeyLock());
     QVector<OneKeyMediaInfo>& list = store->m_obLPhotos;
@@ -28,43 +74,35 @@ void WriteBack(const BrowsePhoto* photos, int count)
     }
 }
 
-} // namespace
-
-ImagePreviewControls::ImagePreviewControls(const QString& dateKey, const QVector<BrowsePhoto>& photos,
-                                           QWidget* parent)
+ImagePreviewControls::ImagePreviewControls(BrowseGroup* group, QWidget* parent)
     : QWidget(parent)
-    , m_dateKey(dateKey)
-    , m_photos(photos)
+    , m_header(new OvStyleCheckBox(this))
+    , m_date(new ImageTextWidget(QString(), this))
 {
     setObjectName(QStringLiteral("photoDateGroup"));
-    for (const BrowsePhoto& photo : m_photos) {
-        if (photo.checked) {
-            ++m_checkedCount;
-            m_checkedSize += photo.size;
-        }
-    }
-}
-
-void ImagePreviewControls::ensureHeader()
-{
-    // Made when the group first comes on screen: hundreds of styled check boxes would
-    // cost more than the rest of the grid together.
-    if (m_header)
-        return;
-    m_header = new OvStyleCheckBox(tr("%1 photos").arg(m_photos.size()), this);
-    m_date = new ImageTextWidget(m_dateKey, this);
     m_header->setObjectName(QStringLiteral("photoDateCheckBox"));
-    m_header->setAccessibleName(tr("%1 photos").arg(m_photos.size()) + QLatin1Char(' ') + m_dateKey);
-    m_header->adjustSize();
-    m_header->move(0, (kHeaderHeight - m_header->height()) / 2);
     m_date->SetFontSize(14, QFont::DemiBold);
     m_date->SetColor(QColor(0x3c, 0x44, 0x49));
+    connect(m_header, &QCheckBox::clicked, this, &ImagePreviewControls::slotCheckBoxChange);
+    Bind(group);
+}
+
+void ImagePreviewControls::Bind(BrowseGroup* group)
+{
+    ReleaseCells();
+    m_group = group;
+    if (!group)
+        return; // a spare widget, hidden until bound again
+    const QString key = DateKey();
+    const QString count = tr("%1 photos").arg(PhotoCount());
+    m_header->setText(count);
+    m_header->setAccessibleName(count + QLatin1Char(' ') + key);
+    m_header->adjustSize();
+    m_header->move(0, (kHeaderHeight - m_header->height()) / 2);
+    m_date->SetText(key);
     m_date->resize(m_date->sizeHint().width() + 8, kHeaderHeight);
     m_date->move(m_header->x() + m_header->width() + 14, 0);
     updateHeader();
-    connect(m_header, &QCheckBox::clicked, this, &ImagePreviewControls::slotCheckBoxChange);
-    m_header->show();
-    m_date->show();
 }
 
 int ImagePreviewControls::ColumnsFor(int width)
@@ -78,27 +116,26 @@ int ImagePreviewControls::HeightFor(int count, int columns)
     return kHeaderHeight + rows * kPitch - (rows > 0 ? kSpacing : 0) + kBottomMargin;
 }
 
-int ImagePreviewControls::SetColumns(int columns)
+void ImagePreviewControls::SetColumns(int columns)
 {
     columns = qMax(1, columns);
-    if (columns != m_columns) {
-        m_columns = columns;
-        for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
-            it.value()->setGeometry(cellRect(it.key()));
-    }
-    return HeightFor(m_photos.size(), m_columns);
+    if (columns == m_columns)
+        return;
+    m_columns = columns;
+    for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
+        it.value()->setGeometry(cellRect(it.key()));
 }
 
 QRect ImagePreviewControls::cellRect(int position) const
 {
-    return { (position % m_columns) * kPitch, kHeaderHeight + (position / m_columns) * kPitch,
-             ImageControls::kCellSize, ImageControls::kCellSize };
+    return { (position % m_columns) * kPitch, kHeaderHeight + (position / m_columns) * kPitch, ImageControls::kCellSize,
+             ImageControls::kCellSize };
 }
 
 void ImagePreviewControls::ShowRange(int top, int bottom)
 {
-    ensureHeader();
-    const int rows = (m_photos.size() + m_columns - 1) / m_columns;
+    const int count = PhotoCount();
+    const int rows = (count + m_columns - 1) / m_columns;
     const int first = qMax(0, (top - kHeaderHeight) / kPitch);
     const int last = qMin(rows - 1, (bottom - kHeaderHeight) / kPitch);
     if (bottom <= top || last < first) {
@@ -106,7 +143,7 @@ void ImagePreviewControls::ShowRange(int top, int bottom)
         return;
     }
     const int from = first * m_columns;
-    const int to = qMin(m_photos.size(), (last + 1) * m_columns); // one past
+    const int to = qMin(count, (last + 1) * m_columns); // one past
     for (auto it = m_cells.begin(); it != m_cells.end();) {
         if (it.key() < from || it.key() >= to) {
             delete it.value();
@@ -118,11 +155,11 @@ void ImagePreviewControls::ShowRange(int top, int bottom)
     for (int position = from; position < to; ++position) {
         if (m_cells.contains(position))
             continue;
-        const BrowsePhoto& photo = m_photos.at(position);
+        const BrowsePhoto& photo = m_group->photos.at(position);
         auto* cell = new ImageControls(position, this);
         cell->setGeometry(cellRect(position));
-        const QString when = QDateTime::fromSecsSinceEpoch(photo.time).toLocalTime().toString(
-            QStringLiteral("yyyy-MM-dd hh:mm"));
+        const QString when
+            = QDateTime::fromSecsSinceEpoch(photo.time).toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         const QString name = photo.name.isEmpty() ? when : photo.name;
         cell->SetPhoto(photo.thumbnail, name + QStringLiteral(", ") + FormatSize(photo.size, 2));
         cell->SetChecked(photo.checked);
@@ -138,57 +175,44 @@ void ImagePreviewControls::ReleaseCells()
     m_cells.clear();
 }
 
-Qt::CheckState ImagePreviewControls::State() const
+void ImagePreviewControls::SyncChecks()
 {
-    if (m_checkedCount == 0)
-        return Qt::Unchecked;
-    return m_checkedCount == m_photos.size() ? Qt::Checked : Qt::PartiallyChecked;
-}
-
-void ImagePreviewControls::setChecked(int position, bool checked)
-{
-    BrowsePhoto& photo = m_photos[position];
-    if (photo.checked == checked)
+    if (!m_group)
         return;
-    photo.checked = checked;
-    m_checkedCount += checked ? 1 : -1;
-    if (checked)
-        m_checkedSize += photo.size;
-    else
-        m_checkedSize -= photo.size;
+    for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
+        it.value()->SetChecked(m_group->photos.at(it.key()).checked);
+    updateHeader();
 }
 
 void ImagePreviewControls::SetPhotoChecked(int position, bool checked)
 {
-    if (position < 0 || position >= m_photos.size() || m_photos.at(position).checked == checked)
+    if (!m_group || !m_group->SetChecked(position, checked))
         return;
-    setChecked(position, checked);
     if (ImageControls* cell = m_cells.value(position))
         cell->SetChecked(checked);
-    WriteBack(&m_photos.at(position), 1);
+    WriteBackChecked(&m_group->photos.at(position), 1);
     updateHeader();
     emit signalSelectionChanged();
 }
 
 void ImagePreviewControls::slotCheckBoxChange(bool check)
 {
-    for (int position = 0; position < m_photos.size(); ++position)
-        setChecked(position, check);
-    for (ImageControls* cell : qAsConst(m_cells))
-        cell->SetChecked(check);
-    WriteBack(m_photos.constData(), m_photos.size());
-    updateHeader();
+    if (!m_group)
+        return;
+    m_group->SetAllChecked(check);
+    WriteBackChecked(m_group->photos.constData(), m_group->photos.size());
+    SyncChecks();
     emit signalSelectionChanged();
 }
 
 void ImagePreviewControls::slotCheckAllControlState()
 {
+    if (!m_group)
+        return;
     if (auto* cell = qobject_cast<ImageControls*>(sender())) {
         const int position = cell->Position();
-        if (position >= 0 && position < m_photos.size() && m_photos.at(position).checked != cell->IsChecked()) {
-            setChecked(position, cell->IsChecked());
-            WriteBack(&m_photos.at(position), 1);
-        }
+        if (m_group->SetChecked(position, cell->IsChecked()))
+            WriteBackChecked(&m_group->photos.at(position), 1);
     }
     updateHeader();
     emit signalSelectionChanged();
@@ -196,8 +220,6 @@ void ImagePreviewControls::slotCheckAllControlState()
 
 void ImagePreviewControls::updateHeader()
 {
-    if (!m_header)
-        return;
     const Qt::CheckState state = State();
     // Tristate only while partly checked, so that a click never leads the user to the
     // partial state: from there it goes to checked, from the others it toggles.

@@ -21,9 +21,32 @@ struct BrowsePhoto
     bool checked = false;
 };
 
-/// One date of the photo grid: a header check box "%1 photos" with the date, and a grid of
-/// thumbnail cells. The group's height follows from its photo count and the column count
-/// alone, so that the whole grid can be laid out without a single cell; cells are made only
+/// One date of the photo grid as plain data. The browse view keeps one per date and makes
+/// widgets only for those on screen, so the selection lives here, not in any widget.
+struct BrowseGroup
+{
+    QString dateKey;
+    QVector<BrowsePhoto> photos;
+    int checkedCount = 0;
+    quint64 checkedSize = 0;
+    int top = 0; // in the grid's coordinates
+    int height = 0;
+
+    Qt::CheckState State() const;
+    /// Counts the checked photos afresh (after loading).
+    void Recount();
+    /// Changes the flag and the counts; false when it already was so.
+    bool SetChecked(int position, bool checked);
+    void SetAllChecked(bool checked);
+};
+
+/// Copies the checked flags of `count` photos to the shared list under its lock.
+void WriteBackChecked(const BrowsePhoto* photos, int count);
+
+/// The widget of one date group on screen: a header check box "%1 photos" with the date,
+/// and a grid of thumbnail cells. It shows a BrowseGroup owned by the browse view and can
+/// be moved to another one (Bind), so that scrolling recycles a handful of widgets. The
+/// height follows from the photo count and the column count alone; cells are made only
 /// for the rows that ShowRange() asks for.
 class ImagePreviewControls : public QWidget
 {
@@ -34,27 +57,31 @@ public:
     static constexpr int kSpacing = 12;
     static constexpr int kBottomMargin = 12;
 
-    ImagePreviewControls(const QString& dateKey, const QVector<BrowsePhoto>& photos, QWidget* parent = nullptr);
+    explicit ImagePreviewControls(BrowseGroup* group, QWidget* parent = nullptr);
 
     /// Height of a group of `count` photos in `columns` columns.
     static int HeightFor(int count, int columns);
     /// How many columns fit in `width`.
     static int ColumnsFor(int width);
 
-    QString DateKey() const { return m_dateKey; }
-    int PhotoCount() const { return m_photos.size(); }
-    const QVector<BrowsePhoto>& Photos() const { return m_photos; }
-    int CheckedCount() const { return m_checkedCount; }
-    quint64 CheckedSize() const { return m_checkedSize; }
-    Qt::CheckState State() const;
+    /// Shows `group` from now on, with no cells until ShowRange(); null makes it a spare.
+    void Bind(BrowseGroup* group);
+    BrowseGroup* Data() const { return m_group; }
 
-    /// Lays the grid out in `columns` columns; returns the new height.
-    int SetColumns(int columns);
+    QString DateKey() const { return m_group ? m_group->dateKey : QString(); }
+    int PhotoCount() const { return m_group ? m_group->photos.size() : 0; }
+    int CheckedCount() const { return m_group ? m_group->checkedCount : 0; }
+    quint64 CheckedSize() const { return m_group ? m_group->checkedSize : 0; }
+    Qt::CheckState State() const { return m_group ? m_group->State() : Qt::Unchecked; }
+
+    /// Lays the grid out in `columns` columns.
+    void SetColumns(int columns);
     /// Makes cells for the rows that meet [top, bottom) (the group's own coordinates) and
     /// removes the others.
     void ShowRange(int top, int bottom);
     void ReleaseCells();
-    /// The header check box, once the group has been on screen.
+    /// Brings the header and the cells in line with the data after a change made elsewhere.
+    void SyncChecks();
     OvStyleCheckBox* Header() const { return m_header; }
     int CellCount() const { return m_cells.size(); }
     /// The cell of photo `position`, when it is on screen.
@@ -72,17 +99,12 @@ public slots:
     void slotCheckAllControlState();
 
 private:
-    void setChecked(int position, bool checked);
-    void ensureHeader();
     void updateHeader();
     QRect cellRect(int position) const;
 
-    QString m_dateKey;
-    QVector<BrowsePhoto> m_photos;
+    BrowseGroup* m_group = nullptr;
     int m_columns = 1;
-    int m_checkedCount = 0;
-    quint64 m_checkedSize = 0;
-    OvStyleCheckBox* m_header = nullptr; // made when first on screen
-    ImageTextWidget* m_date = nullptr;
+    OvStyleCheckBox* m_header;
+    ImageTextWidget* m_date;
     QMap<int, ImageControls*> m_cells;
 };

@@ -96,6 +96,7 @@ private slots:
     void actionsNeedACheckedPhoto();
     void choosingADateScrollsToIt();
     void emptyAndReplacedLists();
+    void thousandsOfDatesKeepAHandfulOfWidgets();
 
 private:
     DeviceImageFixture m_devices; // no device plugged: posts reach nothing
@@ -126,15 +127,15 @@ void tst_ImageExportBrowseView::groupsByLocalDayNewestFirst()
     QStringList keys;
     QList<int> counts;
     for (int i = 0; i < view.GroupCount(); ++i) {
-        keys << view.Group(i)->DateKey();
-        counts << view.Group(i)->PhotoCount();
+        keys << view.GroupData(i)->dateKey;
+        counts << view.GroupData(i)->photos.size();
     }
     QCOMPARE(keys, QStringList({ "2024-03-02", "2024-03-01", "2024-02-29", "2023-03-02" }));
     QCOMPARE(counts, QList<int>({ 2, 1, 1, 1 }));
     auto* combo = view.findChild<OvStyleComboBox*>("dateComboBox");
     QCOMPARE(combo->count(), 4);
     QCOMPARE(combo->itemText(1), QString("2024-03-01"));
-    QCOMPARE(view.Group(0)->findChild<OvStyleCheckBox*>("photoDateCheckBox")->text(), QString("2 photos"));
+    QCOMPARE(view.GroupWidget(0)->findChild<OvStyleCheckBox*>("photoDateCheckBox")->text(), QString("2 photos"));
     QCOMPARE(view.TotalSize(), quint64(1000 + 1001 + 1002 + 1003 + 1004));
 
     // Nine hours east of UTC the evening photo of 1 March is taken on 2 March, and the day
@@ -143,9 +144,25 @@ void tst_ImageExportBrowseView::groupsByLocalDayNewestFirst()
     SetPhotos({ Utc("2024-03-01T20:00:00Z"), Utc("2024-03-01T14:59:59Z"), Utc("2024-03-01T15:00:00Z") });
     view.LoadPhotos();
     QCOMPARE(view.GroupCount(), 2);
-    QCOMPARE(view.Group(0)->DateKey(), QString("2024-03-02"));
-    QCOMPARE(view.Group(0)->PhotoCount(), 2);
-    QCOMPARE(view.Group(1)->DateKey(), QString("2024-03-01"));
+    QCOMPARE(view.GroupData(0)->dateKey, QString("2024-03-02"));
+    QCOMPARE(view.GroupData(0)->photos.size(), 2);
+    QCOMPARE(view.GroupData(1)->dateKey, QString("2024-03-01"));
+    QCOMPARE(view.GroupWidget(1)->DateKey(), QString("2024-03-01"));
+
+    // Days on which the clocks change are 23 and 25 hours long: their midnight is not the
+    // photo's time minus its local time of day.
+    SetTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
+    SetPhotos({ Utc("2024-10-27T22:59:59Z"), Utc("2024-10-26T22:00:00Z"), Utc("2024-10-26T21:59:59Z"),
+                Utc("2024-03-31T08:00:00Z"), Utc("2024-03-30T23:00:00Z"), Utc("2024-03-30T22:59:59Z") });
+    view.LoadPhotos();
+    keys.clear();
+    counts.clear();
+    for (int i = 0; i < view.GroupCount(); ++i) {
+        keys << view.GroupData(i)->dateKey;
+        counts << view.GroupData(i)->photos.size();
+    }
+    QCOMPARE(keys, QStringList({ "2024-10-27", "2024-10-26", "2024-03-31", "2024-03-30" }));
+    QCOMPARE(counts, QList<int>({ 2, 1, 2, 1 }));
 }
 
 void tst_ImageExportBrowseView::onlyRowsOnScreenGetCells()
@@ -160,20 +177,30 @@ void tst_ImageExportBrowseView::onlyRowsOnScreenGetCells()
     // A 420-pixel window shows four or five rows of eight: far fewer than 5 000 cells.
     QVERIFY2(view.CellCount() > 0 && view.CellCount() <= 60, qPrintable(QString::number(view.CellCount())));
     QCOMPARE(view.findChildren<ImageControls*>().size(), view.CellCount());
-    QVERIFY(view.Group(0)->CellCount() > 0);
+    QVERIFY(view.GroupWidget(0)->CellCount() > 0);
 
     // The last group at the bottom: the first one gives its cells back.
     auto* scrollArea = view.findChild<QScrollArea*>("photoScrollArea");
     QScrollBar* bar = scrollArea->verticalScrollBar();
     bar->setValue(bar->maximum());
-    QCOMPARE(view.Group(0)->CellCount(), 0);
-    QVERIFY(view.Group(view.GroupCount() - 1)->CellCount() > 0);
+    QVERIFY(!view.GroupWidget(0));
+    ImagePreviewControls* last = view.GroupWidget(view.GroupCount() - 1);
+    QVERIFY(last && last->CellCount() > 0);
     QVERIFY(view.findChildren<ImageControls*>().size() <= 60);
+    QCOMPARE(last->geometry(), QRect(0, view.GroupTop(view.GroupCount() - 1), last->width(),
+                                     view.GroupData(view.GroupCount() - 1)->height));
 
-    // Each group is exactly as tall as its rows, so the grid's height is known cell-free.
-    const int columns = ImagePreviewControls::ColumnsFor(view.Group(0)->width());
-    for (int i = 0; i < view.GroupCount(); ++i)
-        QCOMPARE(view.Group(i)->height(), ImagePreviewControls::HeightFor(view.Group(i)->PhotoCount(), columns));
+    // Each group is exactly as tall as its rows and follows the one above, so the grid's
+    // height is known cell-free and widget-free.
+    const int columns = ImagePreviewControls::ColumnsFor(last->width());
+    int top = 36;
+    for (int i = 0; i < view.GroupCount(); ++i) {
+        const BrowseGroup* group = view.GroupData(i);
+        QCOMPARE(group->height, ImagePreviewControls::HeightFor(group->photos.size(), columns));
+        QCOMPARE(view.GroupTop(i), top);
+        top += group->height;
+    }
+    QCOMPARE(scrollArea->widget()->height(), top);
 }
 
 void tst_ImageExportBrowseView::checkBoxesAgreeAtEveryLevel()
@@ -187,7 +214,7 @@ void tst_ImageExportBrowseView::checkBoxesAgreeAtEveryLevel()
     auto* selectAll = view.findChild<OvStyleCheckBox*>("selectAllCheckBox");
     auto* exportOnly = view.findChild<QPushButton*>("exportOnlyButton");
     auto* backupDelete = view.findChild<QPushButton*>("backupDeleteButton");
-    ImagePreviewControls* day = view.Group(0);
+    ImagePreviewControls* day = view.GroupWidget(0);
     auto* header = day->findChild<OvStyleCheckBox*>("photoDateCheckBox");
     QCOMPARE(day->PhotoCount(), 3);
     QCOMPARE(selectAll->checkState(), Qt::Unchecked);
@@ -222,7 +249,7 @@ void tst_ImageExportBrowseView::checkBoxesAgreeAtEveryLevel()
     QCOMPARE(selectAll->checkState(), Qt::Checked);
     QCOMPARE(view.CheckedCount(), 4);
     QCOMPARE(CheckedIds().size(), 4);
-    QCOMPARE(view.Group(1)->State(), Qt::Checked);
+    QCOMPARE(view.GroupState(1), Qt::Checked);
     selectAll->click();
     QCOMPARE(selectAll->checkState(), Qt::Unchecked);
     QCOMPARE(header->checkState(), Qt::Unchecked);
@@ -253,7 +280,7 @@ void tst_ImageExportBrowseView::actionsNeedACheckedPhoto()
     QCOMPARE(exported.count() + deleted.count(), 0);
     QVERIFY(m_window.tabsEnabled);
 
-    view.Group(1)->SetPhotoChecked(0, true);
+    view.SetPhotoChecked(1, 0, true);
     QTest::mouseClick(view.findChild<QPushButton*>("exportOnlyButton"), Qt::LeftButton);
     QCOMPARE(exported.count(), 1);
     QCOMPARE(exported.at(0).at(0).toInt(), 18);
@@ -278,25 +305,29 @@ void tst_ImageExportBrowseView::choosingADateScrollsToIt()
     auto* combo = view.findChild<OvStyleComboBox*>("dateComboBox");
     auto* currentDate = view.findChild<OvStyleCheckBox*>("currentDateCheckBox");
 
-    view.Group(3)->SetPhotoChecked(0, true);
+    // Group 3 is below the viewport: it has no widget, and its data takes the change.
+    QVERIFY(!view.GroupWidget(3));
+    view.SetPhotoChecked(3, 0, true);
+    QCOMPARE(CheckedIds().size(), 1);
     QVERIFY(QMetaObject::invokeMethod(&view, "slotComboBox", Q_ARG(int, 0)));
     QCOMPARE(bar->value(), 36);
     QCOMPARE(currentDate->checkState(), Qt::Unchecked);
 
     QVERIFY(QMetaObject::invokeMethod(&view, "slotComboBox", Q_ARG(int, 3)));
-    const int expected = 36 + view.Group(0)->height() + view.Group(1)->height() + view.Group(2)->height();
+    const int expected = 36 + view.GroupData(0)->height + view.GroupData(1)->height + view.GroupData(2)->height;
     QCOMPARE(bar->value(), expected);
     QCOMPARE(combo->currentIndex(), 3);
     QCOMPARE(currentDate->checkState(), Qt::PartiallyChecked);
-    // The chosen day is on screen, so its cells exist; the first day is gone.
-    QVERIFY(view.Group(3)->Cell(0));
-    QCOMPARE(view.Group(0)->CellCount(), 0);
+    // The chosen day is on screen, so its cells exist and show the earlier change.
+    QVERIFY(view.GroupWidget(3)->Cell(0)->IsChecked());
+    QCOMPARE(view.GroupWidget(3)->Header()->checkState(), Qt::PartiallyChecked);
+    QVERIFY(!view.GroupWidget(0));
 
     // The date box checks that day only.
     currentDate->click();
-    QCOMPARE(view.Group(3)->State(), Qt::Checked);
-    QCOMPARE(view.Group(2)->State(), Qt::Unchecked);
-    QCOMPARE(view.CheckedCount(), view.Group(3)->PhotoCount());
+    QCOMPARE(view.GroupState(3), Qt::Checked);
+    QCOMPARE(view.GroupState(2), Qt::Unchecked);
+    QCOMPARE(view.CheckedCount(), view.GroupData(3)->photos.size());
     currentDate->click();
     QCOMPARE(view.CheckedCount(), 0);
 }
@@ -337,6 +368,80 @@ void tst_ImageExportBrowseView::emptyAndReplacedLists()
     selectAll->click();
     QCOMPARE(view.CheckedCount(), 2);
     QVERIFY(CheckedIds().isEmpty());
+}
+
+void tst_ImageExportBrowseView::thousandsOfDatesKeepAHandfulOfWidgets()
+{
+    SetManyPhotos(9000, 3000);
+    ImageExportBrowseView view;
+    view.resize(1000, 560);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.LoadPhotos();
+    QCOMPARE(view.GroupCount(), 3000);
+    auto* combo = view.findChild<OvStyleComboBox*>("dateComboBox");
+    auto* currentDate = view.findChild<OvStyleCheckBox*>("currentDateCheckBox");
+    auto* selectAll = view.findChild<OvStyleCheckBox*>("selectAllCheckBox");
+    QScrollBar* bar = view.findChild<QScrollArea*>("photoScrollArea")->verticalScrollBar();
+    QCOMPARE(combo->count(), 3000);
+    QCOMPARE(combo->itemText(2999), view.GroupData(2999)->dateKey);
+    const auto widgetCount = [&view] {
+        const int count = view.findChildren<ImagePreviewControls*>().size();
+        return count == view.GroupWidgetCount() && count <= 12 ? count : -count;
+    };
+    QVERIFY2(widgetCount() > 0, qPrintable(QString::number(widgetCount())));
+
+    // Far down and back up: widgets follow the viewport, bound to the groups shown there.
+    QVERIFY(QMetaObject::invokeMethod(&view, "slotComboBox", Q_ARG(int, 2500)));
+    QCOMPARE(bar->value(), view.GroupTop(2500));
+    ImagePreviewControls* shown = view.GroupWidget(2500);
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(shown->DateKey(), view.GroupData(2500)->dateKey);
+    QCOMPARE(shown->Header()->text(), QString("3 photos"));
+    QCOMPARE(shown->y(), view.GroupTop(2500));
+    QVERIFY(!view.GroupWidget(0));
+    QVERIFY2(widgetCount() > 0, qPrintable(QString::number(widgetCount())));
+    for (int value = 0; value < bar->maximum(); value += bar->maximum() / 37) {
+        bar->setValue(value);
+        QVERIFY2(widgetCount() > 0, qPrintable(QString::number(widgetCount())));
+    }
+
+    // The date box on a date whose widget has scrolled away.
+    QVERIFY(QMetaObject::invokeMethod(&view, "slotComboBox", Q_ARG(int, 1200)));
+    bar->setValue(0);
+    QVERIFY(!view.GroupWidget(1200));
+    currentDate->click();
+    QCOMPARE(view.GroupState(1200), Qt::Checked);
+    QCOMPARE(CheckedIds().size(), 3);
+    QCOMPARE(selectAll->checkState(), Qt::PartiallyChecked);
+
+    // Select All reaches every photo of the shared list, not only those on screen.
+    selectAll->click();
+    QCOMPARE(selectAll->checkState(), Qt::Checked);
+    QCOMPARE(view.CheckedCount(), 9000);
+    QCOMPARE(CheckedIds().size(), 9000);
+    QCOMPARE(view.GroupState(2999), Qt::Checked);
+    QVERIFY(view.GroupWidget(0)->Cell(0)->IsChecked());
+    QCOMPARE(view.GroupWidget(0)->Header()->checkState(), Qt::Checked);
+
+    // A widget recycled for a group far away shows that group's state, not its last one.
+    view.SetPhotoChecked(2000, 1, false);
+    QCOMPARE(view.GroupState(2000), Qt::PartiallyChecked);
+    QCOMPARE(CheckedIds().size(), 8999);
+    QVERIFY(QMetaObject::invokeMethod(&view, "slotComboBox", Q_ARG(int, 2000)));
+    QCOMPARE(currentDate->checkState(), Qt::PartiallyChecked);
+    ImagePreviewControls* day = view.GroupWidget(2000);
+    QCOMPARE(day->Header()->checkState(), Qt::PartiallyChecked);
+    QVERIFY(day->Cell(0)->IsChecked());
+    QVERIFY(!day->Cell(1)->IsChecked());
+    QVERIFY(view.GroupWidget(2001)->Cell(0)->IsChecked());
+    selectAll->click();
+    QCOMPARE(view.CheckedCount(), 9000);
+    QVERIFY(day->Cell(1)->IsChecked());
+    selectAll->click();
+    QVERIFY(CheckedIds().isEmpty());
+    QCOMPARE(view.GroupState(1200), Qt::Unchecked);
+    QVERIFY(!day->Cell(0)->IsChecked());
 }
 
 QTEST_MAIN(tst_ImageExportBrowseView)
