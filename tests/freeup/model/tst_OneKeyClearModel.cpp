@@ -8,6 +8,7 @@
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "ImageCompressionFinshed.h"
+#include "ImageControls.h"
 #include "JunkCleanScanResultView.h"
 #include "LargeFilesCleanView.h"
 #include "LargeFilesProcessView.h"
@@ -82,6 +83,7 @@ private slots:
     void backAndDoneFollowWhereTheUserCameFrom();
     void temporaryFileCleanMeasuresTheDevice();
     void compressionKeepsTheOriginalsAndSavesThreeQuarters();
+    void photoExportAndDeleteActOnTheCheckedPhotosOnly();
     void largeFileExportCopiesTheCheckedFiles();
     void largeFileDeleteRemovesThemFromTheDevice();
     void removingAppsMarksEachRowAndEndsOnTheTotal();
@@ -93,6 +95,8 @@ private:
     bool waitForPage(int index, int timeoutMs = 20000);
     void quickScan();
     QJsonArray deviceArray(const char* key) const;
+    /// Clicks the first `count` photos of the browser; the paths the shared list now marks.
+    QStringList checkFirstPhotos(int count);
 
     QTemporaryDir m_appDir;
     DeviceImageFixture m_devices;
@@ -399,6 +403,77 @@ void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
             compressedSizes += quint64(QFileInfo(after.localPath(photo.value("path").toString())).size());
     }
     QVERIFY(compressedSizes > 0 && compressedSizes < sizes);
+}
+
+QStringList tst_OneKeyClearModel::checkFirstPhotos(int count)
+{
+    auto* browse = m_model->page(PhotoBrowse);
+    QList<ImageControls*> cells = browse->findChildren<ImageControls*>();
+    std::sort(cells.begin(), cells.end(), [browse](ImageControls* a, ImageControls* b) {
+        return a->mapTo(browse, QPoint()).y() != b->mapTo(browse, QPoint()).y()
+            ? a->mapTo(browse, QPoint()).y() < b->mapTo(browse, QPoint()).y()
+            : a->mapTo(browse, QPoint()).x() < b->mapTo(browse, QPoint()).x();
+    });
+    for (int i = 0; i < count && i < cells.size(); ++i)
+        QTest::mouseClick(cells.at(i), Qt::LeftButton, {}, QPoint(10, 10));
+    QStringList paths;
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    for (const OneKeyMediaInfo& photo : store->m_obLPhotos) {
+        if (photo.m_bChecked)
+            paths << photo.m_strPath;
+    }
+    return paths;
+}
+
+void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
+{
+    const QString exports = CGlobalData::GetInstance()->m_strDeviceKey + "/Export";
+    QDir(exports).removeRecursively();
+    const int photosBefore = deviceArray("media").size();
+
+    // "Export Only": copies of the two checked photos, the device unchanged.
+    QVERIFY(press(m_model->page(Home), "Photos"));
+    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY(press(m_model->page(PhotoResult), "Export & Delete"));
+    QCOMPARE(m_model->currentPage(), int(PhotoBrowse));
+    const QStringList exported = checkFirstPhotos(2);
+    QCOMPARE(exported.size(), 2);
+    QVERIFY(press(m_model->page(PhotoBrowse), "Export Only"));
+    QVERIFY(waitForPage(PhotoExportFinished));
+    const DeviceImage image = m_devices.image(m_phone);
+    QCOMPARE(QDir(exports).entryList(QDir::Files).size(), 2);
+    quint64 exportedBytes = 0;
+    for (const QString& path : exported) {
+        const QString copy = exports + "/" + QFileInfo(path).fileName();
+        QCOMPARE(Sha1(copy), Sha1(image.localPath(path)));
+        exportedBytes += quint64(QFileInfo(copy).size());
+    }
+    QCOMPARE(image.array("media").size(), photosBefore);
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(PhotoExportFinished))->ReleasedSize(), exportedBytes);
+    QCOMPARE(m_model->finishFolder(), exports);
+
+    // "Backup & Delete": the checked photo is kept on the computer and gone from the device.
+    QVERIFY(press(m_model->page(PhotoExportFinished), "Done"));
+    QCOMPARE(m_model->currentPage(), int(Home));
+    QVERIFY(press(m_model->page(Home), "Photos"));
+    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY(press(m_model->page(PhotoResult), "Export & Delete"));
+    const QStringList deleted = checkFirstPhotos(1);
+    QCOMPARE(deleted.size(), 1);
+    const QByteArray original = Sha1(m_devices.image(m_phone).localPath(deleted.first()));
+    const quint64 totalBefore = m_model->totalReleased();
+    QVERIFY(press(m_model->page(PhotoBrowse), "Backup & Delete"));
+    QVERIFY(waitForPage(PhotoDeleteFinished));
+    QCOMPARE(Sha1(exports + "/" + QFileInfo(deleted.first()).fileName()), original);
+    QCOMPARE(deviceArray("media").size(), photosBefore - 1);
+    for (const QJsonValue& value : deviceArray("media"))
+        QVERIFY(value.toObject().value("path").toString() != deleted.first());
+    const quint64 released = qobject_cast<ImageCompressionFinshed*>(m_model->page(PhotoDeleteFinished))->ReleasedSize();
+    QVERIFY(released > 0);
+    QCOMPARE(m_model->totalReleased(), totalBefore + released);
+    QVERIFY(press(m_model->page(PhotoDeleteFinished), "Done"));
+    QCOMPARE(m_model->currentPage(), int(Home));
 }
 
 void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
