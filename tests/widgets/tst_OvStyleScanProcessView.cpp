@@ -3,6 +3,7 @@
 #include "CGlobalData.h"
 #include "CancelFlags.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OvCustomNOButton.h"
@@ -24,18 +25,6 @@ namespace {
 constexpr quint64 kGiB = 1024ull * 1024 * 1024;
 const QString kStopQuestion
     = QStringLiteral("If you stop scanning, some data won't be detected. Are you sure you want to stop?");
-
-/// Records what the scanning page asks of the main window.
-class FakeMainWindow : public MainWindowAccess
-{
-public:
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { calls.append(enable); }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-
-    QList<bool> calls;
-};
 
 } // namespace
 

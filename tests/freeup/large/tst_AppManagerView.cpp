@@ -6,6 +6,7 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCommon.h"
@@ -26,16 +27,6 @@
 #include <mutex>
 
 namespace {
-
-class FakeWindow : public MainWindowAccess
-{
-public:
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
 
 AppResultInfo App(const QString& bundleId, quint64 size)
 {
@@ -100,7 +91,7 @@ private:
     void clickRow(int row);
 
     AppManagerView* m_view = nullptr;
-    FakeWindow m_window;
+    FakeMainWindow m_window;
     DeviceImageFixture* m_devices = nullptr;
     QTemporaryDir m_temp;
 };
@@ -414,7 +405,8 @@ void tst_AppManagerView::sortedTableAndAnAbandonedRun()
     QVERIFY(m_view->RowBundleId(0) != listOrder.first());
     clickRow(0);
     clickRow(1);
-    const int firstInList = listOrder.indexOf(m_view->RowBundleId(0)) < listOrder.indexOf(m_view->RowBundleId(1)) ? 0 : 1;
+    const int firstInList
+        = listOrder.indexOf(m_view->RowBundleId(0)) < listOrder.indexOf(m_view->RowBundleId(1)) ? 0 : 1;
 
     QList<int> firstDone;
     const auto connection

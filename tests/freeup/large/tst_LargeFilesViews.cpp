@@ -3,6 +3,7 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "LargeFilesCleanCheckBox.h"
 #include "LargeFilesCleanPhotoIcon.h"
 #include "LargeFilesCleanView.h"
@@ -26,16 +27,6 @@
 #include <mutex>
 
 namespace {
-
-class FakeWindow : public MainWindowAccess
-{
-public:
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
 
 constexpr quint64 kMiB = 1024 * 1024;
 
@@ -93,7 +84,7 @@ private slots:
 
 private:
     LargeFilesCleanView* m_view = nullptr;
-    FakeWindow m_window;
+    FakeMainWindow m_window;
     DeviceImageFixture* m_devices = nullptr;
     QLineEdit* sizeEdit() { return m_view->findChild<QLineEdit*>("largeFilesSizeFilter"); }
     LargeFilesCleanCheckBox* header()

@@ -7,6 +7,7 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageControls.h"
 #include "JunkCleanScanResultView.h"
@@ -45,17 +46,6 @@ void DeviceArrived(IBaseDevice*, void*)
 }
 
 void DeviceLeft(IBaseDevice*, void*) { }
-
-/// The main window as the feature sees it: which tabs are locked.
-class FakeWindow : public MainWindowAccess
-{
-public:
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
 
 QByteArray Sha1(const QString& path)
 {
@@ -100,7 +90,7 @@ private:
 
     QTemporaryDir m_appDir;
     DeviceImageFixture m_devices;
-    FakeWindow m_window;
+    FakeMainWindow m_window;
     QString m_phone;
     OvOneKeyClearModel* m_model = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "AppStyle.h"
 #include "CGlobalData.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "ImageControls.h"
 #include "ImageExportBrowseView.h"
 #include "ImagePreviewControls.h"
@@ -21,16 +22,6 @@
 #include <mutex>
 
 namespace {
-
-class FakeWindow : public MainWindowAccess
-{
-public:
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
 
 qint64 Utc(const char* text)
 {
@@ -100,7 +91,7 @@ private slots:
 
 private:
     DeviceImageFixture m_devices; // no device plugged: posts reach nothing
-    FakeWindow m_window;
+    FakeMainWindow m_window;
 };
 
 void tst_ImageExportBrowseView::initTestCase()
@@ -187,8 +178,9 @@ void tst_ImageExportBrowseView::onlyRowsOnScreenGetCells()
     ImagePreviewControls* last = view.GroupWidget(view.GroupCount() - 1);
     QVERIFY(last && last->CellCount() > 0);
     QVERIFY(view.findChildren<ImageControls*>().size() <= 60);
-    QCOMPARE(last->geometry(), QRect(0, view.GroupTop(view.GroupCount() - 1), last->width(),
-                                     view.GroupData(view.GroupCount() - 1)->height));
+    QCOMPARE(
+        last->geometry(),
+        QRect(0, view.GroupTop(view.GroupCount() - 1), last->width(), view.GroupData(view.GroupCount() - 1)->height));
 
     // Each group is exactly as tall as its rows and follows the one above, so the grid's
     // height is known cell-free and widget-free.

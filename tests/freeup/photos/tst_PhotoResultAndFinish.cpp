@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "CGlobalData.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "FormatSize.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageCompressionScanReslut.h"
@@ -140,25 +141,9 @@ void tst_PhotoResultAndFinish::offersAreEnabledOnlyWhenTheySaveSomething()
     QVERIFY(!exportDelete->isEnabled());
 }
 
-namespace {
-
-class TabLockWindow : public MainWindowAccess
-{
-public:
-    TabLockWindow() { registerInstance(this); }
-    ~TabLockWindow() override { registerInstance(nullptr); }
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
-
-} // namespace
-
 void tst_PhotoResultAndFinish::resultButtonsLeadToTheirPages()
 {
-    TabLockWindow window;
+    FakeMainWindow window;
     setLists({ 5000000 }, { 5000000 });
     ImageCompressionScanReslut page;
     QSignalSpy compress(&page, SIGNAL(onCompressView(int)));
@@ -213,9 +198,10 @@ void tst_PhotoResultAndFinish::finishPageTextsFollowThePage_data()
     QTest::newRow("junk stopped") << 7 << released << "Cleanup stopped!" << QString() << stopped;
     QTest::newRow("temp") << 9 << released << "Congratulations! Cleanup completed." << QString() << succeed;
     QTest::newRow("temp stopped") << 10 << released << "Cleanup stopped!" << QString() << stopped;
-    QTest::newRow("compressed") << 15 << released << "Congratulations! Cleanup completed." << "Open Backup Folder"
-                                << succeed;
-    QTest::newRow("compress stopped") << 16 << released << "Compress stopped!" << "Open Backup Folder" << stopped;
+    QTest::newRow("compressed") << 15 << released << "Congratulations! Cleanup completed."
+                                << "Open Backup Folder" << succeed;
+    QTest::newRow("compress stopped") << 16 << released << "Compress stopped!"
+                                      << "Open Backup Folder" << stopped;
     QTest::newRow("photos deleted") << 20 << released << "Congratulations! Deleted successfully."
                                     << "Open Export Folder" << succeed;
     QTest::newRow("photos exported") << 21 << released << "Congratulations! Exported successfully."

@@ -4,25 +4,13 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
+#include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 #include <mutex>
-
-/// Records the tab lock that the views set while device work runs.
-class TabLockWindow : public MainWindowAccess
-{
-public:
-    TabLockWindow() { registerInstance(this); }
-    ~TabLockWindow() override { registerInstance(nullptr); }
-    int currentTabIndex() const override { return 0; }
-    void enableTabs(bool enable) override { tabsEnabled = enable; }
-    bool deviceRestarting() const override { return false; }
-    void setDeviceRestarting(bool) override { }
-    bool tabsEnabled = true;
-};
 
 constexpr quint64 kGiB = 1024ull * 1024 * 1024;
 constexpr quint64 kMiB = 1024ull * 1024;

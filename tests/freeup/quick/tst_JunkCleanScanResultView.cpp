@@ -219,7 +219,7 @@ void tst_JunkCleanScanResultView::cleanPostsTheCheckedRowsInPageOrder()
     });
     QTest::mouseClick(CheckOf(view, 64), Qt::LeftButton); // photo caches stay
     QSignalSpy progress(&view, &JunkCleanScanResultView::onShowJunkCleanProess);
-    TabLockWindow window;
+    FakeMainWindow window;
     CleanButton(view)->click();
     // No other feature may reach the device until the model sees the last clean end.
     QVERIFY(!window.tabsEnabled);

@@ -97,8 +97,7 @@ void tst_OneKeyHomeAndResultViews::temporaryFileEstimate_data()
     QTest::newRow("grown by exactly 1 GiB") << 11 * kGiB << total << QString::number(10 * kGiB) << kGiB / 40;
     QTest::newRow("shrunk by 2 GiB") << 8 * kGiB << total << QString::number(10 * kGiB) << 2 * kGiB / 40;
     // With history the percentage no longer matters, however full the device.
-    QTest::newRow("history, nearly empty device")
-        << 3 * kGiB << total << QString::number(1 * kGiB) << 2 * kGiB / 40;
+    QTest::newRow("history, nearly empty device") << 3 * kGiB << total << QString::number(1 * kGiB) << 2 * kGiB / 40;
 }
 
 void tst_OneKeyHomeAndResultViews::temporaryFileEstimate()
@@ -148,7 +147,6 @@ void tst_OneKeyHomeAndResultViews::homeShowsTheDeviceAndItsOwnHistory()
     home.RefreshLabels();
     QCOMPARE(home.LastUseText(), QString("None"));
     QCOMPARE(home.TotalReleasedText(), QString("0.00Byte"));
-
 }
 
 void tst_OneKeyHomeAndResultViews::quickScanStartsOnlyFromAShownPage()
@@ -302,8 +300,9 @@ void tst_OneKeyHomeAndResultViews::signalsAndSlotsKeepTheirNames()
 {
     // The model connects these by their text: a renamed one would fail only at run time.
     const QList<QPair<const QMetaObject*, const char*>> methods = {
-        { &OneKeyCleanView::staticMetaObject, "ShowNextView(int) onScanJunk(int) onScanCache(int) onScanImage(int) "
-                                              "onScanLargeFile(int) onScanApps(int) slotScanCache() ClickedNextButton()" },
+        { &OneKeyCleanView::staticMetaObject,
+          "ShowNextView(int) onScanJunk(int) onScanCache(int) onScanImage(int) "
+          "onScanLargeFile(int) onScanApps(int) slotScanCache() ClickedNextButton()" },
         { &OneKeyCleanResultView::staticMetaObject,
           "ShowJunkView(int) ShowImageView(int) ShowLargeFilesView(int) ShowAppView(int) ShowCacheView(int) Rescan() "
           "onBack() onBackHome(int) UpdateResultInfo(int) UpdateClearSize(quint64,int) slotShowCacheView()" },
@@ -311,12 +310,14 @@ void tst_OneKeyHomeAndResultViews::signalsAndSlotsKeepTheirNames()
         { &JunkCleanScanResultView::staticMetaObject,
           "onShowJunkCleanProess(int) onBack(int) SLOT_ShowJunkCleanProess() slotAddSize(quint64,quint64) "
           "slotDelSize(quint64,quint64) slotBack() UpdateResult(int)" },
-        { &TaskWidget::staticMetaObject, "signalAddSize(quint64,quint64) signalDelSize(quint64,quint64) UpdateView(int)" },
+        { &TaskWidget::staticMetaObject,
+          "signalAddSize(quint64,quint64) signalDelSize(quint64,quint64) UpdateView(int)" },
         { &TaskExecuteView::staticMetaObject,
           "onShowNextView() onShowBackView() onShowResultView(quint64) onClickedCancel(int) ShowNextView(int) "
           "SetMaxValue(quint64) SetMaxSize(int) StartScan(int) SetViewData(int,quint64) StopScan(int) "
           "SetExportData(int) SetExpressionData(int,quint64) ShowResultView() ClickedCancel()" },
-        { &CacheCleanProcessView::staticMetaObject, "onShowNextView(int) onClickedCancel(int) ClickedCancel() SlotTimerOut()" },
+        { &CacheCleanProcessView::staticMetaObject,
+          "onShowNextView(int) onClickedCancel(int) ClickedCancel() SlotTimerOut()" },
     };
     for (const auto& [meta, names] : methods) {
         for (const QString& name : QString(names).split(' '))

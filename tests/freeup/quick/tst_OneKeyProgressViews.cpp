@@ -57,8 +57,10 @@ void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage_data()
     QTest::addColumn<int>("stoppedPage");
     QTest::newRow("junk cleaning") << 5 << "Clearing junk files. Please wait. "
                                    << "Clearing junk files. Please wait. " << 7;
-    QTest::newRow("photo backup") << 13 << "Exporting photos 0/10" << "Exporting photos 4/10" << 16;
-    QTest::newRow("compression") << 14 << "You are saving 0.00Byte" << "You are saving 2.86MB" << 16;
+    QTest::newRow("photo backup") << 13 << "Exporting photos 0/10"
+                                  << "Exporting photos 4/10" << 16;
+    QTest::newRow("compression") << 14 << "You are saving 0.00Byte"
+                                 << "You are saving 2.86MB" << 16;
 }
 
 void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage()
@@ -86,7 +88,7 @@ void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage()
     if (page != 5)
         QVERIFY(view.findChild<QLabel*>("taskText")->text().contains("#f7961f"));
 
-    TabLockWindow window;
+    FakeMainWindow window;
     window.tabsEnabled = false; // locked when the clean started
     QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
     QAbstractButton* stop = StopButton(view);
