@@ -23,19 +23,6 @@ namespace {
 constexpr int kColumnWidth = 540;
 constexpr int kMinuteMs = 60000;
 
-QLabel* MovieLabel(const QString& objectName, const QString& gif, QMovie*& movie, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignCenter);
-    movie = new QMovie(parent);
-    if (SkinImageExists(gif)) {
-        movie->setFileName(SkinImagePath(gif));
-        label->setMovie(movie);
-    }
-    return label;
-}
-
 int ClampMinutes(quint64 minutes)
 {
     return minutes > quint64(INT_MAX) ? INT_MAX : int(minutes);
@@ -53,8 +40,8 @@ CacheCleanProcessView::CacheCleanProcessView(QWidget* parent)
     setPalette(white);
     const QString family = AppStyle::instance().fontFamily();
 
-    m_animationLabel
-        = MovieLabel(QStringLiteral("cacheAnimation"), QStringLiteral("/cache_clean_process.gif"), m_animation, this);
+    m_animationLabel = MakeMovieLabel(QStringLiteral("cacheAnimation"), QStringLiteral("/cache_clean_process.gif"),
+                                      m_animation, this);
     m_animationLabel->setFixedSize(200, 200);
 
     auto* text = new QLabel(tr("Clearing temporary files. Please do not use the device to avoid any problems."), this);
@@ -69,8 +56,8 @@ CacheCleanProcessView::CacheCleanProcessView(QWidget* parent)
     // Box layouts give aligned items no height for their width: the second line would go.
     text->setFixedHeight(qMax(text->fontMetrics().height(), text->heightForWidth(kColumnWidth)));
 
-    m_barLabel = MovieLabel(QStringLiteral("cacheBarAnimation"), QStringLiteral("/cache_clean_processBar.gif"),
-                            m_barAnimation, this);
+    m_barLabel = MakeMovieLabel(QStringLiteral("cacheBarAnimation"), QStringLiteral("/cache_clean_processBar.gif"),
+                                m_barAnimation, this);
     m_barLabel->setFixedSize(kColumnWidth, 6);
 
     m_timeLabel = new QLabel(this);
@@ -143,9 +130,7 @@ QString CacheCleanProcessView::TimeText() const
 
 void CacheCleanProcessView::ShowMinutes()
 {
-    const QString figure
-        = QStringLiteral("<span style=\"color:#f7961f;\">") + QString::number(m_minutes) + QStringLiteral("</span>");
-    m_timeLabel->setText(tr("About %1 Minute(s)").toHtmlEscaped().arg(figure));
+    m_timeLabel->setText(tr("About %1 Minute(s)").toHtmlEscaped().arg(OrangeHtml(QString::number(m_minutes))));
 }
 
 void CacheCleanProcessView::SlotTimerOut()

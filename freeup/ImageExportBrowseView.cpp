@@ -68,8 +68,7 @@ qint64 LocalDayStart(qint64 secs, QDate* day)
         *day = QDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
         const qint64 begins = secs - (now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec);
         if (LocalTime(begins, &midnight) && midnight.tm_mday == now.tm_mday && midnight.tm_mon == now.tm_mon
-            && midnight.tm_year == now.tm_year && midnight.tm_hour == 0 && midnight.tm_min == 0
-            && midnight.tm_sec == 0)
+            && midnight.tm_year == now.tm_year && midnight.tm_hour == 0 && midnight.tm_min == 0 && midnight.tm_sec == 0)
             return begins;
     }
     *day = QDateTime::fromSecsSinceEpoch(secs).toLocalTime().date();

@@ -88,7 +88,7 @@ private:
     QPushButton* m_exportButton;
     QPushButton* m_deleteButton;
 
-    QVector<BrowseGroup> m_groups; // newest date first; never resized between loads
+    QVector<BrowseGroup> m_groups;              // newest date first; never resized between loads
     QMap<int, ImagePreviewControls*> m_widgets; // by group, for the groups on screen
     QVector<ImagePreviewControls*> m_spare;     // hidden, bound to no group
     int m_layoutWidth = -1;

@@ -117,8 +117,7 @@ QString JunkCleanScanResultView::HeaderText() const
 
 void JunkCleanScanResultView::ShowSelected()
 {
-    m_header->setText(QStringLiteral("<span style=\"color:#f7961f;\">") + SizeText(m_selectedSize).toHtmlEscaped()
-                      + QStringLiteral("</span> ") + tr("can be released.").toHtmlEscaped());
+    m_header->setText(OrangeHtml(SizeText(m_selectedSize)) + QLatin1Char(' ') + tr("can be released.").toHtmlEscaped());
     SetActionButtonEnabled(m_cleanButton, m_selectedSize > 0);
 }
 

@@ -21,11 +21,6 @@
 
 namespace {
 
-QString Orange(const QString& text)
-{
-    return QStringLiteral("<span style=\"color:#f7961f;\">") + text.toHtmlEscaped() + QStringLiteral("</span>");
-}
-
 QString PlainText(const QString& html)
 {
     QTextDocument document;
@@ -160,12 +155,12 @@ void OneKeyCleanResultView::ShowFreeable()
     quint64 sum = 0;
     for (const OneScanResultSubWidget* row : m_rows)
         sum += row->Size();
-    m_freeable->setText(Orange(SizeText(sum)) + tr(" More can be freed up.").toHtmlEscaped());
+    m_freeable->setText(OrangeHtml(SizeText(sum)) + tr(" More can be freed up.").toHtmlEscaped());
 }
 
 void OneKeyCleanResultView::ShowReleased()
 {
-    m_releasedLabel->setText(Orange(SizeText(m_released)) + tr(" has been released!").toHtmlEscaped());
+    m_releasedLabel->setText(OrangeHtml(SizeText(m_released)) + tr(" has been released!").toHtmlEscaped());
 }
 
 void OneKeyCleanResultView::UpdateResultInfo(int nTaskType)

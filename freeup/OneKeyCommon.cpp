@@ -6,9 +6,12 @@
 #include "LocalConfig.h"
 #include "MainWindowAccess.h"
 #include "OvMessageBox.h"
+#include "SkinImage.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLocale>
+#include <QMovie>
 #include <QPushButton>
 
 #include <mutex>
@@ -83,6 +86,24 @@ QString FormatSizeIn(const char* context, quint64 bytes)
         }
     }
     return text;
+}
+
+QString OrangeHtml(const QString& text)
+{
+    return QStringLiteral("<span style=\"color:#f7961f;\">") + text.toHtmlEscaped() + QStringLiteral("</span>");
+}
+
+QLabel* MakeMovieLabel(const QString& objectName, const QString& gif, QMovie*& movie, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setAlignment(Qt::AlignCenter);
+    movie = new QMovie(parent);
+    if (SkinImageExists(gif)) {
+        movie->setFileName(SkinImagePath(gif));
+        label->setMovie(movie);
+    }
+    return label;
 }
 
 int OneKeyBackTarget(QWidget* parent)

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QLabel;
+class QMovie;
 class QPushButton;
 class QWidget;
 
@@ -88,6 +90,12 @@ QPushButton* MakeSecondaryButton(const QString& objectName, const QString& text,
 /// FormatSize with 2 decimals, its unit ("Byte", "KB", "MB", "GB") translated in the catalogue
 /// of `context`, the class name of a page that prints sizes.
 QString FormatSizeIn(const char* context, quint64 bytes);
+
+/// `text`, escaped, as rich text in the colour of the pages' figures.
+QString OrangeHtml(const QString& text);
+/// A centred label that plays the skin animation `gif` through `movie` (made here, owned by
+/// `parent`); the label stays empty when the skin lacks the animation.
+QLabel* MakeMovieLabel(const QString& objectName, const QString& gif, QMovie*& movie, QWidget* parent);
 
 /// Enables or disables the other feature tabs while device work runs (no-op without a
 /// main window).

@@ -78,8 +78,7 @@ void OneScanResultSubWidget::SetSize(quint64 bytes)
         QString prefix = m_sizePrefix;
         if (!prefix.endsWith(QLatin1Char(' ')))
             prefix += QLatin1Char(' ');
-        m_note->setText(prefix.toHtmlEscaped() + QStringLiteral("<span style=\"color:#f7961f;\">")
-                        + SizeText(bytes).toHtmlEscaped() + QStringLiteral("</span>"));
+        m_note->setText(prefix.toHtmlEscaped() + OrangeHtml(SizeText(bytes)));
     }
     const QString buttonText = bytes > 0 ? tr("Clean") : tr("Done");
     m_button->setText(buttonText);

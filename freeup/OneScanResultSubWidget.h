@@ -15,8 +15,7 @@ public:
     /// `sizePrefix` is the text before the size ("About", "You can save up to ");
     /// `emptyNote`, when given, replaces both while the size is 0.
     OneScanResultSubWidget(const QString& objectName, const QString& icon, const QString& caption,
-                           const QString& sizePrefix, const QString& emptyNote = QString(),
-                           QWidget* parent = nullptr);
+                           const QString& sizePrefix, const QString& emptyNote = QString(), QWidget* parent = nullptr);
 
     void SetSize(quint64 bytes);
     quint64 Size() const { return m_size; }

@@ -19,24 +19,6 @@ namespace {
 
 constexpr int kColumnWidth = 540;
 
-QString Orange(const QString& text)
-{
-    return QStringLiteral("<span style=\"color:#f7961f;\">") + text.toHtmlEscaped() + QStringLiteral("</span>");
-}
-
-QLabel* MovieLabel(const QString& objectName, const QString& gif, QMovie*& movie, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignCenter);
-    movie = new QMovie(parent);
-    if (SkinImageExists(gif)) {
-        movie->setFileName(SkinImagePath(gif));
-        label->setMovie(movie);
-    }
-    return label;
-}
-
 } // namespace
 
 TaskExecuteView::TaskExecuteView(int pageIndex, QWidget* parent)
@@ -55,7 +37,7 @@ TaskExecuteView::TaskExecuteView(int pageIndex, QWidget* parent)
         animation = QStringLiteral("/photos_exporting.gif");
     else if (pageIndex == OneKeyPage::PhotoCompressing)
         animation = QStringLiteral("/photos_compressed.gif");
-    m_animationLabel = MovieLabel(QStringLiteral("taskAnimation"), animation, m_animation, this);
+    m_animationLabel = MakeMovieLabel(QStringLiteral("taskAnimation"), animation, m_animation, this);
     m_animationLabel->setFixedSize(200, 200);
 
     m_text = new QLabel(this);
@@ -69,8 +51,8 @@ TaskExecuteView::TaskExecuteView(int pageIndex, QWidget* parent)
     m_text->setFixedWidth(kColumnWidth);
 
     // The junk clean reports no steps: a looping bar stands in until one arrives.
-    m_barAnimationLabel = MovieLabel(QStringLiteral("taskBarAnimation"), QStringLiteral("/cache_clean_processBar.gif"),
-                                     m_barAnimation, this);
+    m_barAnimationLabel = MakeMovieLabel(QStringLiteral("taskBarAnimation"),
+                                         QStringLiteral("/cache_clean_processBar.gif"), m_barAnimation, this);
     m_barAnimationLabel->setFixedSize(kColumnWidth, 6);
     m_bar = new OvStyleCleanProcessProgressBar(this);
     m_bar->setObjectName(QStringLiteral("taskProgressBar"));
@@ -132,9 +114,9 @@ void TaskExecuteView::ShowProgress()
 {
     QString html;
     if (m_pageIndex == OneKeyPage::PhotoBackingUp) {
-        html = tr("Exporting photos ").toHtmlEscaped() + Orange(QStringLiteral("%1/%2").arg(m_done).arg(m_maximum));
+        html = tr("Exporting photos ").toHtmlEscaped() + OrangeHtml(QStringLiteral("%1/%2").arg(m_done).arg(m_maximum));
     } else if (m_pageIndex == OneKeyPage::PhotoCompressing) {
-        html = tr("You are saving ").toHtmlEscaped() + Orange(SizeText(m_sizeDone));
+        html = tr("You are saving ").toHtmlEscaped() + OrangeHtml(SizeText(m_sizeDone));
     } else {
         // Its percentage, when known, is on the bar below.
         html = tr("Clearing junk files. Please wait. ").toHtmlEscaped();
