@@ -23,11 +23,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
@@ -78,6 +80,7 @@ private slots:
     void largeFileDeleteRemovesThemFromTheDevice();
     void removingAppsMarksEachRowAndEndsOnTheTotal();
     void withoutDeviceTheScanWaitsForStop();
+    void everyControlHasANameForTestsAndScreenReaders();
 
 private:
     /// Presses the enabled button reading `text` on `page`.
@@ -588,6 +591,34 @@ void tst_OneKeyClearModel::withoutDeviceTheScanWaitsForStop()
     QVERIFY(press(m_model->page(Home), "Quick Scan"));
     QVERIFY(press(m_model->page(QuickScanning), "Stop"));
     QCOMPARE(m_model->currentPage(), int(QuickResult));
+}
+
+void tst_OneKeyClearModel::everyControlHasANameForTestsAndScreenReaders()
+{
+    // Parts that Qt builds inside a table or a combo box are named through their owner.
+    const auto insideAComposite = [](QWidget* control, QWidget* page) {
+        for (QWidget* owner = control->parentWidget(); owner && owner != page; owner = owner->parentWidget()) {
+            if (qobject_cast<QAbstractItemView*>(owner) || qobject_cast<QComboBox*>(owner))
+                return true;
+        }
+        return qstrcmp(control->metaObject()->className(), "QComboBoxListView") == 0;
+    };
+    QStringList unnamed;
+    for (int index = 0; index < Count; ++index) {
+        QWidget* page = m_model->page(index);
+        const auto controls = page->findChildren<QWidget*>();
+        for (QWidget* control : controls) {
+            if (!control->isVisibleTo(page) || insideAComposite(control, page))
+                continue;
+            const bool interactive = qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control)
+                || qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractItemView*>(control);
+            if (interactive && (control->objectName().isEmpty() || control->accessibleName().isEmpty()))
+                unnamed << QStringLiteral("page %1: %2 \"%3\"")
+                               .arg(index)
+                               .arg(QLatin1String(control->metaObject()->className()), control->objectName());
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(tst_OneKeyClearModel)
