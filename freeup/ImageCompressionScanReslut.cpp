@@ -242,6 +242,12 @@ void ImageCompressionScanReslut::SLOT_CompressView()
 {
     // The other features stay locked until the compression ends or is stopped.
     EnableOtherTabs(false);
+    // Counted before the task starts taking compressed photos off the list.
+    CGlobalData* store = CGlobalData::GetInstance();
+    {
+        std::lock_guard<std::mutex> lock(store->OneKeyLock());
+        m_postedCount = store->m_obLCompressPhotos.size();
+    }
     CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::CompressPhotos);
     emit onCompressView(OneKeyPage::PhotoBackingUp);
 }

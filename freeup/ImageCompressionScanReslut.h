@@ -19,6 +19,8 @@ public:
     /// The saving of the compression run that just ended.
     void SetSavedSize(quint64 bytes);
     quint64 SavedSize() const { return m_savedSize; }
+    /// How many photos the last "Backup & Compress" handed to the device.
+    int PostedCount() const { return m_postedCount; }
     quint64 CompressionSaving() const { return m_compressionSaving; }
     quint64 ExportSaving() const { return m_exportSaving; }
 
@@ -33,6 +35,7 @@ private slots:
     void SLOT_BrowseView();
 
 private:
+    int m_postedCount = 0;
     QWidget* makeIllustration();
 
     quint64 m_compressionSaving = 0;

@@ -171,6 +171,7 @@ void OvOneKeyClearModel::connectPages()
 
     // A clean starts from nothing, whatever a stopped one had counted.
     link(JunkResult, SIGNAL(onShowJunkCleanProess(int)), SLOT(resetPendingReleased()));
+    link(JunkCleaning, SIGNAL(onClickedCancel(int)), SLOT(resetPendingReleased()));
     link(PhotoBrowse, SIGNAL(onStartExport(int)), SLOT(resetPendingReleased()));
     link(PhotoBrowse, SIGNAL(onStartDelete(int)), SLOT(resetPendingReleased()));
     link(LargeList, SIGNAL(onShowNextLargeFilesDeleteView(int)), SLOT(resetPendingReleased()));
@@ -335,11 +336,6 @@ void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
 void OvOneKeyClearModel::refreshDataPages()
 {
     pageAs<ImageCompressionScanReslut>(PhotoResult)->Refresh();
-    {
-        CGlobalData* store = CGlobalData::GetInstance();
-        std::lock_guard<std::mutex> lock(store->OneKeyLock());
-        m_compressibleCount = store->m_obLCompressPhotos.size();
-    }
     pageAs<LargeFilesCleanView>(LargeList)->Refresh();
     auto* apps = pageAs<AppManagerView>(AppList);
     apps->ClearTable();
@@ -372,6 +368,9 @@ void OvOneKeyClearModel::SlotClearCallBack(int nScanFlags, int nNtStatus, void* 
             emit signalLargeExport(++m_largeExportCount);
             break;
         case OneKeyCode::CompressPhotos:
+            // A reply that was on its way when the user stopped must not pull them back.
+            if (currentPage() != PhotoResult && currentPage() != PhotoBackingUp && currentPage() != PhotoCompressing)
+                break;
             if (nNtStatus == 64) {
                 SwitchPage(PhotoBackingUp);
                 emit signalExport(++m_exportedCount);
@@ -549,7 +548,10 @@ void OvOneKeyClearModel::slotClickedCancel(int nIndex)
     if (finish)
         finish->SetReleasedSize(m_compressionSaving);
     // What was compressed before the stop stays compressed on the device.
-    recordReleased(m_compressionSaving);
+    if (m_compressionSaving > 0) {
+        recordReleased(m_compressionSaving);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_compressionSaving, 1);
+    }
     m_compressionSaving = 0;
     SwitchPage(nIndex);
 }
@@ -591,7 +593,12 @@ void OvOneKeyClearModel::slotClearCache(int nIndex)
 
 void OvOneKeyClearModel::slotCacheClickedCancel(int nIndex)
 {
-    m_tempMeasure.stop();
+    if (m_tempMeasure.isActive()) {
+        // The clean had already ended and was only waiting for the device: report it.
+        m_tempMeasure.stop();
+        measureTemporaryFiles();
+        return;
+    }
     EnableOtherTabs(true);
     SwitchPage(nIndex);
 }
@@ -603,7 +610,7 @@ void OvOneKeyClearModel::SlotInitExpressionImage(int nIndex)
     for (int index : { PhotoBackingUp, PhotoCompressing }) {
         auto* progress = pageAs<TaskExecuteView>(index);
         progress->Reset();
-        progress->SetMaxSize(m_compressibleCount);
+        progress->SetMaxSize(pageAs<ImageCompressionScanReslut>(PhotoResult)->PostedCount());
         progress->StartScan(0);
     }
     pageAs<ImageCompressionFinshed>(CompressFinished)->BeginRun();
@@ -625,5 +632,12 @@ void OvOneKeyClearModel::slotLargeFilesExport(int nIndex)
     progress->Reset();
     progress->SetMaxValue(quint64(checked));
     SwitchPage(nIndex);
-    CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::LargeFiles | OneKeyCode::Export);
+    if (CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::LargeFiles | OneKeyCode::Export) == 0) {
+        EnableOtherTabs(true);
+        SwitchPage(LargeList);
+        OvMessageBox box(tr("The device is not connected. Please connect it and try again."), QString(),
+                         OvMessageBox::OK, this);
+        box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
+        box.exec();
+    }
 }

@@ -98,7 +98,6 @@ private:
     int m_compressedCount = 0;
     quint64 m_compressionSaving = 0;
     int m_largeExportCount = 0;
-    int m_compressibleCount = 0; // taken when page 12 was last refreshed
 };
 
 template<class View> View* OvOneKeyClearModel::pageAs(int index) const

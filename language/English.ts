@@ -1183,6 +1183,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>The device is not connected. Please connect it and try again.</translation>
+    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>

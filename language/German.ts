@@ -1183,6 +1183,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>

@@ -52,11 +52,6 @@ FakeDeviceSession::~FakeDeviceSession()
     CController::GetInstance()->GetDeviceManager()->RemoveDevice(&device.base);
 }
 
-SignalRecorder::SignalRecorder(QObject* sender, const char* signal)
-{
-    connect(sender, signal, this, SLOT(Record()), Qt::QueuedConnection);
-}
-
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer timer;

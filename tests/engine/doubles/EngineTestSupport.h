@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeDevice.h"
+#include "SignalRecorder.h"
 
 #include <QObject>
 #include <QString>
@@ -28,28 +29,6 @@ bool DrainControlThread(int timeoutMs = 10000);
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 /// The lines of "./dravo.log".
 QStringList FileLogLines();
-
-/// Records a signal like QSignalSpy, but receives it queued on the recorder's thread.
-/// QSignalSpy records in the emitting thread, which races with a test that reads it while
-/// the control thread emits.
-class SignalRecorder : public QObject, public QList<QVariantList>
-{
-    Q_OBJECT
-
-public:
-    template<class Sender, class... Args> SignalRecorder(Sender* sender, void (Sender::*signal)(Args...))
-    {
-        QObject::connect(
-            sender, signal, this,
-            [this](Args... arguments) { append(QVariantList { QVariant::fromValue(arguments)... }); },
-            Qt::QueuedConnection);
-    }
-    /// A signal without arguments, named as SIGNAL() names it.
-    SignalRecorder(QObject* sender, const char* signal);
-
-private slots:
-    void Record() { append(QVariantList()); }
-};
 
 /// Collects what Qt's debug output receives while it lives.
 class DebugTraceCapture

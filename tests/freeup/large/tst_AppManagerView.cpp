@@ -12,6 +12,7 @@
 #include "OneKeyCommon.h"
 #include "OneKeyConversions.h"
 #include "OvMessageBox.h"
+#include "SignalRecorder.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -19,7 +20,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -287,17 +287,17 @@ void tst_AppManagerView::removalRunAgainstADevice()
 
     CController* controller = CController::GetInstance();
     CTaskCallback* callback = CTaskCallback::GetInstance();
-    QSignalSpy arrived(callback, SIGNAL(singalDevConnToPC()));
+    SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
     controller->SetConnectHandler(DeviceArrived, nullptr);
     controller->SetDisconnectHandler(DeviceLeft, nullptr);
     controller->StartDeviceNotifications();
     QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
-    QSignalSpy ready(callback, SIGNAL(signalConnToDev(int, void*)));
+    SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
     QVERIFY(controller->PostConnectDevTask());
     QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
     QCOMPARE(ready.at(0).at(0).toInt(), 3);
 
-    QSignalSpy scanned(callback, SIGNAL(signalOneKeyScanRespond(int, int)));
+    SignalRecorder scanned(callback, &CTaskCallback::signalOneKeyScanRespond);
     QCOMPARE(controller->PostOneKeyScanTask(16), 1);
     QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);
     m_view->LoadApps();
@@ -367,17 +367,17 @@ void tst_AppManagerView::sortedTableAndAnAbandonedRun()
 {
     CController* controller = CController::GetInstance();
     CTaskCallback* callback = CTaskCallback::GetInstance();
-    QSignalSpy scanned(callback, SIGNAL(signalOneKeyScanRespond(int, int)));
+    SignalRecorder scanned(callback, &CTaskCallback::signalOneKeyScanRespond);
     if (controller->PostOneKeyScanTask(16) == 0) {
         DeviceContent content = DeviceImageFixture::smallContent();
         content.plugged = true;
         QVERIFY2(!m_devices->create("iPhone", content).isEmpty(), qPrintable(m_devices->lastError()));
-        QSignalSpy arrived(callback, SIGNAL(singalDevConnToPC()));
+        SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
         controller->SetConnectHandler(DeviceArrived, nullptr);
         controller->SetDisconnectHandler(DeviceLeft, nullptr);
         controller->StartDeviceNotifications();
         QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
-        QSignalSpy ready(callback, SIGNAL(signalConnToDev(int, void*)));
+        SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
         QVERIFY(controller->PostConnectDevTask());
         QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
         QCOMPARE(controller->PostOneKeyScanTask(16), 1);

@@ -6,6 +6,7 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
+#include "CacheCleanProcessView.h"
 #include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "ImageCompressionFinshed.h"
@@ -19,6 +20,7 @@
 #include "OneKeyCommon.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
+#include "SignalRecorder.h"
 #include "TaskWidget.h"
 
 #include <QAbstractButton>
@@ -31,7 +33,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,13 +115,13 @@ void tst_OneKeyClearModel::initTestCase()
     m_phone = m_devices.create("iPhone", content);
     QVERIFY2(!m_phone.isEmpty(), qPrintable(m_devices.lastError()));
 
-    QSignalSpy arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
+    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
     CController* controller = CController::GetInstance();
     controller->SetConnectHandler(DeviceArrived, nullptr);
     controller->SetDisconnectHandler(DeviceLeft, nullptr);
     controller->StartDeviceNotifications();
     QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
-    QSignalSpy ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
     QVERIFY(controller->PostConnectDevTask());
     QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 10000);
     QCOMPARE(ready.at(0).at(0).toInt(), 3);
@@ -348,6 +349,18 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     QVERIFY2(figure >= quint64(30.0 * 1024 * 1024) && figure <= quint64(99.99 * 1024 * 1024 + 1),
              qPrintable(QString::number(figure)));
     QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
+
+    // "Stop" once the clean has ended, while the device settles, reports the clean.
+    m_model->SwitchPage(QuickResult);
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    auto* cleaning = qobject_cast<CacheCleanProcessView*>(m_model->page(TempCleaning));
+    QVERIFY(DeviceImageFixture::waitFor([&] { return !cleaning->IsCounting(); })); // the end has come
+    QCOMPARE(m_model->currentPage(), int(TempCleaning));
+    MessageBoxAnswerer answerer(OvMessageBox::Yes);
+    QVERIFY(press(cleaning, "Stop"));
+    QCOMPARE(m_model->currentPage(), int(TempFinished));
+    QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
+    QVERIFY(m_window.tabsEnabled);
 }
 
 void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
