@@ -5,6 +5,7 @@
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
+#include "SignalRecorder.h"
 #include "MainWindowAccess.h"
 
 #include <QSignalSpy>
@@ -45,8 +46,8 @@ inline QString ConnectDevice(DeviceImageFixture& devices, DeviceContent content)
     if (folder.isEmpty())
         return folder;
     CTaskCallback* callback = CTaskCallback::GetInstance();
-    QSignalSpy arrived(callback, &CTaskCallback::singalDevConnToPC);
-    QSignalSpy ready(callback, &CTaskCallback::signalConnToDev);
+    SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
+    SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
     CController* controller = CController::GetInstance();
     controller->SetConnectHandler(OnArrival, nullptr);
     controller->StartDeviceNotifications();
