@@ -81,7 +81,6 @@ private slots:
     void removeAsksOnlyWhenSomethingIsChecked();
     void iconsFallBackToTheDefault();
     void removeWithoutADeviceTellsTheUser();
-    void removalRunAgainstADevice();
     void sortedTableAndAnAbandonedRun();
 
 private:
@@ -276,91 +275,6 @@ void tst_AppManagerView::removeWithoutADeviceTellsTheUser()
     QVERIFY(m_view->IsRowChecked(0));
     clickRow(1);
     QVERIFY(m_view->IsRowChecked(1));
-}
-
-void tst_AppManagerView::removalRunAgainstADevice()
-{
-    DeviceContent content = DeviceImageFixture::smallContent();
-    content.plugged = true;
-    const QString folder = m_devices->create("iPhone", content);
-    QVERIFY2(!folder.isEmpty(), qPrintable(m_devices->lastError()));
-
-    CController* controller = CController::GetInstance();
-    CTaskCallback* callback = CTaskCallback::GetInstance();
-    SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
-    controller->SetConnectHandler(DeviceArrived, nullptr);
-    controller->SetDisconnectHandler(DeviceLeft, nullptr);
-    controller->StartDeviceNotifications();
-    QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
-    SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
-    QVERIFY(controller->PostConnectDevTask());
-    QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
-    QCOMPARE(ready.at(0).at(0).toInt(), 3);
-
-    SignalRecorder scanned(callback, &CTaskCallback::signalOneKeyScanRespond);
-    QCOMPARE(controller->PostOneKeyScanTask(16), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);
-    m_view->LoadApps();
-    QVERIFY(m_view->RowCount() >= 3);
-    const int apps = m_view->RowCount();
-
-    clickRow(0);
-    clickRow(2);
-    const QStringList chosen { m_view->RowBundleId(0), m_view->RowBundleId(2) };
-    quint64 chosenBytes = 0;
-    {
-        CGlobalData* store = CGlobalData::GetInstance();
-        std::lock_guard<std::mutex> lock(store->OneKeyLock());
-        chosenBytes = store->m_obLApps[0].m_nAppSize + store->m_obLApps[2].m_nAppSize;
-    }
-
-    // Each reply takes the next app off the queue, as the model does.
-    QList<QList<int>> statuses;
-    QList<bool> remaining;
-    const auto connection
-        = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this, [&](int type, int status, void* record) {
-              if (type & OneKeyCode::Apps) {
-                  remaining.append(m_view->TakeFinishedApp());
-                  statuses.append({ m_view->RowStatus(0), m_view->RowStatus(1), m_view->RowStatus(2) });
-              }
-              Q_UNUSED(status)
-              DeleteOneKeyClearRecord(type, record);
-          });
-    MessageBoxAnswerer answerer(OvMessageBox::OK);
-    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
-    QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(m_view->RowStatus(0), int(AppManagerView::Removing));
-    QCOMPARE(m_view->RowStatus(2), int(AppManagerView::Idle));
-    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
-    QVERIFY(!button("appManagerBackButton")->isEnabled());
-    QVERIFY(!m_window.tabsEnabled);
-    // The choice is frozen while the apps go.
-    clickRow(1);
-    QVERIFY(!m_view->IsRowChecked(1));
-
-    QTRY_COMPARE_WITH_TIMEOUT(remaining.size(), 2, 20000);
-    disconnect(connection);
-    QCOMPARE(remaining, QList<bool>({ true, false }));
-    QCOMPARE(statuses.at(0), QList<int>({ 2, 0, 1 }));
-    QCOMPARE(statuses.at(1), QList<int>({ 2, 0, 2 }));
-    QCOMPARE(m_view->RemovedTotal(), chosenBytes);
-
-    QStringList left;
-    for (const QJsonValue& app : m_devices->image(folder).array("apps"))
-        left.append(app.toObject().value("bundleId").toString());
-    QCOMPARE(left.size(), apps - 2);
-    for (const QString& id : chosen)
-        QVERIFY2(!left.contains(id), qPrintable(id));
-
-    // What the model does at the end of the run.
-    m_view->LoadApps();
-    m_view->ResetControls();
-    m_window.tabsEnabled = true;
-    QCOMPARE(m_view->RowCount(), apps - 2);
-    QVERIFY(button("appManagerBackButton")->isEnabled());
-    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
-    clickRow(0);
-    QVERIFY(button("appManagerRemoveButton")->isEnabled());
 }
 
 void tst_AppManagerView::sortedTableAndAnAbandonedRun()
