@@ -23,21 +23,6 @@ QList<int> without(QList<int> types, int dropped)
     return types;
 }
 
-// What `ovsim show --json` reports: the tool people and scripts use to look at a device.
-QJsonObject ovsimShow(const QString& folder)
-{
-    QProcess ovsim;
-    ovsim.start(OVSIM, { "show", folder, "--json" });
-    if (!ovsim.waitForFinished(10000) || ovsim.exitCode() != 0)
-        return {};
-    return QJsonDocument::fromJson(ovsim.readAllStandardOutput()).object().value("categories").toObject();
-}
-
-int count(const QJsonObject& categories, const QString& category, const char* which)
-{
-    return categories.value(category).toObject().value(which).toInt();
-}
-
 class Phone
 {
 public:
@@ -116,7 +101,6 @@ class tst_ovdriverBackup : public QObject
 
 private slots:
     void backupReportsProgressThenEndAndCopiesTheContent();
-    void selectedErasesAndRestoreRemoveExactlyTheChosenItems();
     void wholeCategoryErasesRemoveOnlyDeletedItems();
     void erasesRefuseWhatTheyCannotDo();
     void stoppedBackupReports1003AndKeepsThePreviousCopy();
@@ -164,172 +148,6 @@ void tst_ovdriverBackup::backupReportsProgressThenEndAndCopiesTheContent()
         QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
         QVERIFY(original.readAll() == copied.readAll());
     }
-}
-
-void tst_ovdriverBackup::selectedErasesAndRestoreRemoveExactlyTheChosenItems()
-{
-    Phone phone(QStringList { "--photo-size", "96x64", "--large-file-size", "1M", "--records", "5", "--deleted", "2" });
-    QVERIFY(phone.device);
-    const QJsonObject before = ovsimShow(phone.folder);
-    QVERIFY(!before.isEmpty());
-    const QJsonArray callsBefore = phone.fixture.image(phone.folder).privateArray("callLog");
-    QVERIFY(phone.backup());
-
-    // Messages: the first existing conversation, and the attachment of another one.
-    IMessagesCategory* messages = nullptr;
-    phone.data->GetMessages(&messages);
-    QCOMPARE(LibrarySession::run(messages->CreateLoad()), 0);
-    QCOMPARE(messages->GetCount(), count(before, "messages", "existing") + count(before, "messages", "deleted"));
-    const OvConversation* chosen = nullptr;
-    const OvMessageAttachment* otherAttachment = nullptr;
-    for (int i = 0; i < messages->GetCount(); ++i) {
-        const OvConversation* conversation = messages->GetConversation(i);
-        if (conversation->deleted)
-            continue;
-        if (!chosen) {
-            chosen = conversation;
-            continue;
-        }
-        for (int m = 0; m < conversation->messageCount && !otherAttachment; ++m) {
-            if (conversation->messages[m].attachmentCount > 0 && !conversation->messages[m].deleted)
-                otherAttachment = &conversation->messages[m].attachments[0];
-        }
-    }
-    QVERIFY(chosen && otherAttachment);
-    int chosenMessages = 0;
-    int chosenDeletedMessages = 0;
-    int chosenAttachments = 0;
-    for (int m = 0; m < chosen->messageCount; ++m) {
-        (chosen->messages[m].deleted ? chosenDeletedMessages : chosenMessages) += 1;
-        chosenAttachments += chosen->messages[m].deleted ? 0 : chosen->messages[m].attachmentCount;
-    }
-    std::uint32_t conversationHandle = OvItemHandle(chosen);
-    NotificationRecorder messageErase;
-    LibrarySession::run(messages->CreateEraseSelected({ &conversationHandle, 1 }, &messageErase));
-    QCOMPARE(messageErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-    QCOMPARE(messageErase.all().first().p1, 1u);
-    // The attachment is found among the items of slot 3 by the same handle.
-    bool attachmentIsAnItem = false;
-    for (int i = 0; i < messages->GetAttachmentCount(); ++i)
-        attachmentIsAnItem |= messages->GetItem(i) == otherAttachment;
-    QVERIFY(attachmentIsAnItem);
-    std::uint32_t attachmentHandle = OvItemHandle(otherAttachment);
-    NotificationRecorder attachmentErase;
-    LibrarySession::run(messages->CreateEraseAttachments({ &attachmentHandle, 1 }, &attachmentErase));
-    QCOMPARE(attachmentErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-
-    // Call log: one existing and one deleted call.
-    ISimpleCategory* calls = nullptr;
-    phone.data->GetCallLog(&calls);
-    LibrarySession::run(calls->CreateLoad());
-    std::vector<std::uint32_t> callHandles;
-    QList<QPair<QString, qint64>> erasedCalls;
-    for (int deleted = 0; deleted < 2; ++deleted) {
-        for (int i = 0; i < calls->GetCount(); ++i) {
-            const auto* call = static_cast<const OvCallLogItem*>(calls->GetItem(i));
-            if (call->deleted == deleted) {
-                callHandles.push_back(OvItemHandle(call));
-                erasedCalls << qMakePair(QString::fromUtf8(call->number), qint64(call->time));
-                break;
-            }
-        }
-    }
-    QCOMPARE(int(callHandles.size()), 2);
-    NotificationRecorder callErase;
-    LibrarySession::run(calls->CreateEraseSelected({ callHandles.data(), 2 }, &callErase));
-    QCOMPARE(callErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-    QCOMPARE(callErase.all().first().p1, 2u);
-
-    // One existing photo.
-    IPhotoVideoCategory* photos = nullptr;
-    phone.data->GetPhotosAndVideos(&photos);
-    LibrarySession::run(photos->CreateLoad());
-    const OvPhotoVideoItem* photo = nullptr;
-    for (int i = 0; i < photos->GetCount() && !photo; ++i) {
-        const auto* item = static_cast<const OvPhotoVideoItem*>(photos->GetItem(i));
-        if (!item->deleted && item->mediaKind == 0)
-            photo = item;
-    }
-    QVERIFY(photo);
-    const QString photoPath = QString::fromUtf8(photo->path);
-    std::uint32_t photoHandle = OvItemHandle(photo);
-    NotificationRecorder photoErase;
-    LibrarySession::run(photos->CreateEraseSelected({ &photoHandle, 1 }, &photoErase));
-    QCOMPARE(photoErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-
-    // One existing message of the second WeChat account, erased through that account.
-    IWeChatCategory* weChat = nullptr;
-    phone.data->GetWeChat(&weChat);
-    LibrarySession::run(weChat->CreateLoad());
-    QCOMPARE(weChat->GetAccountCount(), 2);
-    IWeChatAccount* account = weChat->GetAccount(1);
-    QVERIFY(account && !weChat->GetAccount(2));
-    const OvWeChatItem* weChatMessage = nullptr;
-    std::uint32_t firstAccountHandle = 0;
-    for (int i = 0; i < weChat->GetCount(); ++i) {
-        const auto* item = static_cast<const OvWeChatItem*>(weChat->GetItem(i));
-        if (item->account == account && !item->deleted && !weChatMessage)
-            weChatMessage = item;
-        if (item->account == weChat->GetAccount(0))
-            firstAccountHandle = OvItemHandle(item);
-    }
-    QVERIFY(weChatMessage);
-    // A handle of the other account is not this account's to erase.
-    std::uint32_t weChatHandles[] = { OvItemHandle(weChatMessage), firstAccountHandle };
-    NotificationRecorder weChatErase;
-    LibrarySession::run(account->CreateEraseSelected({ weChatHandles, 2 }, &weChatErase));
-    QCOMPARE(weChatErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-    QCOMPARE(weChatErase.all().first().p1, 1u);
-
-    // Nothing reaches the device before the restore.
-    QCOMPARE(ovsimShow(phone.folder), before);
-    NotificationRecorder restore;
-    const QList<int> restoreTypes = phone.restore(1, restore);
-    QCOMPARE(without(restoreTypes, OV_NOTIFY_RESTORE_PROGRESS), QList<int> { OV_NOTIFY_RESTORE_END });
-    QCOMPARE(restore.all().at(restore.all().size() - 2).p1, 100u);
-    const QString id = phone.fixture.uniqueId(phone.folder);
-    QVERIFY(phone.session->waitForRemoval(id));
-    QVERIFY(phone.session->waitForArrival(id));
-    const QList<LibrarySession::Event> events = phone.session->events();
-    QCOMPARE(events.size(), 3); // arrived, removed by the restart, back
-    QCOMPARE(events.at(1).type, 2);
-    QVERIFY(events.at(2).atMs - events.at(1).atMs >= 40); // OVDRIVER_SIM_RESTART_MS is 50
-
-    QJsonObject expected = before;
-    auto change = [&expected](const QString& category, const char* which, int delta) {
-        QJsonObject entry = expected.value(category).toObject();
-        entry.insert(which, entry.value(which).toInt() + delta);
-        expected.insert(category, entry);
-    };
-    change("messages", "existing", -1);
-    change("messageItems", "existing", -chosenMessages);
-    change("messageItems", "deleted", -chosenDeletedMessages);
-    change("messageAttachments", "existing", -chosenAttachments - 1);
-    change("callLog", "existing", -1);
-    change("callLog", "deleted", -1);
-    change("photos", "existing", -1);
-    change("weChat", "existing", -1);
-    QJsonObject after = ovsimShow(phone.folder);
-    for (const QString& key : after.keys()) {
-        QJsonObject counts = after.value(key).toObject();
-        counts.remove("bytes"); // the sizes of the erased attachments and the photo went with them
-        after.insert(key, counts);
-        QJsonObject wanted = expected.value(key).toObject();
-        wanted.remove("bytes");
-        expected.insert(key, wanted);
-    }
-    QCOMPARE(after, expected);
-
-    // Exactly those calls are gone, the others untouched field by field.
-    QJsonArray expectedCalls;
-    for (const QJsonValue& value : callsBefore) {
-        const QJsonObject call = value.toObject();
-        if (!erasedCalls.contains(
-                qMakePair(call.value("number").toString(), call.value("time").toVariant().toLongLong())))
-            expectedCalls.append(call);
-    }
-    QCOMPARE(phone.fixture.image(phone.folder).privateArray("callLog"), expectedCalls);
-    QVERIFY(!QFile::exists(phone.fixture.image(phone.folder).localPath(photoPath)));
 }
 
 void tst_ovdriverBackup::wholeCategoryErasesRemoveOnlyDeletedItems()
