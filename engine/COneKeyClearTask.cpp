@@ -80,7 +80,7 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
             std::unique_lock<std::mutex> lock(store->OneKeyLock());
             store->OneKeyFileList(type)->clear();
         }
-        if (IOneKeyCategory* files = OneKeyCategoryOf(device, type))
+        if (IOneKeyCategory* files = OvOneKeyCategoryOf(device, type))
             operation = files->CreateClean(callback);
         break;
     }
@@ -95,7 +95,7 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
         break;
     }
     case 2048:
-        if (IOneKeyCategory* photos = OneKeyCategoryOf(device, 2048)) {
+        if (IOneKeyCategory* photos = OvOneKeyCategoryOf(device, 2048)) {
             auto items = CollectChosen(store->m_obLCompressPhotos, true, false, ToOvOneKeyFileItem);
             AddItems(*photos, *items);
             operation = photos->CreateProcess(callback);
@@ -104,12 +104,12 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
         break;
     case 1024 | kExport:
     case 1024 | kDelete:
-        operation = ExportOrDelete(OneKeyCategoryOf(device, 1024), store->m_obLPhotos, deleting, ToOvOneKeyMediaItem,
+        operation = ExportOrDelete(OvOneKeyCategoryOf(device, 1024), store->m_obLPhotos, deleting, ToOvOneKeyMediaItem,
                                    callback, kept);
         break;
     case 8 | kExport:
     case 8 | kDelete:
-        operation = ExportOrDelete(OneKeyCategoryOf(device, 8), store->m_obLLargeFiles, deleting, ToOvOneKeyFileItem,
+        operation = ExportOrDelete(OvOneKeyCategoryOf(device, 8), store->m_obLLargeFiles, deleting, ToOvOneKeyFileItem,
                                    callback, kept);
         break;
     default:

@@ -14,7 +14,7 @@ COneKeyScanTask::COneKeyScanTask(int type, IntIntResultFunc result)
         IOneKeyAppCategory* apps = nullptr;
         device->GetOneKeyApps(&apps);
         operation = apps ? apps->CreateScan(callback) : nullptr;
-    } else if (IOneKeyCategory* category = OneKeyCategoryOf(device, type)) {
+    } else if (IOneKeyCategory* category = OvOneKeyCategoryOf(device, type)) {
         operation = category->CreateScan(callback);
     }
     m_pProcess = MakeOperationProcess(operation, callback);

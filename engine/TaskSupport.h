@@ -27,9 +27,6 @@ IPrivateDataInterface* PrivateDataInterface(IPrivacyCleanDevice* device);
 CProcessTask* MakeOperationProcess(IDeviceOperation* operation, CCtrlCallback* callback,
                                    std::shared_ptr<const void> data = nullptr);
 
-/// The one-key sub-interface of a file or photo type (2, 8, 32, 64, 128, 256, 512, 1024,
-/// 2048) from its device slot; null for other types or when the device gives none.
-IOneKeyCategory* OneKeyCategoryOf(IPrivacyCleanDevice* device, int type);
 
 /// The process of a loader task: the loader, or null when no device is connected.
 template<class Loader> CProcessTask* MakeLoaderProcess(VoidResultFunc result)

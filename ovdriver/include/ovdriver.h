@@ -717,6 +717,47 @@ protected:
     ~IPrivacyCleanDevice() = default;
 };
 
+/// The one-key file category of `code` (2, 8, 32, 64, 128, 256, 512, 1024, 2048): which
+/// getter serves which code, in one place. Null for other codes or a null device.
+inline IOneKeyCategory* OvOneKeyCategoryOf(IPrivacyCleanDevice* device, int code)
+{
+    if (!device)
+        return nullptr;
+    IOneKeyCategory* category = nullptr;
+    switch (code) {
+    case 2:
+        device->GetOneKeyTempFiles(&category);
+        break;
+    case 8:
+        device->GetOneKeyLargeFiles(&category);
+        break;
+    case 32:
+        device->GetOneKeyUserStorage(&category);
+        break;
+    case 64:
+        device->GetOneKeyPhotoCaches(&category);
+        break;
+    case 128:
+        device->GetOneKeyDownloadTemp(&category);
+        break;
+    case 256:
+        device->GetOneKeyCrashLogs(&category);
+        break;
+    case 512:
+        device->GetOneKeyiTunesCaches(&category);
+        break;
+    case 1024:
+        device->GetOneKeyPhotos(&category);
+        break;
+    case 2048:
+        device->GetOneKeyCompressPhotos(&category);
+        break;
+    default:
+        break;
+    }
+    return category;
+}
+
 extern "C" {
 /// Fills `*manager` with the process's device manager. Returns 0, or -1 for a null argument.
 OVDRIVER_API int CreateDeviceManager(IDeviceManager** manager);

@@ -29,40 +29,7 @@ public:
         device = session->connect(fixture.uniqueId(folder));
     }
 
-    IOneKeyCategory* category(int code) const
-    {
-        IOneKeyCategory* category = nullptr;
-        switch (code) {
-        case 32:
-            device->GetOneKeyUserStorage(&category);
-            break;
-        case 64:
-            device->GetOneKeyPhotoCaches(&category);
-            break;
-        case 128:
-            device->GetOneKeyDownloadTemp(&category);
-            break;
-        case 256:
-            device->GetOneKeyCrashLogs(&category);
-            break;
-        case 512:
-            device->GetOneKeyiTunesCaches(&category);
-            break;
-        case 2:
-            device->GetOneKeyTempFiles(&category);
-            break;
-        case 8:
-            device->GetOneKeyLargeFiles(&category);
-            break;
-        case 1024:
-            device->GetOneKeyPhotos(&category);
-            break;
-        case 2048:
-            device->GetOneKeyCompressPhotos(&category);
-            break;
-        }
-        return category;
-    }
+    IOneKeyCategory* category(int code) const { return OvOneKeyCategoryOf(device, code); }
 
     std::uint64_t freeBytes() const
     {
