@@ -11,7 +11,7 @@ lupdate_bin="$(command -v lupdate || true)"
 
 # The code that ships. Tests, tools, the device simulator and build folders hold no
 # user-visible texts of the program.
-sources=(app widgets services freeup erase device engine)
+sources=(base app widgets services features freeup erase device engine)
 
 # No source locations: they would change the files on every edit of an unrelated line.
 common=(-locations none -no-obsolete -source-language en)

@@ -10,7 +10,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-SOURCES = ["app", "widgets", "freeup", "erase", "services"]
+SOURCES = ["base", "app", "widgets", "features", "freeup", "erase", "services"]
 LITERAL = re.compile(r'"([^"\\]*\.(?:png|gif))"')
 
 
