@@ -8,6 +8,7 @@
 #include "FormatSize.h"
 #include "OneKeyCommon.h"
 #include "OvMessageBox.h"
+#include "SafePathComponent.h"
 #include "SkinImage.h"
 #include "StyleSheets.h"
 
@@ -101,7 +102,8 @@ public:
     static QString IconFile(const AppResultInfo& app)
     {
         if (!app.m_strBundleId.isEmpty()) {
-            const QString name = QStringLiteral("appIconTemp/%1.png").arg(app.m_strBundleId);
+            // The bundle id comes from the device: it must not reach outside the folder.
+            const QString name = QStringLiteral("appIconTemp/") + SafePathComponent(app.m_strBundleId + ".png");
             for (const QString& folder : { applicationDirectory(), AppStyle::instance().tempDir() }) {
                 if (folder.isEmpty())
                     continue;

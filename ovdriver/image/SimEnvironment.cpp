@@ -1,5 +1,7 @@
 #include "SimEnvironment.h"
 
+#include "SafePathComponent.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -28,15 +30,32 @@ QString SimEnvironment::backupRoot()
 
 QString SimEnvironment::backupFolder(const QString& uniqueId)
 {
-    return backupRoot() + '/' + uniqueId;
+    // A unique id is whatever the device says it is: "../victim" must not leave the root.
+    return backupRoot() + '/' + SafePathComponent(uniqueId);
+}
+
+QString SimEnvironment::exportRoot()
+{
+    const QString exports = qEnvironmentVariable("OVDRIVER_EXPORT_DIR");
+    return exports.isEmpty() ? QString() : QDir(exports).absolutePath();
+}
+
+bool SimEnvironment::removeTree(const QString& folder, const QString& imageFolder)
+{
+    const QStringList roots = { backupRoot(), exportRoot(), imageFolder };
+    for (const QString& root : roots) {
+        if (IsPathBelow(folder, root))
+            return QDir(folder).removeRecursively();
+    }
+    return false;
 }
 
 QString SimEnvironment::deviceKey(const QString& imageFolder, const QString& uniqueId)
 {
-    const QString exports = qEnvironmentVariable("OVDRIVER_EXPORT_DIR");
+    const QString exports = exportRoot();
     if (exports.isEmpty())
         return QDir(imageFolder).absolutePath();
-    return QDir(exports).absolutePath() + '/' + uniqueId;
+    return exports + '/' + SafePathComponent(uniqueId);
 }
 
 int SimEnvironment::stepDelayMs()

@@ -16,7 +16,13 @@ public:
     static QString deviceRoot();
     /// OVDRIVER_BACKUP_DIR, or "<user data>/backups". Each device backs up to "<root>/<unique id>".
     static QString backupRoot();
+    /// The unique id becomes one safe path component, so the folder is always below the root.
     static QString backupFolder(const QString& uniqueId);
+    /// OVDRIVER_EXPORT_DIR, or empty when unset.
+    static QString exportRoot();
+    /// Removes `folder` with everything in it, but only when it lies below the backup root,
+    /// the export root or `imageFolder` (a device's own folder); false otherwise.
+    static bool removeTree(const QString& folder, const QString& imageFolder = QString());
     /// The device key: the absolute image folder, or "<OVDRIVER_EXPORT_DIR>/<unique id>" when set.
     static QString deviceKey(const QString& imageFolder, const QString& uniqueId);
     /// OVDRIVER_SIM_DELAY_MS: the pause of each progress step (default 40).

@@ -3,6 +3,7 @@
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
 #include "JobContext.h"
+#include "SafePathComponent.h"
 #include "SimDevice.h"
 #include "SimOperation.h"
 
@@ -41,8 +42,9 @@ OvAppItem SimOneKeyApps::appItem(const QJsonObject& app, const DeviceImage& imag
     copyText(item.bundleId, app.value("bundleId").toString());
     copyText(item.version, app.value("version").toString());
     const QString icon = app.value("icon").toString();
-    if (!icon.isEmpty() && QFileInfo::exists(image.folder() + '/' + icon))
-        copyText(item.iconPath, image.folder() + '/' + icon);
+    const QString iconFile = SafePathBelow(image.folder(), icon);
+    if (!iconFile.isEmpty() && QFileInfo::exists(iconFile))
+        copyText(item.iconPath, iconFile);
     item.staticSize = bytes(app, "staticSize");
     item.dataSize = bytes(app, "dataSize");
     return item;
@@ -108,7 +110,7 @@ void SimOneKeyApps::uninstall(JobContext& job, const QString& name, const QStrin
     if (!m_device.writeImage(image, &error))
         return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
     if (!app.value("icon").toString().isEmpty())
-        QFile::remove(image.folder() + '/' + app.value("icon").toString());
+        QFile::remove(SafePathBelow(image.folder(), app.value("icon").toString()));
     job.log(QString("removed %1 (%2)").arg(app.value("name").toString(), app.value("bundleId").toString()));
     job.notify(OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, &item);
 }

@@ -5,6 +5,7 @@
 #include "ItemConverters.h"
 #include "JobContext.h"
 #include "JpegTools.h"
+#include "SafePathComponent.h"
 #include "SimDevice.h"
 #include "SimOperation.h"
 #include "SparseFile.h"
@@ -115,8 +116,9 @@ OvOneKeyMediaItem SimOneKeyCategory::mediaItem(const QJsonObject& entry, const D
     copyText(item.name, QFileInfo(path).fileName());
     copyText(item.path, path);
     const QString thumbnail = entry.value("thumbnail").toString();
-    if (!thumbnail.isEmpty() && QFileInfo::exists(image.folder() + '/' + thumbnail))
-        copyText(item.thumbnailPath, image.folder() + '/' + thumbnail);
+    const QString thumbnailFile = SafePathBelow(image.folder(), thumbnail);
+    if (!thumbnailFile.isEmpty() && QFileInfo::exists(thumbnailFile))
+        copyText(item.thumbnailPath, thumbnailFile);
     item.size = ItemConverters::size(entry);
     item.time = ItemConverters::integer(entry, "time");
     item.width = entry.value("width").toInt();
@@ -282,7 +284,7 @@ void SimOneKeyCategory::compress(JobContext& job, const QStringList& paths)
         QJsonObject entry = media.at(index).toObject();
         const QString local = image.localPath(paths[p]);
         OvOneKeyFileItem item = fileItem(entry);
-        if (!SparseFile::copy(local, folder + '/' + QFileInfo(local).fileName(), &error)) {
+        if (!SparseFile::copy(local, folder + '/' + SafePathComponent(QFileInfo(local).fileName()), &error)) {
             image.setArray("media", media);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -336,7 +338,7 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         }
         const QJsonObject entry = entries.at(index).toObject();
         const QString local = image.localPath(paths[p]);
-        if (!SparseFile::copy(local, folder + '/' + QFileInfo(local).fileName(), &error)) {
+        if (!SparseFile::copy(local, folder + '/' + SafePathComponent(QFileInfo(local).fileName()), &error)) {
             image.setArray(key, entries);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -346,7 +348,7 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         if (deleteAfter) {
             QFile::remove(local);
             if (!entry.value("thumbnail").toString().isEmpty())
-                QFile::remove(image.folder() + '/' + entry.value("thumbnail").toString());
+                QFile::remove(SafePathBelow(image.folder(), entry.value("thumbnail").toString()));
             entries.removeAt(index);
         }
         ++done;

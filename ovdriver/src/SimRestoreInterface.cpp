@@ -3,6 +3,7 @@
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
 #include "JobContext.h"
+#include "SafePathComponent.h"
 #include "SimDevice.h"
 #include "SimOperation.h"
 #include "SparseFile.h"
@@ -103,7 +104,7 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         if (!kept.contains(item.value("id").toVariant().toString())) {
             QFile::remove(image.localPath(item.value("path").toString()));
             if (!item.value("thumbnail").toString().isEmpty())
-                QFile::remove(image.folder() + '/' + item.value("thumbnail").toString());
+                QFile::remove(SafePathBelow(image.folder(), item.value("thumbnail").toString()));
         }
     }
     QJsonArray media;
@@ -130,7 +131,7 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         for (const QJsonValue& value : installed) {
             const QJsonObject app = value.toObject();
             if (!apps.contains(app.value("bundleId").toString()) && !app.value("icon").toString().isEmpty())
-                QFile::remove(image.folder() + '/' + app.value("icon").toString());
+                QFile::remove(SafePathBelow(image.folder(), app.value("icon").toString()));
         }
         image.setArray("apps", copy.array("apps"));
         image.setArray("largeFiles", keepListed(image, copy, "largeFiles"));
