@@ -44,6 +44,7 @@
 #include "COneKeyClearTask.h"
 #include "COneKeyScanTask.h"
 #include "CProcessConsole.h"
+#include "CRemoveBackupTask.h"
 #include "CRestoreDevDataTask.h"
 #include "CTaskCallback.h"
 #include "CancelFlags.h"
@@ -263,6 +264,15 @@ bool CController::PostBackupDevDataTask()
     CGlobalData::GetInstance()->m_bContactsLoaded = false;
     FileLog("back up data start.");
     Post(new CBackupDevDataTask(&CTaskCallback::Emit_signalBackupDevData));
+    return true;
+}
+
+bool CController::PostRemoveBackupTask()
+{
+    if (!FirstDevice())
+        return false;
+    FileLog("remove backup start.");
+    Post(new CRemoveBackupTask());
     return true;
 }
 

@@ -58,6 +58,9 @@ public:
 
     // Whole-device jobs.
     bool PostBackupDevDataTask();
+    /// Removes the device's backup from the computer once the tasks posted before have run:
+    /// the erase features post it when an erase has finished with the backup.
+    bool PostRemoveBackupTask();
     bool PostRestoreDevDataTask(int restoreType);
     bool PostFillDataTask();
     bool PostEraseAllTask(int mode);

@@ -590,7 +590,10 @@ void MainView::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    startCompanion(QDir::currentPath(), "OvRemoveBack.exe", QDir::currentPath());
+    // From the program's own folder: a program of that name in whatever folder we were
+    // started from must never run with the user's rights.
+    const QString dir = applicationDirectory();
+    startCompanion(dir, "OvRemoveBack.exe", dir);
     event->accept();
 }
 

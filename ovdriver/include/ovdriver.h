@@ -712,6 +712,9 @@ public:
     /// Non-zero when `password` opens the encrypted backup; the backup then reads as not
     /// encrypted (slot 10).
     virtual int CheckBackupPassword(const char* password) = 0; // slot 25
+    /// Removes this device's backup copy from the computer (the program calls it once an
+    /// erase has finished with it). 0 when no copy is left, -1 when it could not be removed.
+    virtual int RemoveBackup() = 0; // slot 26
 
 protected:
     ~IPrivacyCleanDevice() = default;

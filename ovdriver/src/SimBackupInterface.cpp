@@ -1,9 +1,11 @@
 #include "SimBackupInterface.h"
 
+#include "BackupFolders.h"
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
 #include "JobContext.h"
 #include "SimDevice.h"
+#include "SimEnvironment.h"
 #include "SimOperation.h"
 #include "SparseFile.h"
 
@@ -49,11 +51,13 @@ void SimBackupInterface::run(JobContext& job)
     // a failure leaves the previous backup as it was.
     const QString target = m_device.backupFolder();
     const QString partial = target + ".partial";
-    QDir(partial).removeRecursively();
-    if (!QDir().mkpath(partial))
+    SimEnvironment::removeTree(partial);
+    // Private from the first moment, and marked at once so that even a copy left behind by a
+    // crash is recognised as ours and removed when the program ends.
+    if (!BackupFolders::createPrivate(partial) || !BackupFolders::writeMarker(partial))
         return fail(-36, "cannot create " + partial);
     DeviceImage copy(partial);
-    auto abandon = [&partial] { QDir(partial).removeRecursively(); };
+    auto abandon = [&partial] { SimEnvironment::removeTree(partial); };
 
     job.log(QString("started, %1 files to %2").arg(files.size()).arg(target));
     const int steps = std::max(10, static_cast<int>(files.size()));
@@ -90,12 +94,15 @@ void SimBackupInterface::run(JobContext& job)
 
     copy.root() = image.root();
     copy.root().remove("faults");
+    // What opens the backup must not travel with it.
+    copy.root().remove("backupPassword");
     copy.set("backupTime", QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     if (!copy.save(&error)) {
         abandon();
         return fail(-36, error);
     }
-    QDir(target).removeRecursively();
+    BackupFolders::makePrivate(partial);
+    SimEnvironment::removeTree(target);
     if (!QDir().rename(partial, target)) {
         abandon();
         return fail(-36, "cannot move the new backup to " + target);

@@ -1,5 +1,6 @@
 #include "SimDevice.h"
 
+#include "BackupFolders.h"
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
 #include "JobContext.h"
@@ -232,6 +233,19 @@ int SimDevice::CheckBackupPassword(const char* password)
     return correct ? 1 : 0;
 }
 
+int SimDevice::RemoveBackup()
+{
+    std::lock_guard<std::mutex> lock(m_backupMutex);
+    m_copy.reset();
+    m_copySize = -1;
+    const QString folder = backupFolder();
+    if (!QFileInfo::exists(folder))
+        return 0;
+    const bool removed = BackupFolders::remove(folder);
+    SimLog::write(m_uniqueIdText + (removed ? " backup removed" : " backup not removed: not one this library made"));
+    return removed ? 0 : -1;
+}
+
 bool SimDevice::markerPresent() const
 {
     return QFileInfo::exists(m_folder + "/plugged");
@@ -373,7 +387,8 @@ void SimDevice::withBackupCopy(const std::function<void(DeviceImage* copy)>& wor
         m_copy = std::move(copy);
     }
     work(m_copy.get());
-    // The work may have saved the copy; remember what is on disk now.
+    // The work may have saved the copy, as a new file: private like the rest of the backup.
+    BackupFolders::makeFilePrivate(folder + "/device.json");
     const QFileInfo after(folder + "/device.json");
     m_copyTime = after.lastModified();
     m_copySize = after.size();

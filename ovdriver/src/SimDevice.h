@@ -64,6 +64,7 @@ public:
     int GetOneKeyPhotos(IOneKeyCategory** out) override;
     int GetOneKeyiTunesCaches(IOneKeyCategory** out) override;
     int CheckBackupPassword(const char* password) override;
+    int RemoveBackup() override;
 
     // Presence, for the device manager and the jobs.
     const QString& folder() const { return m_folder; }

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -240,16 +241,24 @@ void tst_MainView::closingAsksFirst()
         QCOMPARE(cancel.questions().first().title, QStringLiteral("Velmora Dravo Free"));
         QVERIFY(view.isVisible());
     }
-    // The companion that removes temporary backups is started from the working folder.
-    QFile companion("OvRemoveBack");
-    QVERIFY(companion.open(QIODevice::WriteOnly));
-    companion.write("#!/bin/sh\ntouch removeback.ran\n");
-    companion.close();
-    companion.setPermissions(companion.permissions() | QFile::ExeOwner);
+    // The companion that removes the backups is started from the application folder, never
+    // from the working folder, where anyone's program could wait under that name.
+    auto plant = [](const QString& path, const QString& ran) {
+        QFile companion(path);
+        QVERIFY(companion.open(QIODevice::WriteOnly));
+        companion.write(QString("#!/bin/sh\ntouch \"%1\"\n").arg(ran).toUtf8());
+        companion.close();
+        companion.setPermissions(companion.permissions() | QFile::ExeOwner);
+    };
+    const QString planted = QDir::current().absoluteFilePath("planted.ran");
+    const QString ran = m_appDir + "/removeback.ran";
+    plant("OvRemoveBack", planted);
+    plant(m_appDir + "/OvRemoveBack", ran);
     MessageBoxAnswerer ok(OvMessageBox::OK);
     QVERIFY(view.close());
     QVERIFY(!view.isVisible());
-    QTRY_VERIFY(QFile::exists("removeback.ran"));
+    QTRY_VERIFY(QFile::exists(ran));
+    QVERIFY(!QFile::exists(planted));
 }
 
 void tst_MainView::newerVersionStartsTheUpdater()

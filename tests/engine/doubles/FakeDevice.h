@@ -421,6 +421,11 @@ public:
     int GetOneKeyPhotos(IOneKeyCategory** out) override { return OneKey(1024, out); }
     int GetOneKeyiTunesCaches(IOneKeyCategory** out) override { return OneKey(512, out); }
     int CheckBackupPassword(const char* password) override;
+    int RemoveBackup() override
+    {
+        journal.Add("removeBackup");
+        return 0;
+    }
 
 private:
     int OneKey(int code, IOneKeyCategory** out);
