@@ -191,10 +191,10 @@ CGlobalData* CController::LoadDeviceInfo()
         store->m_nFreeSpace = static_cast<quint64>(-1);
         return store;
     }
-    store->m_strDeviceName = LocalText(info->deviceName, sizeof info->deviceName);
-    store->m_strProductType = LocalText(info->productType, sizeof info->productType);
-    store->m_strDeviceKey = LocalText(info->deviceKey, sizeof info->deviceKey);
-    store->m_strActivationState = LocalText(info->activationState, sizeof info->activationState);
+    store->m_strDeviceName = FieldText(info->deviceName, sizeof info->deviceName);
+    store->m_strProductType = FieldText(info->productType, sizeof info->productType);
+    store->m_strDeviceKey = FieldText(info->deviceKey, sizeof info->deviceKey);
+    store->m_strActivationState = FieldText(info->activationState, sizeof info->activationState);
     store->m_nFreeSpace = info->freeBytes;
     store->m_nTotalSpace = info->totalBytes;
     return store;

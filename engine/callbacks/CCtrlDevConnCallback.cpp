@@ -25,7 +25,7 @@ int CCtrlDevConnCallback::OnStateChange(int notifyType, std::uint32_t, std::uint
         OvBasicInfo* info = nullptr;
         if (pair.second)
             pair.second->GetBasicInfo(&info);
-        const QString productType = info ? LocalText(info->productType, sizeof info->productType) : QString();
+        const QString productType = info ? FieldText(info->productType, sizeof info->productType) : QString();
         CGlobalData::GetInstance()->m_strModelName = LookupModelName(productType);
         m_pResult(3, pair.first);
     } else if (notifyType == OV_NOTIFY_NOT_TRUSTED) {

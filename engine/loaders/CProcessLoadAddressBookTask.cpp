@@ -4,8 +4,6 @@
 #include "RecordConversions.h"
 #include "ovdriver.h"
 
-#include <QtDebug>
-
 CProcessLoadAddressBookTask::CProcessLoadAddressBookTask(VoidResultFunc result)
     : CProcessLoadCategoryTask(result)
 { }
@@ -30,10 +28,8 @@ void CProcessLoadAddressBookTask::Read(IWholeEraseCategory& category, CGlobalDat
             contact.m_bDeleted = item.deleted ? 1 : 0;
             for (int p = 0; item.phones && p < item.phoneCount; ++p) {
                 const OvContactPhone& phone = item.phones[p];
+                // Names and numbers never go to a log: the feedback mail attaches the logs.
                 contact.m_obLPhones.append(LibraryText(phone.number));
-                qDebug("contactName:%s phoneNumber:%s labelType:%d state:%d propertyType:%d",
-                       qUtf8Printable(contact.m_strName), qUtf8Printable(contact.m_obLPhones.last()), phone.labelType,
-                       phone.state, phone.propertyType);
             }
             store.m_obLContact.append(contact);
         });

@@ -7,25 +7,30 @@
 #include <cstring>
 
 namespace {
-template<std::size_t N> void CopyLocalText(char (&target)[N], const QString& text)
+// The library takes UTF-8 on every platform; a text too long for its field is cut before a
+// whole character, never inside one.
+template<std::size_t N> void CopyFieldText(char (&target)[N], const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    const std::size_t length = std::min(static_cast<std::size_t>(bytes.size()), N - 1);
+    const QByteArray bytes = text.toUtf8();
+    std::size_t length = std::min(static_cast<std::size_t>(bytes.size()), N - 1);
+    while (length > 0 && length < static_cast<std::size_t>(bytes.size())
+           && (static_cast<unsigned char>(bytes[static_cast<int>(length)]) & 0xC0) == 0x80)
+        --length;
     std::memcpy(target, bytes.constData(), length);
     target[length] = '\0';
 }
 
-template<std::size_t N> QString ReadLocalText(const char (&buffer)[N])
+template<std::size_t N> QString ReadFieldText(const char (&buffer)[N])
 {
-    return LocalText(buffer, N);
+    return FieldText(buffer, N);
 }
 } // namespace
 
 OneKeyFileInfo ToOneKeyFileInfo(const OvOneKeyFileItem& item, int id)
 {
     OneKeyFileInfo record;
-    record.m_strName = ReadLocalText(item.name);
-    record.m_strPath = ReadLocalText(item.path);
+    record.m_strName = ReadFieldText(item.name);
+    record.m_strPath = ReadFieldText(item.path);
     record.m_nId = id;
     record.m_nCode = item.code;
     record.m_nFileKind = item.fileKind;
@@ -39,9 +44,9 @@ OneKeyMediaInfo ToOneKeyMediaInfo(const OvOneKeyMediaItem& item)
 {
     OneKeyMediaInfo record;
     record.m_nId = item.id;
-    record.m_strName = ReadLocalText(item.name);
-    record.m_strPath = ReadLocalText(item.path);
-    record.m_strThumbnailPath = ReadLocalText(item.thumbnailPath);
+    record.m_strName = ReadFieldText(item.name);
+    record.m_strPath = ReadFieldText(item.path);
+    record.m_strThumbnailPath = ReadFieldText(item.thumbnailPath);
     record.m_nWidth = item.width;
     record.m_nHeight = item.height;
     record.m_nMediaKind = item.mediaKind;
@@ -53,10 +58,10 @@ OneKeyMediaInfo ToOneKeyMediaInfo(const OvOneKeyMediaItem& item)
 AppResultInfo ToAppResultInfo(const OvAppItem& item)
 {
     AppResultInfo record;
-    record.m_strName = ReadLocalText(item.name);
-    record.m_strBundleId = ReadLocalText(item.bundleId);
-    record.m_strVersion = ReadLocalText(item.version);
-    record.m_strIconPath = ReadLocalText(item.iconPath);
+    record.m_strName = ReadFieldText(item.name);
+    record.m_strBundleId = ReadFieldText(item.bundleId);
+    record.m_strVersion = ReadFieldText(item.version);
+    record.m_strIconPath = ReadFieldText(item.iconPath);
     record.m_nAppSize = item.staticSize + item.dataSize;
     record.m_nDataSize = item.dataSize;
     return record;
@@ -65,8 +70,8 @@ AppResultInfo ToAppResultInfo(const OvAppItem& item)
 OvOneKeyFileItem ToOvOneKeyFileItem(const OneKeyFileInfo& record)
 {
     OvOneKeyFileItem item {};
-    CopyLocalText(item.name, record.m_strName);
-    CopyLocalText(item.path, record.m_strPath);
+    CopyFieldText(item.name, record.m_strName);
+    CopyFieldText(item.path, record.m_strPath);
     item.size = record.m_nSize;
     item.time = record.m_nTime - kSecondsFrom1970To2001;
     item.fileKind = record.m_nFileKind;
@@ -78,9 +83,9 @@ OvOneKeyMediaItem ToOvOneKeyMediaItem(const OneKeyMediaInfo& record)
 {
     OvOneKeyMediaItem item {};
     item.id = static_cast<std::int32_t>(record.m_nId);
-    CopyLocalText(item.name, record.m_strName);
-    CopyLocalText(item.path, record.m_strPath);
-    CopyLocalText(item.thumbnailPath, record.m_strThumbnailPath);
+    CopyFieldText(item.name, record.m_strName);
+    CopyFieldText(item.path, record.m_strPath);
+    CopyFieldText(item.thumbnailPath, record.m_strThumbnailPath);
     item.size = record.m_nSize;
     item.time = record.m_nTime - kSecondsFrom1970To2001;
     item.width = record.m_nWidth;
@@ -92,8 +97,8 @@ OvOneKeyMediaItem ToOvOneKeyMediaItem(const OneKeyMediaInfo& record)
 OvAppDescriptor ToOvAppDescriptor(const AppResultInfo& record)
 {
     OvAppDescriptor descriptor {};
-    CopyLocalText(descriptor.name, record.m_strName);
-    CopyLocalText(descriptor.bundleId, record.m_strBundleId);
+    CopyFieldText(descriptor.name, record.m_strName);
+    CopyFieldText(descriptor.bundleId, record.m_strBundleId);
     descriptor.size = record.m_nAppSize;
     return descriptor;
 }

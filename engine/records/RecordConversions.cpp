@@ -56,13 +56,13 @@ QString LibraryWideText(const wchar_t* text)
     return text ? QString::fromStdWString(text) : QString();
 }
 
-QString LocalText(const char* buffer, std::size_t capacity)
+QString FieldText(const char* buffer, std::size_t capacity)
 {
     if (!buffer)
         return {};
     const void* end = std::memchr(buffer, '\0', capacity);
     const std::size_t length = end ? static_cast<std::size_t>(static_cast<const char*>(end) - buffer) : capacity;
-    return QString::fromLocal8Bit(buffer, static_cast<int>(length));
+    return QString::fromUtf8(buffer, static_cast<int>(length));
 }
 
 qint64 ItemHandle(const void* item)

@@ -25,12 +25,12 @@ qint64 TextTimeToSeconds(const char* text);
 /// A call duration as "hh:mm:ss", each part at least two digits (3725 gives "01:02:05").
 QString FormatCallDuration(int seconds);
 
-/// A narrow library text (null reads as empty).
+/// A narrow library text, UTF-8 as every text of the contract (null reads as empty).
 QString LibraryText(const char* text);
 /// A wide library text (null reads as empty).
 QString LibraryWideText(const wchar_t* text);
-/// A zero-terminated local 8-bit text in a fixed buffer, never read past `capacity`.
-QString LocalText(const char* buffer, std::size_t capacity);
+/// A zero-terminated UTF-8 text in a fixed buffer, never read past `capacity`.
+QString FieldText(const char* buffer, std::size_t capacity);
 /// A record's handle: the library item's address as a signed 64-bit value.
 qint64 ItemHandle(const void* item);
 

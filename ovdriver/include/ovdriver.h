@@ -14,6 +14,10 @@
 // category stay valid, at the same address, until the next Load() of that category; records
 // passed to OnStateChange are valid during the call only.
 //
+// Text. Every narrow text crossing the contract, either way, is UTF-8 on every platform (names,
+// paths, items handed to AddItem or an uninstall, the backup password); wide texts are UTF-16
+// on Windows and UTF-32 elsewhere, as wchar_t is.
+//
 // Times are seconds counted from 2001-01-01 00:00:00 UTC, except WhatsApp, Viber and Kik,
 // whose times are decimal text ("599616000.25").
 
@@ -68,8 +72,8 @@ inline std::uint64_t OvJoinWords(std::uint32_t low, std::uint32_t high)
 // Information blocks
 // ---------------------------------------------------------------------------------------
 
-/// The device information block (IPrivacyCleanDevice slot 12). Texts are zero-terminated,
-/// local 8-bit. The device key is the absolute path of the folder on this computer that
+/// The device information block (IPrivacyCleanDevice slot 12). Texts are zero-terminated
+/// UTF-8. The device key is the absolute path of the folder on this computer that
 /// holds the device's exports ("<key>/Export", "<key>/Compress", "<key>/Large").
 struct OvDeviceInfo
 {

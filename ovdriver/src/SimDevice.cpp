@@ -16,10 +16,15 @@
 
 namespace {
 
+// Every text of the contract is UTF-8; a text too long for its field is cut before a whole
+// character, never inside one.
 void copyText(char* target, std::size_t capacity, const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(bytes.size()), capacity - 1);
+    const QByteArray bytes = text.toUtf8();
+    std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(bytes.size()), capacity - 1);
+    while (length > 0 && length < static_cast<std::size_t>(bytes.size())
+           && (static_cast<unsigned char>(bytes[static_cast<int>(length)]) & 0xC0) == 0x80)
+        --length;
     std::memcpy(target, bytes.constData(), length);
     target[length] = '\0';
 }
@@ -226,7 +231,7 @@ int SimDevice::CheckBackupPassword(const char* password)
         return 0;
     if (!image.flag("backupEncrypted"))
         return 1;
-    const bool correct = QString::fromLocal8Bit(password) == image.text("backupPassword");
+    const bool correct = QString::fromUtf8(password) == image.text("backupPassword");
     if (correct)
         m_passwordAccepted = true;
     SimLog::write(m_uniqueIdText + (correct ? " backup password accepted" : " backup password refused"));

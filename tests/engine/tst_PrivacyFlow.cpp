@@ -1,0 +1,241 @@
+// What the program and the real device library exchange and write down: texts that are not
+// ASCII survive the trip both ways, and no log keeps the private data of a loaded device.
+#include "CController.h"
+#include "CGlobalData.h"
+#include "CTaskCallback.h"
+#include "DeviceImageFixture.h"
+#include "EngineTestSupport.h"
+#include "OneKeyConversions.h"
+#include "SparseFile.h"
+#include "TaskSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+
+#include <mutex>
+
+namespace {
+
+const QString kDeviceName = QString::fromUtf8("Zo\xC3\xAB's Photos");
+const QString kPassword = QString::fromUtf8("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"); // Привет
+const QString kWeChat = QString::fromUtf8("\xE5\xBE\xAE\xE4\xBF\xA1");                           // 微信
+const QString kFolder = QString::fromUtf8("/var/mobile/Media/Zo\xC3\xAB's Photos");
+const QString kFileName = kWeChat + ' ' + kPassword + ".mov";
+
+void DeviceArrived(IBaseDevice*, void*)
+{
+    CTaskCallback::Emit_singalDevConnToPC();
+}
+
+/// Keeps a copy of each record of type 13 (item found) of one job.
+template<class Item> class ItemCollector final : public CCallBack
+{
+public:
+    int OnStateChange(int type, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, void* record) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if ((type == OV_NOTIFY_ITEM_FOUND || type == OV_NOTIFY_ITEM_DONE) && record)
+            m_items.push_back({ type, *static_cast<const Item*>(record) });
+        return 0;
+    }
+    QList<Item> items(int type) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        QList<Item> list;
+        for (const auto& entry : m_items) {
+            if (entry.first == type)
+                list << entry.second;
+        }
+        return list;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    QList<QPair<int, Item>> m_items;
+};
+
+int RunAndRelease(IDeviceOperation* operation)
+{
+    if (!operation)
+        return -1;
+    const int last = operation->Run();
+    operation->Release();
+    return last;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_PrivacyFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void nonAsciiTextsCrossTheContractBothWays();
+    void logsHoldNoPrivateDataOfALoadedDevice();
+
+private:
+    QTemporaryDir m_appDir;
+    DeviceImageFixture m_fixture;
+    QString m_folder;
+};
+
+void tst_PrivacyFlow::initTestCase()
+{
+    // A system code page that is not UTF-8, as on Windows: every text of the contract must
+    // still arrive as it left. GB18030 holds every character, so file names stay valid.
+    QTextCodec* codePage = QTextCodec::codecForName("GB18030");
+    QVERIFY(codePage);
+    QTextCodec::setCodecForLocale(codePage);
+    QVERIFY(m_appDir.isValid());
+    qputenv("DRAVO_APP_DIR", m_appDir.path().toUtf8());
+
+    QVERIFY(m_fixture.isValid());
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.name = kDeviceName;
+    content.backupPassword = kPassword;
+    content.largeFiles = 0;
+    content.plugged = true;
+    m_folder = m_fixture.create("iPhone", content);
+    QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
+    QVERIFY(m_fixture.edit(m_folder, [](DeviceImage& image) {
+        const QString path = kFolder + '/' + kFileName;
+        QVERIFY(SparseFile::create(image.localPath(path), QByteArray(4096, 'v'), 64 * 1024));
+        QJsonArray large = image.array("largeFiles");
+        large.append(QJsonObject { { "id", image.takeId() }, { "path", path }, { "size", 64 * 1024 }, { "time", 1 } });
+        image.setArray("largeFiles", large);
+    }));
+
+    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
+    CController* controller = CController::GetInstance();
+    controller->SetConnectHandler(DeviceArrived, nullptr);
+    controller->StartDeviceNotifications();
+    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
+    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    QVERIFY(controller->PostConnectDevTask());
+    QVERIFY(WaitFor([&] { return !ready.isEmpty(); }));
+    QCOMPARE(ready.at(0).at(0).toInt(), 3);
+}
+
+void tst_PrivacyFlow::cleanupTestCase()
+{
+    CController::Release();
+}
+
+void tst_PrivacyFlow::nonAsciiTextsCrossTheContractBothWays()
+{
+    CController* controller = CController::GetInstance();
+    // Library to program: the information block and the items of a scan.
+    QCOMPARE(controller->LoadDeviceInfo()->m_strDeviceName, kDeviceName);
+    IPrivacyCleanDevice* device = FirstDevice();
+    QVERIFY(device);
+
+    ItemCollector<OvAppItem> apps;
+    IOneKeyAppCategory* appCategory = nullptr;
+    QCOMPARE(device->GetOneKeyApps(&appCategory), 0);
+    RunAndRelease(appCategory->CreateScan(&apps));
+    QStringList appNames;
+    for (const OvAppItem& item : apps.items(OV_NOTIFY_ITEM_FOUND))
+        appNames << ToAppResultInfo(item).m_strName;
+    QVERIFY2(appNames.contains(kWeChat), qPrintable(appNames.join(", ")));
+
+    ItemCollector<OvOneKeyFileItem> scan;
+    IOneKeyCategory* large = OvOneKeyCategoryOf(device, 8);
+    QVERIFY(large);
+    RunAndRelease(large->CreateScan(&scan));
+    const QList<OvOneKeyFileItem> found = scan.items(OV_NOTIFY_ITEM_FOUND);
+    QCOMPARE(found.size(), 1);
+    const OneKeyFileInfo record = ToOneKeyFileInfo(found.first(), 0);
+    QCOMPARE(record.m_strName, kFileName);
+    QCOMPARE(record.m_strPath, kFolder + '/' + kFileName);
+
+    // Program to library: the item handed back names the same file, and the password opens
+    // the backup.
+    const OvOneKeyFileItem item = ToOvOneKeyFileItem(record);
+    QCOMPARE(large->AddItem(&item), 0);
+    ItemCollector<OvOneKeyFileItem> exported;
+    RunAndRelease(large->CreateExport(&exported));
+    QCOMPARE(exported.items(OV_NOTIFY_ITEM_DONE).size(), 1);
+    QVERIFY(QFileInfo::exists(m_fixture.deviceKey(m_folder) + "/Large/" + kFileName));
+
+    QVERIFY(controller->IsBackupEncrypted());
+    QCOMPARE(controller->CheckBackupPassword(kPassword), 1);
+    QVERIFY(!controller->IsBackupEncrypted());
+}
+
+void tst_PrivacyFlow::logsHoldNoPrivateDataOfALoadedDevice()
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    QCOMPARE(controller->CheckBackupPassword(kPassword), 1);
+
+    DebugTraceCapture debug;
+    StderrCapture channel;
+    SignalRecorder backup(callback, &CTaskCallback::signalBackupDevData);
+    QVERIFY(controller->PostBackupDevDataTask());
+    QVERIFY(
+        WaitFor([&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000));
+    QCOMPARE(backup.last().at(0).toInt(), int(OV_NOTIFY_BACKUP_END));
+
+    SignalRecorder last(callback, &CTaskCallback::signalLoadVoiceMemosData);
+    SignalRecorder contacts(callback, &CTaskCallback::signalLoadAddressBookData);
+    for (auto post : { &CController::PostLoadSMSDataTask, &CController::PostLoadPhotoAndVideoDataTask,
+                       &CController::PostLoadNoteDataTask, &CController::PostLoadCallLogDataTask,
+                       &CController::PostLoadWhatsAppDataTask, &CController::PostLoadSafariHistoryDataTask,
+                       &CController::PostLoadSafariCookieDataTask, &CController::PostLoadSafariCacheDataTask,
+                       &CController::PostLoadViberDataTask, &CController::PostLoadKikDataTask,
+                       &CController::PostLoadWeChatDataTask, &CController::PostLoadCallendarDataTask,
+                       &CController::PostLoadBookMarkDataTask, &CController::PostLoadVoiceMemosDataTask })
+        QVERIFY((controller->*post)());
+    QVERIFY(WaitFor([&] { return last.count() == 1; }, 30000));
+    QCOMPARE(contacts.count(), 1);
+    const QString channelText = channel.Finish();
+
+    // What the device holds that no log may keep.
+    QStringList secrets { kPassword };
+    const DeviceImage copy = m_fixture.image(m_folder);
+    for (const QJsonValue& value : copy.privateArray("contacts")) {
+        const QJsonObject contact = value.toObject();
+        secrets << contact.value("firstName").toString() + ' ' + contact.value("lastName").toString();
+        for (const QJsonValue& phone : contact.value("phones").toArray())
+            secrets << phone.toObject().value("number").toString();
+    }
+    for (const QJsonValue& value : copy.privateArray("messages")) {
+        for (const QJsonValue& message : value.toObject().value("messages").toArray())
+            secrets << message.toObject().value("text").toString();
+    }
+    secrets.removeAll(QString());
+    QVERIFY(secrets.size() > 8);
+    QVERIFY(!CGlobalData::GetInstance()->m_obLContact.isEmpty());
+
+    const QByteArray fileLog = ReadAll("dravo.log");
+    const QByteArray libraryLog = ReadAll(m_appDir.path() + "/log/ovdriver.log");
+    const QByteArray debugLines = debug.Lines().join('\n').toUtf8();
+    // An empty log would pass any scan.
+    QVERIFY(fileLog.contains("back up data start."));
+    QVERIFY(libraryLog.contains("backup"));
+    QVERIFY(!debugLines.isEmpty() || !channelText.isEmpty());
+    for (const QString& secret : secrets) {
+        const QByteArray bytes = secret.toUtf8();
+        QVERIFY2(!fileLog.contains(bytes), qPrintable("dravo.log holds " + secret));
+        QVERIFY2(!libraryLog.contains(bytes), qPrintable("ovdriver.log holds " + secret));
+        QVERIFY2(!debugLines.contains(bytes), qPrintable("the debug output holds " + secret));
+        QVERIFY2(!channelText.contains(secret), qPrintable("the debug channel holds " + secret));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_PrivacyFlow)
+#include "tst_PrivacyFlow.moc"
