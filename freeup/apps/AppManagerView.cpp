@@ -103,7 +103,7 @@ public:
     {
         if (!app.m_strBundleId.isEmpty()) {
             // The bundle id comes from the device: it must not reach outside the folder.
-            const QString name = QStringLiteral("appIconTemp/") + SafePathComponent(app.m_strBundleId + ".png");
+            const QString name = QStringLiteral("appIconTemp/%1.png").arg(SafePathComponent(app.m_strBundleId));
             for (const QString& folder : { applicationDirectory(), AppStyle::instance().tempDir() }) {
                 if (folder.isEmpty())
                     continue;
