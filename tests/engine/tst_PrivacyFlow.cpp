@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
@@ -86,6 +87,7 @@ private slots:
     void cleanupTestCase();
     void nonAsciiTextsCrossTheContractBothWays();
     void logsHoldNoPrivateDataOfALoadedDevice();
+    void theBackupGoesOnceQueuedWorkIsDone();
 
 private:
     QTemporaryDir m_appDir;
@@ -235,6 +237,22 @@ void tst_PrivacyFlow::logsHoldNoPrivateDataOfALoadedDevice()
         QVERIFY2(!debugLines.contains(bytes), qPrintable("the debug output holds " + secret));
         QVERIFY2(!channelText.contains(secret), qPrintable("the debug channel holds " + secret));
     }
+}
+
+void tst_PrivacyFlow::theBackupGoesOnceQueuedWorkIsDone()
+{
+    CController* controller = CController::GetInstance();
+    QVERIFY(m_fixture.hasBackup(m_folder));
+    // Posted behind a load that still reads the copy: the load ends with its records first.
+    SignalRecorder calendar(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallendarData);
+    QVERIFY(controller->PostLoadCallendarDataTask());
+    QVERIFY(controller->PostRemoveBackupTask());
+    QVERIFY(DrainControlThread());
+    QCOMPARE(calendar.count(), 1);
+    QVERIFY(!CGlobalData::GetInstance()->m_obLCalendar.isEmpty());
+    QVERIFY(!m_fixture.hasBackup(m_folder));
+    QVERIFY(!QFileInfo::exists(m_fixture.backupFolder(m_folder)));
+    QVERIFY(!FileLogLines().filter(QRegularExpression("remove backup end\\. result:0$")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_PrivacyFlow)
