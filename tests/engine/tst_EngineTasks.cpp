@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -38,6 +39,7 @@ private slots:
     void init();
     void nothingIsPostedWithoutADevice();
     void queriesAddressTheFirstDevice();
+    void modesOtherThanOneEraseTheWholeCategoryOrNothing();
     void weChatErasePostsOneTaskPerAccountWithItems();
     void releaseEndsTheRunningJobAndEveryThread();
 };
@@ -109,6 +111,36 @@ void tst_EngineTasks::queriesAddressTheFirstDevice()
     QCOMPARE(controller->LoadDeviceInfo()->m_strDeviceName, QString("Second"));
     QVERIFY(controller->IsFindMyIPhoneOn());
     QVERIFY(controller->IsDeviceLocked());
+}
+
+void tst_EngineTasks::modesOtherThanOneEraseTheWholeCategoryOrNothing()
+{
+    // The flows erase chosen records (mode 1); these modes reach whole categories.
+    const struct
+    {
+        const char* what;
+        std::function<bool(CController&)> post;
+        const char* slot; // the first slot the fake device saw, or none
+    } rows[] = {
+        { "messages", [](CController& c) { return c.PostEraseSMSDataTask(0, kItems); }, "messages:7" },
+        { "call log", [](CController& c) { return c.PostEraseCallLogDataTask(5, kItems); }, "calllog:6" },
+        { "note attachments", [](CController& c) { return c.PostEraseNoteAttachmentTask(0, kItems); }, "notes:6" },
+        { "cookies", [](CController& c) { return c.PostEraseSafariCookieDataTask(0, kItems); }, "cookies:7" },
+        { "cache", [](CController& c) { return c.PostEraseSafariCacheDataTask(0, kItems); }, "cache:5" },
+        { "photos, always the chosen", [](CController& c) { return c.PostErasePhotoAndVideoDataTask(0, kItems); },
+          "photos:5" },
+        { "WhatsApp", [](CController& c) { return c.PostEraseWhatsAppDataTask(0, kItems); }, "whatsapp:9" },
+        { "WhatsApp mode 2", [](CController& c) { return c.PostEraseWhatsAppDataTask(2, kItems); }, nullptr },
+        { "Viber", [](CController& c) { return c.PostEraseViberDataTask(0, kItems); }, "viber:7" },
+        { "Kik mode 3", [](CController& c) { return c.PostEraseKikDataTask(3, kItems); }, nullptr },
+    };
+    for (const auto& row : rows) {
+        FakeDeviceSession session;
+        QVERIFY2(row.post(*CController::GetInstance()), row.what);
+        QVERIFY(DrainControlThread());
+        const QStringList events = SlotEvents(session.device.journal);
+        QCOMPARE(events.value(0), QString(row.slot ? row.slot : ""));
+    }
 }
 
 void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()
