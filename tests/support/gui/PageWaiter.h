@@ -7,6 +7,7 @@
 #include <QTest>
 
 /// Waits until `model` shows page `page`; an empty text then, else what it shows instead.
+/// For the tests of features, which link the feature layer that OvModel belongs to.
 inline QString WaitForPage(const OvModel* model, int page, int timeoutMs = 20000)
 {
     QStackedWidget* pages = model->pages();
