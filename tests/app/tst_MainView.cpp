@@ -274,8 +274,7 @@ void tst_MainView::newerVersionStartsTheUpdater()
     m_view->SlotCheckUpdate(0, "0.9");
     m_view->SlotCheckUpdate(1, "99.0");
     m_view->SlotCheckUpdate(0, "");
-    QTest::qWait(300);
-    QVERIFY(!QFile::exists(ran));
+    QVERIFY(!QTest::qWaitFor([&] { return QFile::exists(ran); }, 300));
     m_view->SlotCheckUpdate(0, "9.0");
     QTRY_VERIFY(QFile::exists(ran));
 }

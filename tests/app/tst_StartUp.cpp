@@ -1,7 +1,6 @@
 #include "SpawnedProcess.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,11 +47,8 @@ bool tst_StartUp::startEstablished(SpawnedProcess& app)
     QFile::remove("crash_config");
     if (!app.start(DRAVO_EXE))
         return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFile::exists("crash_config") && timer.elapsed() < 10000 && app.isRunning())
-        QTest::qWait(20);
-    return QFile::exists("crash_config") && app.isRunning();
+    return QTest::qWaitFor([&] { return QFile::exists("crash_config") || !app.isRunning(); }, 10000)
+        && QFile::exists("crash_config") && app.isRunning();
 }
 
 void tst_StartUp::startUpPreparesTheWorkingFolders()

@@ -121,8 +121,7 @@ void tst_CCtrlThread::stopFinishesTheRunningTaskAndDropsTheRest()
         thread->Stop();
         stopped = true;
     });
-    QTest::qWait(50);
-    QVERIFY(!stopped); // waits for the running task
+    QVERIFY(!QTest::qWaitFor([&] { return stopped.load(); }, 50)); // waits for the running task
     gate.release();
     stopper.join();
     QVERIFY(thread->isFinished());

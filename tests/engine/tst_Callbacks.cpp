@@ -82,12 +82,10 @@ private slots:
     void fillStopRequestWaitsForTheNextFill();
     void backupStopBeforeAnyProgress();
     void backupAndRestoreEndAndThenRefuse();
-    void threeWeChatAccountsEndOnce();
     void oneKeyScanFillsItsList();
     void oneKeyCleanReplies();
     void cancelledCallbacksStopTheJob();
     void appSizesOfTheWantedApps();
-    void eraseCallbacksTraceAndReportEveryNotification();
     void connectOutcomes();
 
 private:
@@ -199,17 +197,6 @@ void tst_Callbacks::backupAndRestoreEndAndThenRefuse()
     QCOMPARE(restores.count(), 2);
     QCOMPARE(FileLogLines().filter(QRegularExpression("restore data end\\. Notify_Type:22 param1:0\\.$")).size(), 1);
     QCOMPARE(restore.OnStateChange(OV_NOTIFY_RESTORE_PROGRESS, 30, 0, 0, 0, nullptr), -1);
-}
-
-void tst_Callbacks::threeWeChatAccountsEndOnce()
-{
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseWeChatData);
-    CCtrlEraseWeChatDataCallback::SetCountdown(3);
-    for (int account = 0; account < 3; ++account) {
-        CCtrlEraseWeChatDataCallback callback(&CTaskCallback::Emit_signalEraseWeChatData);
-        QCOMPARE(callback.OnStateChange(OV_NOTIFY_ERASE_DONE, 0, 0, 0, 0, nullptr), 0);
-        QCOMPARE(spy.count(), account == 2 ? 1 : 0);
-    }
 }
 
 void tst_Callbacks::oneKeyScanFillsItsList()
@@ -343,7 +330,6 @@ void tst_Callbacks::appSizesOfTheWantedApps()
     CGlobalData* store = CGlobalData::GetInstance();
     store->m_mapAppDataSize.clear();
     QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAppSize);
-    DebugTraceCapture traces;
     CCtrlLoadAppSizeCallback callback({ "WhatsApp", "WeChat" }, &CTaskCallback::Emit_signalLoadAppSize);
     OvAppItem whatsApp = AppItem("WhatsApp", 5000000000ull), weChat = AppItem("\xE5\xBE\xAE\xE4\xBF\xA1", 300),
               other = AppItem("Maps", 1);
@@ -355,20 +341,6 @@ void tst_Callbacks::appSizesOfTheWantedApps()
     QCOMPARE(store->m_mapAppDataSize.size(), 2);
     QCOMPARE(store->m_mapAppDataSize.value("WhatsApp"), qint64(5000000000));
     QCOMPARE(store->m_mapAppDataSize.value("WeChat"), qint64(300));
-    QVERIFY(traces.Contains("name:WeChat data size:300"));
-    QVERIFY(traces.Contains("*******name:WhatsApp data size:5000000000"));
-}
-
-void tst_Callbacks::eraseCallbacksTraceAndReportEveryNotification()
-{
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseSMSData);
-    DebugTraceCapture traces;
-    CCtrlEraseSMSDataCallback callback(&CTaskCallback::Emit_signalEraseSMSData);
-    QCOMPARE(callback.OnStateChange(OV_NOTIFY_ERASE_DONE, 3, 0, 0, 0, nullptr), 0);
-    QCOMPARE(callback.OnStateChange(OV_NOTIFY_JOB_FAILED, 3, 0, 0, 0, nullptr), 0);
-    QCOMPARE(spy.count(), 2);
-    const QRegularExpression line("^CCtrlEraseSMSDataCallback::OnStateChange Notify_Type:18 threadid:[0-9a-f]{8}$");
-    QCOMPARE(traces.Lines().filter(line).size(), 1);
 }
 
 void tst_Callbacks::connectOutcomes()

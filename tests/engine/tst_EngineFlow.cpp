@@ -5,8 +5,9 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
-#include "EngineTestSupport.h"
 #include "OneKeyConversions.h"
+#include "SignalRecorder.h"
+#include "SimulatedPhone.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -16,17 +17,6 @@
 #include <map>
 
 namespace {
-void DeviceArrived(IBaseDevice*, void*)
-{
-    CTaskCallback::Emit_singalDevConnToPC();
-}
-
-void DeviceLeft(IBaseDevice* device, void*)
-{
-    CTaskCallback::Emit_singalDevDisconnFromPC(
-        static_cast<unsigned long long>(static_cast<long long>(reinterpret_cast<std::intptr_t>(device))));
-}
-
 /// The texts that tell a category's records apart, one per record, in list order.
 QStringList Keys(const QString& category)
 {
@@ -136,20 +126,20 @@ private slots:
     void aDeviceLeavingDuringABackupEndsItCleanly();
 
 private:
-    bool Connect();
     bool Backup();
     bool LoadEverything();
     /// Waits for one signal of `spy` whose first argument is `type`.
     static bool WaitForType(SignalRecorder& spy, int type, int timeoutMs = 20000);
 
-    DeviceImageFixture m_fixture;
+    SimulatedPhone m_phone;
+    DeviceImageFixture& m_fixture = m_phone.devices();
     QString m_folder;
     QString m_second;
 };
 
 bool tst_EngineFlow::WaitForType(SignalRecorder& spy, int type, int timeoutMs)
 {
-    return WaitFor(
+    return QTest::qWaitFor(
         [&] {
             for (const QVariantList& arguments : spy) {
                 if (arguments.at(0).toInt() == type)
@@ -160,19 +150,12 @@ bool tst_EngineFlow::WaitForType(SignalRecorder& spy, int type, int timeoutMs)
         timeoutMs);
 }
 
-bool tst_EngineFlow::Connect()
-{
-    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    if (!CController::GetInstance()->PostConnectDevTask())
-        return false;
-    return WaitFor([&] { return !ready.isEmpty(); }) && ready.at(0).at(0).toInt() == 3;
-}
-
 bool tst_EngineFlow::Backup()
 {
     SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
     return CController::GetInstance()->PostBackupDevDataTask()
-        && WaitFor([&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000)
+        && QTest::qWaitFor(
+               [&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000)
         && backup.last().at(0).toInt() == OV_NOTIFY_BACKUP_END;
 }
 
@@ -193,24 +176,13 @@ bool tst_EngineFlow::LoadEverything()
         if (!(controller->*post)())
             return false;
     }
-    return WaitFor([&] { return last.count() == 1; }, 30000) && contacts.count() == 1;
+    return QTest::qWaitFor([&] { return last.count() == 1; }, 30000) && contacts.count() == 1;
 }
 
 void tst_EngineFlow::initTestCase()
 {
-    QVERIFY(m_fixture.isValid());
-    DeviceContent content = DeviceImageFixture::smallContent();
-    content.plugged = true;
-    m_folder = m_fixture.create("iPhone", content);
-    QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
-
-    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
-    CController* controller = CController::GetInstance();
-    controller->SetConnectHandler(DeviceArrived, nullptr);
-    controller->SetDisconnectHandler(DeviceLeft, nullptr);
-    controller->StartDeviceNotifications();
-    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
-    QVERIFY(Connect());
+    QVERIFY2(m_phone.connect(), qPrintable(m_phone.error()));
+    m_folder = m_phone.folder();
 }
 
 void tst_EngineFlow::cleanupTestCase()
@@ -288,7 +260,7 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
     QVERIFY(controller->PostEraseCalendarDataTask());
     QVERIFY(controller->PostEraseBooMarkDataTask());
     QVERIFY(controller->PostEraseVoiceMemoDataTask());
-    QVERIFY(WaitFor([&] { return lastEnd.count() == 1; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return lastEnd.count() == 1; }, 30000));
     QCOMPARE(weChatEnd.count(), 1);
 
     // Restore: the device restarts, leaves, comes back and is connected again.
@@ -297,8 +269,8 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
     SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
     QVERIFY(controller->PostRestoreDevDataTask(1));
     QVERIFY(WaitForType(restore, OV_NOTIFY_RESTORE_END, 30000));
-    QVERIFY(WaitFor([&] { return left.count() == 1 && arrived.count() == 1; }));
-    QVERIFY(Connect());
+    QVERIFY(QTest::qWaitFor([&] { return left.count() == 1 && arrived.count() == 1; }));
+    QVERIFY2(m_phone.reconnect(), qPrintable(m_phone.error()));
 
     // A fresh backup of the device holds everything but the erased records.
     QVERIFY(Backup());
@@ -327,7 +299,7 @@ void tst_EngineFlow::oneKeyScansAndCleans()
     CGlobalData* store = CGlobalData::GetInstance();
     SignalRecorder scans(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
     QCOMPARE(controller->PostOneKeyScanTask(31), 10);
-    QVERIFY(WaitFor([&] { return scans.count() == 10; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return scans.count() == 10; }, 30000));
     ImageSummary summary = m_fixture.summary(m_folder);
     std::map<int, int> found;
     for (const QVariantList& reply : scans)
@@ -361,7 +333,7 @@ void tst_EngineFlow::oneKeyScansAndCleans()
                                         DeleteOneKeyClearRecord(type, record);
                                     });
     const auto finished = [&](int type) {
-        return WaitFor([&] {
+        return QTest::qWaitFor([&] {
             return !replies.isEmpty() && replies.last().type == type
                 && (replies.last().status == CCtrlOneKeyClearCallback::kCleanFinished || (type & 16));
         });
@@ -434,7 +406,7 @@ void tst_EngineFlow::appSizesEraseAllAndFill()
     CTaskCallback* callback = CTaskCallback::GetInstance();
     SignalRecorder sizes(callback, &CTaskCallback::signalLoadAppSize);
     QVERIFY(controller->PostLoadAppSizeTask({ "WhatsApp", "WeChat", "Kik", "Nothing Like It" }));
-    QVERIFY(WaitFor([&] { return sizes.count() == 1; }));
+    QVERIFY(QTest::qWaitFor([&] { return sizes.count() == 1; }));
     const QMap<QString, qint64>& map = CGlobalData::GetInstance()->m_mapAppDataSize;
     QCOMPARE(map.keys(), QStringList({ "Kik", "WeChat", "WhatsApp" }));
 
@@ -448,7 +420,7 @@ void tst_EngineFlow::appSizesEraseAllAndFill()
     SignalRecorder stages(callback, &CTaskCallback::signalEraseAllTask);
     for (const int mode : { 1, 2, 4, 8 })
         QVERIFY(controller->PostEraseAllTask(mode));
-    QVERIFY(WaitFor([&] { return stages.count() == 4; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return stages.count() == 4; }, 30000));
     QCOMPARE(stages.at(0), (QVariantList { 1, int(OV_NOTIFY_ERASEALL_STAGE1) }));
     QCOMPARE(stages.at(1), (QVariantList { 2, int(OV_NOTIFY_ERASEALL_STAGE2) }));
     QCOMPARE(stages.at(2), (QVariantList { 4, int(OV_NOTIFY_ERASEALL_STAGE4) }));
@@ -465,7 +437,7 @@ void tst_EngineFlow::aDeviceLeavingDuringABackupEndsItCleanly()
     SignalRecorder left(callback, &CTaskCallback::singalDevDisconnFromPC);
     QVERIFY(CController::GetInstance()->PostBackupDevDataTask());
     QVERIFY(WaitForType(backup, OV_NOTIFY_BACKUP_FAILED, 30000));
-    QVERIFY(WaitFor([&] { return left.count() == 1; }));
+    QVERIFY(QTest::qWaitFor([&] { return left.count() == 1; }));
     QCOMPARE(CController::GetInstance()->GetDeviceManager()->DeviceCount(), 0);
     QVERIFY(!CController::GetInstance()->PostBackupDevDataTask());
     QCOMPARE(CController::GetInstance()->LoadDeviceInfo()->m_nFreeSpace, ~quint64(0));

@@ -1,11 +1,9 @@
 #include "CController.h"
 #include "CCtrlEraseWeChatDataCallback.h"
-#include "CCtrlOneKeyClearCallback.h"
 #include "CCtrlThread.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "EngineTestSupport.h"
-#include "OneKeyConversions.h"
 
 #include <QFile>
 #include <QPointer>
@@ -17,7 +15,6 @@
 #include <thread>
 
 namespace {
-using PostFunction = std::function<bool(CController&)>;
 const QList<quint32> kItems { 7, 0xfffffffe, 42 };
 
 /// The journal's slot events of the fake device, without its runs, answers and releases.
@@ -34,8 +31,6 @@ QStringList SlotEvents(const FakeJournal& journal)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(PostFunction)
-
 class tst_EngineTasks : public QObject
 {
     Q_OBJECT
@@ -44,13 +39,8 @@ private slots:
     void init();
     void nothingIsPostedWithoutADevice();
     void queriesAddressTheFirstDevice();
-    void connectTaskReportsReadiness();
-    void eraseRouting_data();
-    void eraseRouting();
+    void modesOtherThanOneEraseTheWholeCategoryOrNothing();
     void weChatErasePostsOneTaskPerAccountWithItems();
-    void wholeDeviceJobs();
-    void oneKeyScanOrderAndLists();
-    void oneKeyCleanActsOnTheChosenRecords();
     void releaseEndsTheRunningJobAndEveryThread();
 };
 
@@ -123,124 +113,34 @@ void tst_EngineTasks::queriesAddressTheFirstDevice()
     QVERIFY(controller->IsDeviceLocked());
 }
 
-void tst_EngineTasks::connectTaskReportsReadiness()
+void tst_EngineTasks::modesOtherThanOneEraseTheWholeCategoryOrNothing()
 {
-    FakeDeviceSession session;
-    std::strcpy(session.device.basicInfo.productType, "iPod9,1");
-    SignalRecorder spy(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    StderrCapture debugChannel;
-    QVERIFY(CController::GetInstance()->PostConnectDevTask());
-    QTRY_COMPARE(spy.count(), 1);
-    const QString address = QString("%1").arg(quintptr(&session.device.base) & 0xffffffffu, 8, 16, QChar('0'));
-    QVERIFY(debugChannel.Finish().contains("CController::PostConnectDevTask() IBaseDevice:" + address));
-    QCOMPARE(spy.at(0).at(0).toInt(), 3);
-    QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPod touch (7th generation)"));
-    QCOMPARE(FileLogLines().filter("connect to ios device start. IBaseDevice:" + address).size(), 1);
-    // The operation was given back to the library after its run.
-    QVERIFY(DrainControlThread());
-    QCOMPARE(session.device.journal.Count("release:connect"), 1);
-}
-
-void tst_EngineTasks::eraseRouting_data()
-{
-    QTest::addColumn<PostFunction>("post");
-    QTest::addColumn<QByteArray>("signal");
-    QTest::addColumn<QStringList>("events");
-
-    const auto row = [](const char* name, PostFunction post, const char* signal, QStringList events) {
-        QTest::newRow(name) << post << QByteArray(signal) << events;
+    // The flows erase chosen records (mode 1); these modes reach whole categories.
+    const struct
+    {
+        const char* what;
+        std::function<bool(CController&)> post;
+        const char* slot; // the first slot the fake device saw, or none
+    } rows[] = {
+        { "messages", [](CController& c) { return c.PostEraseSMSDataTask(0, kItems); }, "messages:7" },
+        { "call log", [](CController& c) { return c.PostEraseCallLogDataTask(5, kItems); }, "calllog:6" },
+        { "note attachments", [](CController& c) { return c.PostEraseNoteAttachmentTask(0, kItems); }, "notes:6" },
+        { "cookies", [](CController& c) { return c.PostEraseSafariCookieDataTask(0, kItems); }, "cookies:7" },
+        { "cache", [](CController& c) { return c.PostEraseSafariCacheDataTask(0, kItems); }, "cache:5" },
+        { "photos, always the chosen", [](CController& c) { return c.PostErasePhotoAndVideoDataTask(0, kItems); },
+          "photos:5" },
+        { "WhatsApp", [](CController& c) { return c.PostEraseWhatsAppDataTask(0, kItems); }, "whatsapp:9" },
+        { "WhatsApp mode 2", [](CController& c) { return c.PostEraseWhatsAppDataTask(2, kItems); }, nullptr },
+        { "Viber", [](CController& c) { return c.PostEraseViberDataTask(0, kItems); }, "viber:7" },
+        { "Kik mode 3", [](CController& c) { return c.PostEraseKikDataTask(3, kItems); }, nullptr },
     };
-    const QString handles = ":7,4294967294,42";
-    const auto selected = [&](const QString& slot) { return QStringList { slot, slot + handles }; };
-    row(
-        "messages selected", [](CController& c) { return c.PostEraseSMSDataTask(1, kItems); },
-        SIGNAL(signalEraseSMSData()), selected("messages:8"));
-    row("messages whole", [](CController& c) { return c.PostEraseSMSDataTask(0, kItems); },
-        SIGNAL(signalEraseSMSData()), { "messages:7" });
-    row(
-        "message attachments", [](CController& c) { return c.PostEraseSMSAttachmentTask(1, kItems); },
-        SIGNAL(signalEraseSMSAttachmentData()), selected("messages:10"));
-    row(
-        "call log selected", [](CController& c) { return c.PostEraseCallLogDataTask(1, kItems); },
-        SIGNAL(signalEraseCallLogData()), selected("calllog:7"));
-    row("call log, other mode erases all", [](CController& c) { return c.PostEraseCallLogDataTask(5, kItems); },
-        SIGNAL(signalEraseCallLogData()), { "calllog:6" });
-    row(
-        "notes", [](CController& c) { return c.PostEraseNoteDataTask(1, kItems); }, SIGNAL(signalEraseNoteData()),
-        selected("notes:7"));
-    row(
-        "note attachments", [](CController& c) { return c.PostEraseNoteAttachmentTask(1, kItems); },
-        SIGNAL(signalEraseNoteAttachmentData()), selected("notes:9"));
-    row("note attachments whole", [](CController& c) { return c.PostEraseNoteAttachmentTask(0, kItems); },
-        SIGNAL(signalEraseNoteAttachmentData()), { "notes:6" });
-    row(
-        "Safari history", [](CController& c) { return c.PostEraseSafariHistoryDataTask(1, kItems); },
-        SIGNAL(signalEraseSafariHistoryData()), selected("history:7"));
-    row(
-        "Safari cookies", [](CController& c) { return c.PostEraseSafariCookieDataTask(1, kItems); },
-        SIGNAL(signalEraseSafariCookieData()), selected("cookies:9"));
-    row("Safari cookies whole", [](CController& c) { return c.PostEraseSafariCookieDataTask(0, kItems); },
-        SIGNAL(signalEraseSafariCookieData()), { "cookies:7" });
-    row(
-        "Safari cache", [](CController& c) { return c.PostEraseSafariCacheDataTask(1, kItems); },
-        SIGNAL(signalEraseSafariCacheData()), selected("cache:6"));
-    row("Safari cache whole", [](CController& c) { return c.PostEraseSafariCacheDataTask(0, kItems); },
-        SIGNAL(signalEraseSafariCacheData()), { "cache:5" });
-    row(
-        "photos, whatever the mode", [](CController& c) { return c.PostErasePhotoAndVideoDataTask(0, kItems); },
-        SIGNAL(signalErasePhotoAndVideoData()), selected("photos:5"));
-    row("WhatsApp whole", [](CController& c) { return c.PostEraseWhatsAppDataTask(0, kItems); },
-        SIGNAL(signalEraseWhatsAppData()), { "whatsapp:9" });
-    row(
-        "WhatsApp selected", [](CController& c) { return c.PostEraseWhatsAppDataTask(1, kItems); },
-        SIGNAL(signalEraseWhatsAppData()), selected("whatsapp:10"));
-    row("WhatsApp other mode", [](CController& c) { return c.PostEraseWhatsAppDataTask(2, kItems); },
-        SIGNAL(signalEraseWhatsAppData()), {});
-    row(
-        "WhatsApp attachments", [](CController& c) { return c.PostEraseWhatsAppAttachmentDataTask(1, kItems); },
-        SIGNAL(signalEraseWhatsAppAttachmentData()), selected("whatsapp:12"));
-    row(
-        "Viber", [](CController& c) { return c.PostEraseViberDataTask(1, kItems); }, SIGNAL(signalEraseViberData()),
-        selected("viber:8"));
-    row("Viber whole", [](CController& c) { return c.PostEraseViberDataTask(0, kItems); },
-        SIGNAL(signalEraseViberData()), { "viber:7" });
-    row(
-        "Kik", [](CController& c) { return c.PostEraseKikDataTask(1, kItems); }, SIGNAL(signalEraseKikData()),
-        selected("kik:8"));
-    row("Kik other mode", [](CController& c) { return c.PostEraseKikDataTask(3, kItems); },
-        SIGNAL(signalEraseKikData()), {});
-    row(
-        "Kik attachments", [](CController& c) { return c.PostEraseKikAttachmentDataTask(1, kItems); },
-        SIGNAL(signalEraseKikAttachmentData()), selected("kik:10"));
-    row("contacts", [](CController& c) { return c.PostEraseContactDataTask(); }, SIGNAL(signalEraseContactData()),
-        { "contacts:6" });
-    row("calendar", [](CController& c) { return c.PostEraseCalendarDataTask(); }, SIGNAL(signalEraseCalendarData()),
-        { "calendar:6" });
-    row("bookmarks", [](CController& c) { return c.PostEraseBooMarkDataTask(); }, SIGNAL(signalEraseBookMarkData()),
-        { "bookmarks:6" });
-    row("voice memos", [](CController& c) { return c.PostEraseVoiceMemoDataTask(); },
-        SIGNAL(signalEraseVoiceMemoData()), { "voicememos:6" });
-}
-
-void tst_EngineTasks::eraseRouting()
-{
-    QFETCH(PostFunction, post);
-    QFETCH(QByteArray, signal);
-    QFETCH(QStringList, events);
-    FakeDeviceSession session;
-    SignalRecorder spy(CTaskCallback::GetInstance(), signal.constData());
-    QVERIFY(post(*CController::GetInstance()));
-    QVERIFY(DrainControlThread());
-    QCOMPARE(SlotEvents(session.device.journal), events);
-    QCOMPARE(spy.count(), events.isEmpty() ? 0 : 1);
-    if (events.size() == 2) {
-        // The handles were still there when the job ran.
-        QCOMPARE(
-            session.device.journal.Count((events.at(0) + ":run" + events.at(1).mid(events.at(0).size())).toStdString()),
-            1);
+    for (const auto& row : rows) {
+        FakeDeviceSession session;
+        QVERIFY2(row.post(*CController::GetInstance()), row.what);
+        QVERIFY(DrainControlThread());
+        const QStringList events = SlotEvents(session.device.journal);
+        QCOMPARE(events.value(0), QString(row.slot ? row.slot : ""));
     }
-    if (!events.isEmpty())
-        QCOMPARE(session.device.journal.Count("release:erase"), 1);
 }
 
 void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()
@@ -266,130 +166,6 @@ void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()
 
     // Nothing chosen: nothing posted.
     QVERIFY(!CController::GetInstance()->PostEraseWeChatDataTask(1, { { { accounts[0].get(), 0 }, {} } }));
-}
-
-void tst_EngineTasks::wholeDeviceJobs()
-{
-    FakeDeviceSession session;
-    CController* controller = CController::GetInstance();
-    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
-    SignalRecorder restore(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData);
-    SignalRecorder eraseAll(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseAllTask);
-    SignalRecorder sizes(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAppSize);
-    controller->StopDeviceJob(0);
-    QVERIFY(controller->PostBackupDevDataTask()); // clears the earlier stop request
-    QVERIFY(controller->PostRestoreDevDataTask(1));
-    for (const int mode : { 1, 2, 4, 8, 3 })
-        QVERIFY(controller->PostEraseAllTask(mode));
-    CGlobalData::GetInstance()->m_mapAppDataSize.insert("stale", 1);
-    QVERIFY(controller->PostLoadAppSizeTask({ "WhatsApp" }));
-    QVERIFY(DrainControlThread());
-    QCOMPARE(backup.count(), 2);
-    QCOMPARE(backup.at(1), (QVariantList { int(OV_NOTIFY_BACKUP_END), 0 }));
-    QCOMPARE(restore.count(), 2);
-    QVERIFY(session.device.journal.Has("restore type 1"));
-    QCOMPARE(eraseAll.count(), 4); // mode 3 makes no operation
-    QCOMPARE(eraseAll.at(2), (QVariantList { 4, int(OV_NOTIFY_ERASEALL_STAGE4) }));
-    QCOMPARE(sizes.count(), 1);
-    QVERIFY(CGlobalData::GetInstance()->m_mapAppDataSize.isEmpty());
-    const QStringList log = FileLogLines();
-    QCOMPARE(log.filter("back up data start.").size(), 1);
-    QCOMPARE(log.filter("restore data start. restore type:1").size(), 1);
-
-    // Without the sub-interfaces the tasks are empty: nothing runs, nothing is reported.
-    session.device.noSubInterfaces = true;
-    QVERIFY(controller->PostBackupDevDataTask());
-    QVERIFY(controller->PostEraseSMSDataTask(1, kItems));
-    QVERIFY(DrainControlThread());
-    QCOMPARE(backup.count(), 2);
-}
-
-void tst_EngineTasks::oneKeyScanOrderAndLists()
-{
-    FakeDeviceSession session;
-    OvOneKeyFileItem junk {};
-    std::strcpy(junk.path, "/junk/1");
-    session.device.oneKey[64]->files.push_back(junk);
-    CGlobalData* store = CGlobalData::GetInstance();
-    store->m_obLPhotoCaches = { OneKeyFileInfo(), OneKeyFileInfo(), OneKeyFileInfo() }; // an earlier scan's
-    SignalRecorder spy(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
-
-    QCOMPARE(CController::GetInstance()->PostOneKeyScanTask(31), 10);
-    QVERIFY(DrainControlThread());
-    QStringList order;
-    for (const QVariantList& reply : spy)
-        order << reply.at(0).toString();
-    QCOMPARE(order, QString("32 64 128 256 512 2 2048 1024 8 16").split(' '));
-    QCOMPARE(spy.at(1), (QVariantList { 64, 1 }));
-    QCOMPARE(store->m_obLPhotoCaches.size(), 1);
-    QCOMPARE(store->m_obLPhotoCaches.at(0).m_strPath, QString("/junk/1"));
-    QCOMPARE(CController::GetInstance()->PostOneKeyScanTask(4 | 16), 3);
-}
-
-void tst_EngineTasks::oneKeyCleanActsOnTheChosenRecords()
-{
-    FakeDeviceSession session;
-    CController* controller = CController::GetInstance();
-    CGlobalData* store = controller->LoadDeviceInfo();
-    QVector<OneKeyFileInfo> large(3);
-    for (int i = 0; i < 3; ++i) {
-        large[i].m_strPath = QString("/large/%1").arg(i);
-        large[i].m_bChecked = i != 1;
-    }
-    store->m_obLLargeFiles = large;
-    QVector<AppResultInfo> apps(3);
-    for (int i = 0; i < 3; ++i) {
-        apps[i].m_strName = QString("App %1").arg(i);
-        apps[i].m_strBundleId = QString("com.example.%1").arg(i);
-        apps[i].m_bChecked = i != 0;
-    }
-    store->m_obLApps = apps;
-    QVector<int> statuses;
-    const auto connection = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this,
-                                    [&](int type, int status, void* record) {
-                                        statuses << status;
-                                        DeleteOneKeyClearRecord(type, record);
-                                    });
-
-    // Export takes the chosen files and leaves the list as it was.
-    QCOMPARE(controller->PostOneKeyClearTask(4104), 1);
-    QVERIFY(DrainControlThread());
-    QCOMPARE(session.device.oneKey[8]->added, (std::vector<std::string> { "/large/0", "/large/2" }));
-    QVERIFY(session.device.journal.Has("export:8"));
-    QCOMPARE(store->m_obLLargeFiles.size(), 3);
-    QCOMPARE(statuses, (QVector<int> { 14, 14, CCtrlOneKeyClearCallback::kCleanFinished }));
-
-    // Export and delete takes them out of the list.
-    session.device.oneKey[8]->added.clear();
-    QCOMPARE(controller->PostOneKeyClearTask(8200), 1);
-    QVERIFY(DrainControlThread());
-    QVERIFY(session.device.journal.Has("process:8"));
-    QCOMPARE(store->m_obLLargeFiles.size(), 1);
-    QCOMPARE(store->m_obLLargeFiles.at(0).m_strPath, QString("/large/1"));
-
-    // Nothing chosen: the task is empty and no reply comes.
-    store->m_obLLargeFiles[0].m_bChecked = 0;
-    statuses.clear();
-    QCOMPARE(controller->PostOneKeyClearTask(8200), 1);
-    QVERIFY(DrainControlThread());
-    QVERIFY(statuses.isEmpty());
-
-    // One uninstall per chosen app, each taken out of the list.
-    QCOMPARE(controller->PostOneKeyClearTask(16), 2);
-    QVERIFY(DrainControlThread());
-    QCOMPARE(session.device.apps.uninstalled, (std::vector<std::string> { "com.example.1", "com.example.2" }));
-    QCOMPARE(store->m_obLApps.size(), 1);
-    QCOMPARE(store->m_obLApps.at(0).m_strName, QString("App 0"));
-    QCOMPARE(statuses, (QVector<int> { OV_NOTIFY_ONEKEY_END, OV_NOTIFY_ONEKEY_END }));
-    QCOMPARE(controller->PostOneKeyClearTask(16), 0);
-
-    // A junk clean empties its list before it runs.
-    store->m_obLCrashLogs = { OneKeyFileInfo() };
-    QCOMPARE(controller->PostOneKeyClearTask(256), 1);
-    QVERIFY(store->m_obLCrashLogs.isEmpty());
-    QVERIFY(DrainControlThread());
-    QVERIFY(session.device.journal.Has("clean:256"));
-    disconnect(connection);
 }
 
 void tst_EngineTasks::releaseEndsTheRunningJobAndEveryThread()

@@ -63,8 +63,8 @@ void tst_RestartApp::startsTheProgramOnceTheOldOneHasEnded()
     restart.setWorkingDirectory(program.path());
     restart.start(QStringLiteral(RESTARTAPP), QStringList());
     QVERIFY(restart.waitForStarted());
-    QTest::qWait(300);
-    QVERIFY2(!QFileInfo::exists(started), "started while the old instance still ran");
+    QVERIFY2(!QTest::qWaitFor([&] { return QFileInfo::exists(started); }, 300),
+             "started while the old instance still ran");
 
     QVERIFY(restart.waitForFinished(30000));
     QCOMPARE(restart.exitCode(), 0);

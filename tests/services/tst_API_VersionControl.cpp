@@ -88,8 +88,6 @@ class tst_API_VersionControl : public QObject
 private slots:
     void initTestCase();
     void init();
-    void menuKeys_data();
-    void menuKeys();
     void versionIniGivesShownAndEmptyByDefault();
     void versionIniEntriesAreWrittenAndReadBack();
     void trailerTravelsWithTheInstaller();
@@ -98,7 +96,7 @@ private slots:
     void filesWithoutAUsableTrailerAreRefused();
     void versionFilesGoBesideTheProductProgram();
     void startMenuAndInternetShortcuts();
-    void productNames();
+    void productsAreChosenByTheirExactName();
     void unicodeToAsciiReportsTheSizeItNeeds();
     void signingScriptAndInstallAddressAreStartedDetached();
     void workingDirectoryBecomesTheProgramFolder();
@@ -120,38 +118,6 @@ void tst_API_VersionControl::initTestCase()
 void tst_API_VersionControl::init()
 {
     QFile::remove(m_work + "/Version.ini");
-}
-
-void tst_API_VersionControl::menuKeys_data()
-{
-    QTest::addColumn<int>("menu");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("0") << 0 << "VELMORA_MENU_TYPE";
-    QTest::newRow("3") << 3 << "VELMORA_MENU_TUTORIAL";
-    QTest::newRow("4") << 4 << "VELMORA_MENU_FREQUENTLY_ASKED_QUESTIONS";
-    QTest::newRow("5") << 5 << "VELMORA_MENU_WRITE_A_PRODUCT_REVIEW";
-    QTest::newRow("6") << 6 << "VELMORA_MENU_CONTACT_US";
-    QTest::newRow("7") << 7 << "VELMORA_MENU_VIEW_FACEBOOK_FAN_PAGE";
-    QTest::newRow("8") << 8 << "VELMORA_MENU_FOLLOW_US_ON_TWITTER";
-    QTest::newRow("9") << 9 << "VELMORA_MENU_LANGUAGE";
-    QTest::newRow("10") << 10 << "VELMORA_MENU_CHECK_FOR_UPDATES";
-    QTest::newRow("11") << 11 << "VELMORA_MENU_ABOUT";
-    QTest::newRow("12") << 12 << "VELMORA_MENU_EXIT";
-    QTest::newRow("13") << 13 << "VELMORA_MENU_INSTALL_URL";
-    QTest::newRow("15") << 15 << "VELMORA_MENU_START_HOME_PAGE";
-    QTest::newRow("16") << 16 << "VELMORA_MENU_START_TUTORIAL";
-    for (int unused : { 1, 2, 14, 17, 18, 19, -1 })
-        QTest::newRow(qPrintable(QString::number(unused))) << unused << "VELMORA_MENU_MAX_LENGTH";
-}
-
-void tst_API_VersionControl::menuKeys()
-{
-    QFETCH(int, menu);
-    QFETCH(QString, key);
-    API_VersionControl control;
-    wchar_t text[API_VersionControl::kTextUnits];
-    QVERIFY(control.MenuNumberToString(menu, text));
-    QCOMPARE(fromWide(text), key);
 }
 
 void tst_API_VersionControl::versionIniGivesShownAndEmptyByDefault()
@@ -412,25 +378,17 @@ void tst_API_VersionControl::startMenuAndInternetShortcuts()
     QVERIFY(!control.SetLinkUrl(L"no/such/dir/home.url", L"https://example.test"));
 }
 
-void tst_API_VersionControl::productNames()
+void tst_API_VersionControl::productsAreChosenByTheirExactName()
 {
     API_VersionControl control;
-    QCOMPARE(control.GetProductMaxNumber(), 11);
-    QStringList names;
     wchar_t name[API_VersionControl::kTextUnits];
-    for (int i = 0; i < control.GetProductMaxNumber(); ++i) {
-        QVERIFY(control.GetProductName(i, name));
-        names << fromWide(name);
-        QVERIFY(!names.last().isEmpty());
-    }
-    QCOMPARE(names.first(), QStringLiteral("Velmora Dravo Free"));
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 11);
-    QVERIFY(!control.GetProductName(11, name));
+    QVERIFY(control.GetProductName(4, name));
+    const QString fourth = fromWide(name);
+    QCOMPARE(control.SelectProductNumber(wide(fourth).c_str()), 4);
+    QCOMPARE(control.SelectProductNumber(wide(fourth.toLower()).c_str()), -1);
+    QCOMPARE(control.SelectProductNumber(wide(fourth + " ").c_str()), -1);
+    QVERIFY(!control.GetProductName(control.GetProductMaxNumber(), name));
     QVERIFY(!control.GetProductName(-1, name));
-
-    QCOMPARE(control.SelectProductNumber(wide(names[4]).c_str()), 4);
-    QCOMPARE(control.SelectProductNumber(wide(names[4].toLower()).c_str()), -1);
-    QCOMPARE(control.SelectProductNumber(wide(names[4] + " ").c_str()), -1);
 }
 
 void tst_API_VersionControl::unicodeToAsciiReportsTheSizeItNeeds()

@@ -46,7 +46,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void dialogTexts();
+    void controlsAreNamedAndUsableWithoutTheSkin();
     void addressIsCheckedBeforeAnythingIsSent_data();
     void addressIsCheckedBeforeAnythingIsSent();
     void feedbackArrivesWithTheCrashDump();
@@ -109,22 +109,9 @@ void tst_OvFeedback::writeConfig(int port)
                           + "\nPassword=\"" + kPassword + "\"\nRecipient=support@velmora.test\n"));
 }
 
-void tst_OvFeedback::dialogTexts()
+void tst_OvFeedback::controlsAreNamedAndUsableWithoutTheSkin()
 {
     Dialog d;
-    QCOMPARE(d.dialog.windowTitle(), QStringLiteral("OvFeedback"));
-    QCOMPARE(d.dialog.findChild<QLabel*>("feedbackHeading")->text(),
-             QStringLiteral("Send us your comments or technical problems about Velmora Dravo Pro."));
-    QCOMPARE(d.email->placeholderText(), QStringLiteral("Enter your email address"));
-    QCOMPARE(d.content->placeholderText(),
-             QStringLiteral("If you have any comments or suggestions, please write directly to us."));
-    QCOMPARE(d.attach->text(), QStringLiteral("Attach the log file (check the box to send automatically)."));
-    QCOMPARE(d.submit->text(), QStringLiteral("Submit"));
-    QStringList labels;
-    for (const QLabel* label : d.dialog.findChildren<QLabel*>())
-        labels << label->text();
-    QVERIFY(labels.contains("E-mail:"));
-    QVERIFY(labels.contains("Content:"));
     for (QWidget* w : QList<QWidget*> { d.email, d.content, d.attach, d.submit })
         QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
     // Without the skin's images the button is still drawn and still works.

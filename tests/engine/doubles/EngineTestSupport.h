@@ -30,16 +30,6 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 /// The lines of "./dravo.log".
 QStringList FileLogLines();
 
-/// Collects what Qt's debug output receives while it lives.
-class DebugTraceCapture
-{
-public:
-    DebugTraceCapture();
-    ~DebugTraceCapture();
-    QStringList Lines() const;
-    bool Contains(const QString& text) const;
-};
-
 /// Collects what the process writes to standard error (the debug channel on POSIX).
 class StderrCapture
 {

@@ -126,109 +126,9 @@ FakePrivateData::FakePrivateData(FakeDevice& device)
     , viber(new FakeChat<OvViberItem>(device, "viber"))
 { }
 
-FakeOneKeyCategory::FakeOneKeyCategory(FakeDevice& device, int code)
-    : m_device(device)
-    , m_code(code)
-{ }
-
-IDeviceOperation* FakeOneKeyCategory::Job(const std::string& kind, CCallBack* cb, const std::vector<FakeNote>& notes)
-{
-    const std::string name = kind + ":" + std::to_string(m_code);
-    m_device.journal.Add(name);
-    return m_device.Job(name, cb, notes);
-}
-
-IDeviceOperation* FakeOneKeyCategory::CreateScan(CCallBack* cb)
-{
-    std::vector<FakeNote> notes;
-    for (const auto& file : files)
-        notes.push_back({ OV_NOTIFY_ITEM_FOUND, 0, 0, 0, 0, &file });
-    for (const auto& photo : media)
-        notes.push_back({ OV_NOTIFY_ITEM_FOUND, 0, 0, 0, 0, &photo });
-    notes.push_back({ OV_NOTIFY_ONEKEY_END });
-    return Job("scan", cb, notes);
-}
-
-IDeviceOperation* FakeOneKeyCategory::CreateClean(CCallBack* cb)
-{
-    std::vector<FakeNote> notes;
-    for (const auto& file : files)
-        notes.push_back({ OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &file });
-    notes.push_back({ OV_NOTIFY_ONEKEY_END });
-    return Job("clean", cb, notes);
-}
-
-std::vector<FakeNote> FakeOneKeyCategory::AddedNotes(int type)
-{
-    std::vector<FakeNote> notes;
-    for (const auto& file : m_addedFiles)
-        notes.push_back({ type, 0, 0, 0, 0, &file });
-    for (const auto& photo : m_addedMedia)
-        notes.push_back({ type, 0, 0, 0, 0, &photo });
-    notes.push_back({ OV_NOTIFY_ONEKEY_END });
-    return notes;
-}
-
-IDeviceOperation* FakeOneKeyCategory::CreateProcess(CCallBack* cb)
-{
-    return Job("process", cb, AddedNotes(OV_NOTIFY_ITEM_DONE));
-}
-
-IDeviceOperation* FakeOneKeyCategory::CreateExport(CCallBack* cb)
-{
-    return Job("export", cb, AddedNotes(OV_NOTIFY_ITEM_DONE));
-}
-
-int FakeOneKeyCategory::AddItem(const void* item)
-{
-    if (!item)
-        return -1;
-    if (m_code == 1024) {
-        m_addedMedia.push_back(*static_cast<const OvOneKeyMediaItem*>(item));
-        added.push_back(m_addedMedia.back().path);
-    } else {
-        m_addedFiles.push_back(*static_cast<const OvOneKeyFileItem*>(item));
-        added.push_back(m_addedFiles.back().path);
-    }
-    return 0;
-}
-
-FakeOneKeyApps::FakeOneKeyApps(FakeDevice& device)
-    : m_device(device)
-{ }
-
-IDeviceOperation* FakeOneKeyApps::CreateScan(CCallBack* cb)
-{
-    std::vector<FakeNote> notes;
-    for (const auto& app : apps)
-        notes.push_back({ OV_NOTIFY_ITEM_FOUND, 0, 0, 0, 0, &app });
-    notes.push_back({ OV_NOTIFY_ONEKEY_END });
-    m_device.journal.Add("scan:16");
-    return m_device.Job("scan:16", cb, notes);
-}
-
-IDeviceOperation* FakeOneKeyApps::CreateUninstall(CCallBack* cb, const OvAppDescriptor* app)
-{
-    if (!app)
-        return nullptr;
-    uninstalled.push_back(app->bundleId);
-    m_removed = OvAppItem {};
-    std::memcpy(m_removed.name, app->name, sizeof m_removed.name);
-    std::memcpy(m_removed.bundleId, app->bundleId, sizeof m_removed.bundleId);
-    m_removed.staticSize = app->size;
-    m_device.journal.Add(std::string("uninstall:") + app->bundleId);
-    return m_device.Job("uninstall", cb, { FakeNote { OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, &m_removed } });
-}
-
 IDeviceOperation* FakeJobs::CreateBackup(CCallBack* cb)
 {
     return m_device.Job("backup", cb, { { OV_NOTIFY_BACKUP_PROGRESS, 50 }, { OV_NOTIFY_BACKUP_END } });
-}
-
-IDeviceOperation* FakeJobs::CreateRestore(int restoreType, CCallBack* cb)
-{
-    m_device.journal.Add("restore type " + std::to_string(restoreType));
-    return m_device.Job("restore", cb, { { OV_NOTIFY_RESTORE_PROGRESS, 50 }, { OV_NOTIFY_RESTORE_END } });
 }
 
 IDeviceOperation* FakeJobs::CreateFill(CCallBack* cb)
@@ -236,34 +136,10 @@ IDeviceOperation* FakeJobs::CreateFill(CCallBack* cb)
     return m_device.Job("fill", cb, { { OV_NOTIFY_ITEM_DONE, 100, 0, 200, 0 }, { OV_NOTIFY_READY, 200, 0, 200, 0 } });
 }
 
-IDeviceOperation* FakeJobs::CreateStage1(CCallBack* cb)
-{
-    return m_device.Job("stage1", cb, { { OV_NOTIFY_ERASEALL_STAGE1 } });
-}
-
-IDeviceOperation* FakeJobs::CreateStage2(CCallBack* cb)
-{
-    return m_device.Job("stage2", cb, { { OV_NOTIFY_ERASEALL_STAGE2 } });
-}
-
-IDeviceOperation* FakeJobs::CreateStage4(CCallBack* cb)
-{
-    return m_device.Job("stage4", cb, { { OV_NOTIFY_ERASEALL_STAGE4 } });
-}
-
-IDeviceOperation* FakeJobs::CreateStage8(CCallBack* cb)
-{
-    return m_device.Job("stage8", cb, { { OV_NOTIFY_ERASEALL_STAGE8 } });
-}
-
 FakeDevice::FakeDevice()
     : privateData(new FakePrivateData(*this))
-    , apps(*this)
     , jobs(*this)
-{
-    for (int code : { 2, 8, 32, 64, 128, 256, 512, 1024, 2048 })
-        oneKey[code].reset(new FakeOneKeyCategory(*this, code));
-}
+{ }
 
 const char* FakeDevice::Text(const std::string& text)
 {
@@ -300,18 +176,6 @@ int FakeDevice::GetBackupInterface(IBackupInterface** out)
     return 0;
 }
 
-int FakeDevice::GetRestoreInterface(IRestoreInterface** out)
-{
-    *out = noSubInterfaces ? nullptr : &jobs;
-    return 0;
-}
-
-int FakeDevice::GetEraseAllInterface(IEraseAllInterface** out)
-{
-    *out = noSubInterfaces ? nullptr : &jobs;
-    return 0;
-}
-
 int FakeDevice::GetPrivateDataInterface(IPrivateDataInterface** out)
 {
     *out = noSubInterfaces ? nullptr : privateData.get();
@@ -327,18 +191,6 @@ int FakeDevice::GetFillInterface(IFillInterface** out)
 int FakeDevice::GetDeviceInfo(OvDeviceInfo** out)
 {
     *out = &deviceInfo;
-    return 0;
-}
-
-int FakeDevice::GetOneKeyApps(IOneKeyAppCategory** out)
-{
-    *out = noSubInterfaces ? nullptr : &apps;
-    return 0;
-}
-
-int FakeDevice::OneKey(int code, IOneKeyCategory** out)
-{
-    *out = noSubInterfaces ? nullptr : oneKey[code].get();
     return 0;
 }
 

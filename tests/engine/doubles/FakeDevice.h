@@ -288,51 +288,9 @@ private:
     }
 };
 
-/// A one-key category: scans report its items (13 each, then 15); cleans, processes and
-/// exports report 14 per added item (or per item for a clean), then 15.
-class FakeOneKeyCategory : public IOneKeyCategory
-{
-public:
-    FakeOneKeyCategory(FakeDevice& device, int code);
-    virtual ~FakeOneKeyCategory() = default;
-    std::vector<OvOneKeyFileItem> files;
-    std::vector<OvOneKeyMediaItem> media; // code 1024
-    std::vector<std::string> added;       // paths handed to AddItem
-
-    IDeviceOperation* CreateScan(CCallBack* cb) override;
-    IDeviceOperation* CreateClean(CCallBack* cb) override;
-    IDeviceOperation* CreateProcess(CCallBack* cb) override;
-    int AddItem(const void* item) override;
-    IDeviceOperation* CreateExport(CCallBack* cb) override;
-
-private:
-    IDeviceOperation* Job(const std::string& kind, CCallBack* cb, const std::vector<FakeNote>& notes);
-    std::vector<FakeNote> AddedNotes(int type);
-    FakeDevice& m_device;
-    int m_code;
-    std::vector<OvOneKeyFileItem> m_addedFiles;
-    std::vector<OvOneKeyMediaItem> m_addedMedia;
-};
-
-class FakeOneKeyApps : public IOneKeyAppCategory
-{
-public:
-    explicit FakeOneKeyApps(FakeDevice& device);
-    virtual ~FakeOneKeyApps() = default;
-    std::vector<OvAppItem> apps;
-    std::vector<std::string> uninstalled; // bundle ids
-
-    IDeviceOperation* CreateScan(CCallBack* cb) override;
-    IDeviceOperation* CreateUninstall(CCallBack* cb, const OvAppDescriptor* app) override;
-
-private:
-    FakeDevice& m_device;
-    OvAppItem m_removed {};
-};
-
-/// Backup, restore, fill and erase-all interfaces in one: each job sends the script set
-/// for it in FakeDevice::scripts, or a default.
-class FakeJobs : public IBackupInterface, public IRestoreInterface, public IFillInterface, public IEraseAllInterface
+/// Backup and fill interfaces in one: each job sends the script set for it in
+/// FakeDevice::scripts, or a default.
+class FakeJobs : public IBackupInterface, public IFillInterface
 {
 public:
     explicit FakeJobs(FakeDevice& device)
@@ -340,12 +298,7 @@ public:
     { }
     virtual ~FakeJobs() = default;
     IDeviceOperation* CreateBackup(CCallBack* cb) override;
-    IDeviceOperation* CreateRestore(int restoreType, CCallBack* cb) override;
     IDeviceOperation* CreateFill(CCallBack* cb) override;
-    IDeviceOperation* CreateStage1(CCallBack* cb) override;
-    IDeviceOperation* CreateStage2(CCallBack* cb) override;
-    IDeviceOperation* CreateStage4(CCallBack* cb) override;
-    IDeviceOperation* CreateStage8(CCallBack* cb) override;
 
 private:
     FakeDevice& m_device;
@@ -366,8 +319,8 @@ public:
 
     FakeJournal journal;
     FakeBaseDevice base;
-    /// Scripts by job name ("connect", "backup", "restore", "fill", "stage1", "erase",
-    /// "scan:<code>", ...); a job without one sends a default.
+    /// Scripts by job name ("connect", "backup", "fill", "erase", "<category>:load"); a job
+    /// without one sends a default.
     std::map<std::string, std::vector<FakeNote>> scripts;
     /// Called on the running thread as each job starts, with its name.
     std::function<void(const std::string&)> onRun;
@@ -379,8 +332,6 @@ public:
     bool noSubInterfaces = false; // every sub-interface getter answers none
 
     std::unique_ptr<FakePrivateData> privateData;
-    std::map<int, std::unique_ptr<FakeOneKeyCategory>> oneKey;
-    FakeOneKeyApps apps;
     FakeJobs jobs;
 
     /// Keeps a text alive as long as the device and returns it.
@@ -400,26 +351,27 @@ public:
     int GetBasicInfo(OvBasicInfo** out) override;
     int Reserved3() override { return 0; }
     int GetBackupInterface(IBackupInterface** out) override;
-    int GetRestoreInterface(IRestoreInterface** out) override;
-    int GetEraseAllInterface(IEraseAllInterface** out) override;
+    // Restore, erase-all and the one-key categories are tried against the simulated device.
+    int GetRestoreInterface(IRestoreInterface** out) override { return None(out); }
+    int GetEraseAllInterface(IEraseAllInterface** out) override { return None(out); }
     int GetPrivateDataInterface(IPrivateDataInterface** out) override;
     int GetFillInterface(IFillInterface** out) override;
     bool IsFindMyIPhoneOn() override { return findMyIPhone; }
     bool IsBackupEncrypted() override { return backupEncrypted; }
     bool IsDeviceLocked() override { return locked; }
     int GetDeviceInfo(OvDeviceInfo** out) override;
-    int GetOneKeyUserStorage(IOneKeyCategory** out) override { return OneKey(32, out); }
-    int GetOneKeyPhotoCaches(IOneKeyCategory** out) override { return OneKey(64, out); }
-    int GetOneKeyDownloadTemp(IOneKeyCategory** out) override { return OneKey(128, out); }
-    int GetOneKeyCrashLogs(IOneKeyCategory** out) override { return OneKey(256, out); }
-    int GetOneKeyCompressPhotos(IOneKeyCategory** out) override { return OneKey(2048, out); }
-    int GetOneKeyApps(IOneKeyAppCategory** out) override;
+    int GetOneKeyUserStorage(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyPhotoCaches(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyDownloadTemp(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyCrashLogs(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyCompressPhotos(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyApps(IOneKeyAppCategory** out) override { return None(out); }
     int Reserved19() override { return 0; }
-    int GetOneKeyLargeFiles(IOneKeyCategory** out) override { return OneKey(8, out); }
-    int GetOneKeyTempFiles(IOneKeyCategory** out) override { return OneKey(2, out); }
+    int GetOneKeyLargeFiles(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyTempFiles(IOneKeyCategory** out) override { return None(out); }
     int Reserved22() override { return 0; }
-    int GetOneKeyPhotos(IOneKeyCategory** out) override { return OneKey(1024, out); }
-    int GetOneKeyiTunesCaches(IOneKeyCategory** out) override { return OneKey(512, out); }
+    int GetOneKeyPhotos(IOneKeyCategory** out) override { return None(out); }
+    int GetOneKeyiTunesCaches(IOneKeyCategory** out) override { return None(out); }
     int CheckBackupPassword(const char* password) override;
     int RemoveBackup() override
     {
@@ -428,7 +380,11 @@ public:
     }
 
 private:
-    int OneKey(int code, IOneKeyCategory** out);
+    template<class T> static int None(T** out)
+    {
+        *out = nullptr;
+        return 0;
+    }
     std::deque<std::string> m_texts;
     std::deque<std::wstring> m_wideTexts;
     std::deque<std::shared_ptr<const void>> m_kept;

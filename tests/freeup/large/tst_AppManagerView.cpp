@@ -5,7 +5,6 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
-#include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
@@ -13,6 +12,7 @@
 #include "OneKeyConversions.h"
 #include "OvMessageBox.h"
 #include "SignalRecorder.h"
+#include "SimulatedPhone.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -55,13 +55,6 @@ QList<int> SharedFlags()
     return flags;
 }
 
-void DeviceArrived(IBaseDevice*, void*)
-{
-    CTaskCallback::Emit_singalDevConnToPC();
-}
-
-void DeviceLeft(IBaseDevice*, void*) { }
-
 } // namespace
 
 // The app list: the choice reaches the list the removal task reads, and a removal run
@@ -91,7 +84,7 @@ private:
 
     AppManagerView* m_view = nullptr;
     FakeMainWindow m_window;
-    DeviceImageFixture* m_devices = nullptr;
+    SimulatedPhone m_phone; // connected by the first test that needs a device
     QTemporaryDir m_temp;
 };
 
@@ -101,14 +94,11 @@ void tst_AppManagerView::initTestCase()
     QVERIFY(m_temp.isValid());
     AppStyle::instance().setTempDir(m_temp.path() + "/");
     MainWindowAccess::registerInstance(&m_window);
-    m_devices = new DeviceImageFixture;
-    QVERIFY(m_devices->isValid());
 }
 
 void tst_AppManagerView::cleanupTestCase()
 {
     CController::Release();
-    delete m_devices;
     MainWindowAccess::registerInstance(nullptr);
 }
 
@@ -283,17 +273,7 @@ void tst_AppManagerView::sortedTableAndAnAbandonedRun()
     CTaskCallback* callback = CTaskCallback::GetInstance();
     SignalRecorder scanned(callback, &CTaskCallback::signalOneKeyScanRespond);
     if (controller->PostOneKeyScanTask(16) == 0) {
-        DeviceContent content = DeviceImageFixture::smallContent();
-        content.plugged = true;
-        QVERIFY2(!m_devices->create("iPhone", content).isEmpty(), qPrintable(m_devices->lastError()));
-        SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
-        controller->SetConnectHandler(DeviceArrived, nullptr);
-        controller->SetDisconnectHandler(DeviceLeft, nullptr);
-        controller->StartDeviceNotifications();
-        QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 5000);
-        SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
-        QVERIFY(controller->PostConnectDevTask());
-        QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 10000);
+        QVERIFY2(m_phone.connect(), qPrintable(m_phone.error()));
         QCOMPARE(controller->PostOneKeyScanTask(16), 1);
     }
     QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);

@@ -77,7 +77,6 @@ private slots:
     void choicesReachTheSharedListAndHeaderFollowsVisibleRows();
     void refreshStartsTheChoiceAfresh();
     void exportAndDeleteHandOver();
-    void backFollowsWhereTheUserCameFrom();
     void thumbnailsByFileKind();
     void progressMovesInWholeSteps();
     void progressPageEndsByItself();
@@ -285,28 +284,6 @@ void tst_LargeFilesViews::exportAndDeleteHandOver()
     QCOMPARE(backSpy.count(), 1);
     QCOMPARE(backSpy.at(0).at(0).toInt(), 24);
     QVERIFY(m_window.tabsEnabled);
-}
-
-void tst_LargeFilesViews::backFollowsWhereTheUserCameFrom()
-{
-    QSignalSpy backSpy(m_view, SIGNAL(onShowBackView(int)));
-    MessageBoxAnswerer answerer(OvMessageBox::No);
-
-    quickScanOrigin = true;
-    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
-    QCOMPARE(backSpy.count(), 1);
-    QCOMPARE(backSpy.takeFirst().at(0).toInt(), 2);
-    QVERIFY(!quickScanOrigin);
-    QVERIFY(answerer.questions().isEmpty());
-
-    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
-    QCOMPARE(answerer.questions().size(), 1);
-    QVERIFY(backSpy.isEmpty());
-
-    answerer.setButton(OvMessageBox::Yes);
-    QTest::mouseClick(button("largeFilesBackButton"), Qt::LeftButton);
-    QCOMPARE(backSpy.count(), 1);
-    QCOMPARE(backSpy.takeFirst().at(0).toInt(), 0);
 }
 
 void tst_LargeFilesViews::thumbnailsByFileKind()

@@ -7,7 +7,6 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "CacheCleanProcessView.h"
-#include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageControls.h"
@@ -20,7 +19,9 @@
 #include "OneKeyCommon.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
+#include "PageWaiter.h"
 #include "SignalRecorder.h"
+#include "SimulatedPhone.h"
 #include "TaskWidget.h"
 
 #include <QAbstractButton>
@@ -42,13 +43,6 @@
 using namespace OneKeyPage;
 
 namespace {
-
-void DeviceArrived(IBaseDevice*, void*)
-{
-    CTaskCallback::Emit_singalDevConnToPC();
-}
-
-void DeviceLeft(IBaseDevice*, void*) { }
 
 QByteArray Sha1(const QString& path)
 {
@@ -86,14 +80,14 @@ private slots:
 private:
     /// Presses the enabled button reading `text` on `page`.
     static bool press(QWidget* page, const QString& text);
-    bool waitForPage(int index, int timeoutMs = 20000);
     void quickScan();
     QJsonArray deviceArray(const char* key) const;
     /// Clicks the first `count` photos of the browser; the paths the shared list now marks.
     QStringList checkFirstPhotos(int count);
 
     QTemporaryDir m_appDir;
-    DeviceImageFixture m_devices;
+    SimulatedPhone m_simulated;
+    DeviceImageFixture& m_devices = m_simulated.devices();
     FakeMainWindow m_window;
     QString m_phone;
     OvOneKeyClearModel* m_model = nullptr;
@@ -109,23 +103,11 @@ void tst_OneKeyClearModel::initTestCase()
     MainWindowAccess::registerInstance(&m_window);
 
     DeviceContent content = DeviceImageFixture::smallContent();
-    content.plugged = true;
     content.junkFilesPerCode = 3;
     content.largeFiles = 3;
-    m_phone = m_devices.create("iPhone", content);
-    QVERIFY2(!m_phone.isEmpty(), qPrintable(m_devices.lastError()));
-
-    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
-    CController* controller = CController::GetInstance();
-    controller->SetConnectHandler(DeviceArrived, nullptr);
-    controller->SetDisconnectHandler(DeviceLeft, nullptr);
-    controller->StartDeviceNotifications();
-    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
-    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    QVERIFY(controller->PostConnectDevTask());
-    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 10000);
-    QCOMPARE(ready.at(0).at(0).toInt(), 3);
-    controller->LoadDeviceInfo();
+    QVERIFY2(m_simulated.connect(content), qPrintable(m_simulated.error()));
+    m_phone = m_simulated.folder();
+    CController::GetInstance()->LoadDeviceInfo();
 
     m_model = new OvOneKeyClearModel;
     m_model->resize(1000, 560);
@@ -159,11 +141,6 @@ bool tst_OneKeyClearModel::press(QWidget* page, const QString& text)
     return false;
 }
 
-bool tst_OneKeyClearModel::waitForPage(int index, int timeoutMs)
-{
-    return DeviceImageFixture::waitFor([&] { return m_model->currentPage() == index; }, timeoutMs);
-}
-
 QJsonArray tst_OneKeyClearModel::deviceArray(const char* key) const
 {
     return m_devices.image(m_phone).array(QLatin1String(key));
@@ -172,7 +149,7 @@ QJsonArray tst_OneKeyClearModel::deviceArray(const char* key) const
 void tst_OneKeyClearModel::quickScan()
 {
     QVERIFY(press(m_model->page(Home), "Quick Scan"));
-    QVERIFY(waitForPage(QuickResult));
+    QVERIFY_PAGE(m_model, QuickResult);
 }
 
 void tst_OneKeyClearModel::quickScanShowsWhatTheDeviceHolds()
@@ -184,7 +161,7 @@ void tst_OneKeyClearModel::quickScanShowsWhatTheDeviceHolds()
     QVERIFY(press(m_model->page(Home), "Quick Scan"));
     QCOMPARE(m_model->currentPage(), int(QuickScanning));
     QVERIFY(!m_window.tabsEnabled);
-    QVERIFY(waitForPage(QuickResult));
+    QVERIFY_PAGE(m_model, QuickResult);
     disconnect(counting);
     QCOMPARE(pagesAtReply.size(), 10);
     QVERIFY(!pagesAtReply.contains(int(QuickResult)));
@@ -250,7 +227,7 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
     QCOMPARE(junkPage->SelectedSize(), expected);
 
     QVERIFY(press(junkPage, "Clean"));
-    QVERIFY(waitForPage(JunkFinished));
+    QVERIFY_PAGE(m_model, JunkFinished);
     QMap<int, int> after;
     for (const QJsonValue& value : deviceArray("junk"))
         ++after[value.toObject().value("code").toInt()];
@@ -296,7 +273,7 @@ void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
 
     answerer.setButton(OvMessageBox::No);
     QVERIFY(press(m_model->page(Home), "Large Files"));
-    QVERIFY(waitForPage(LargeList));
+    QVERIFY_PAGE(m_model, LargeList);
     QVERIFY(!quickScanOrigin);
     QVERIFY(press(m_model->page(LargeList), "Back"));
     QCOMPARE(answerer.questions().size(), 3);
@@ -332,7 +309,7 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
     QCOMPARE(m_model->currentPage(), int(TempCleaning));
     QVERIFY(!m_window.tabsEnabled);
-    QVERIFY(waitForPage(TempFinished));
+    QVERIFY_PAGE(m_model, TempFinished);
     auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(TempFinished));
     QCOMPARE(finished->ReleasedSize(), tempBytes);
     QCOMPARE(m_model->totalReleased(), totalBefore + tempBytes);
@@ -344,7 +321,7 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     // Nothing left to free: the page shows a figure between 30.00 and 99.99 MB instead.
     m_model->SwitchPage(QuickResult);
     emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
-    QVERIFY(waitForPage(TempFinished));
+    QVERIFY_PAGE(m_model, TempFinished);
     const quint64 figure = finished->ReleasedSize();
     QVERIFY2(figure >= quint64(30.0 * 1024 * 1024) && figure <= quint64(99.99 * 1024 * 1024 + 1),
              qPrintable(QString::number(figure)));
@@ -366,7 +343,7 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
 void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
 {
     QVERIFY(press(m_model->page(Home), "Photos"));
-    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY_PAGE(m_model, PhotoResult);
     QVERIFY(!quickScanOrigin);
 
     // The originals, as the device holds them before compression.
@@ -383,7 +360,7 @@ void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
         }
     }
     QVERIFY(press(m_model->page(PhotoResult), "Backup & Compress"));
-    QVERIFY(waitForPage(CompressFinished));
+    QVERIFY_PAGE(m_model, CompressFinished);
     auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(CompressFinished));
     // Three quarters of each photo, rounded down photo by photo.
     const quint64 expectedSaving = sizes * 75 / 100;
@@ -440,13 +417,13 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
 
     // "Export Only": copies of the two checked photos, the device unchanged.
     QVERIFY(press(m_model->page(Home), "Photos"));
-    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY_PAGE(m_model, PhotoResult);
     QVERIFY(press(m_model->page(PhotoResult), "Export & Delete"));
     QCOMPARE(m_model->currentPage(), int(PhotoBrowse));
     const QStringList exported = checkFirstPhotos(2);
     QCOMPARE(exported.size(), 2);
     QVERIFY(press(m_model->page(PhotoBrowse), "Export Only"));
-    QVERIFY(waitForPage(PhotoExportFinished));
+    QVERIFY_PAGE(m_model, PhotoExportFinished);
     const DeviceImage image = m_devices.image(m_phone);
     QCOMPARE(QDir(exports).entryList(QDir::Files).size(), 2);
     quint64 exportedBytes = 0;
@@ -463,14 +440,14 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
     QVERIFY(press(m_model->page(PhotoExportFinished), "Done"));
     QCOMPARE(m_model->currentPage(), int(Home));
     QVERIFY(press(m_model->page(Home), "Photos"));
-    QVERIFY(waitForPage(PhotoResult));
+    QVERIFY_PAGE(m_model, PhotoResult);
     QVERIFY(press(m_model->page(PhotoResult), "Export & Delete"));
     const QStringList deleted = checkFirstPhotos(1);
     QCOMPARE(deleted.size(), 1);
     const QByteArray original = Sha1(m_devices.image(m_phone).localPath(deleted.first()));
     const quint64 totalBefore = m_model->totalReleased();
     QVERIFY(press(m_model->page(PhotoBrowse), "Backup & Delete"));
-    QVERIFY(waitForPage(PhotoDeleteFinished));
+    QVERIFY_PAGE(m_model, PhotoDeleteFinished);
     QCOMPARE(Sha1(exports + "/" + QFileInfo(deleted.first()).fileName()), original);
     QCOMPARE(deviceArray("media").size(), photosBefore - 1);
     for (const QJsonValue& value : deviceArray("media"))
@@ -485,7 +462,7 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
 void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
 {
     QVERIFY(press(m_model->page(Home), "Large Files"));
-    QVERIFY(waitForPage(LargeList));
+    QVERIFY_PAGE(m_model, LargeList);
     auto* list = qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList));
     list->headerClicked_Slot(true);
 
@@ -494,7 +471,7 @@ void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
     connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
     QVERIFY(press(list, "Export Only"));
     QVERIFY(!m_window.tabsEnabled);
-    QVERIFY(waitForPage(LargeExportFinished));
+    QVERIFY_PAGE(m_model, LargeExportFinished);
     QCOMPARE(bar, QList<int>({ 33, 66, 99 }));
 
     const QString folder = CGlobalData::GetInstance()->m_strDeviceKey + "/Large";
@@ -516,7 +493,7 @@ void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
 void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
 {
     QVERIFY(press(m_model->page(Home), "Large Files"));
-    QVERIFY(waitForPage(LargeList));
+    QVERIFY_PAGE(m_model, LargeList);
     const quint64 totalBefore = m_model->totalReleased();
     const QJsonArray files = deviceArray("largeFiles");
     QVERIFY(files.size() >= 2);
@@ -527,7 +504,7 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
     const QRect cell = table->visualRect(table->model()->index(0, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     QVERIFY(press(list, "Back Up & Delete"));
-    QVERIFY(waitForPage(LargeDeleteFinished, 30000));
+    QVERIFY_PAGE(m_model, LargeDeleteFinished, 30000);
     const quint64 released = qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize();
     QCOMPARE(deviceArray("largeFiles").size(), files.size() - 1);
     QVERIFY(released > 0);
@@ -537,7 +514,7 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
 void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
 {
     QVERIFY(press(m_model->page(Home), "Apps"));
-    QVERIFY(waitForPage(AppList));
+    QVERIFY_PAGE(m_model, AppList);
     auto* apps = qobject_cast<AppManagerView*>(m_model->page(AppList));
 
     QStringList chosen;
@@ -570,7 +547,7 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     QCOMPARE(answerer.questions().first().text, QStringLiteral("Remove the selected apps?"));
     QCOMPARE(QList<int>({ apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) }), QList<int>({ 1, 0, 0 }));
     QVERIFY(!m_window.tabsEnabled);
-    QVERIFY(waitForPage(AppsRemoved));
+    QVERIFY_PAGE(m_model, AppsRemoved);
     QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(AppsRemoved))->ReleasedSize(), expected);
     // Each reply marks its app done and the next one in progress; the last reloads the list.
     QCOMPARE(statuses.size(), 3);
@@ -583,6 +560,9 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
         QVERIFY(!chosen.contains(value.toObject().value("bundleId").toString()));
     QCOMPARE(apps->RowCount(), left.size());
     QVERIFY(m_window.tabsEnabled);
+    // "Continue" leads back to the list for more.
+    QVERIFY(press(m_model->page(AppsRemoved), "Continue"));
+    QCOMPARE(m_model->currentPage(), int(AppList));
 }
 
 void tst_OneKeyClearModel::withoutDeviceTheScanWaitsForStop()
@@ -593,8 +573,7 @@ void tst_OneKeyClearModel::withoutDeviceTheScanWaitsForStop()
 
     QVERIFY(press(m_model->page(Home), "Apps"));
     QCOMPARE(m_model->currentPage(), int(AppScanning));
-    QTest::qWait(200);
-    QCOMPARE(m_model->currentPage(), int(AppScanning)); // no reply comes
+    QVERIFY(!QTest::qWaitFor([&] { return m_model->currentPage() != AppScanning; }, 200)); // no reply comes
 
     MessageBoxAnswerer answerer(OvMessageBox::Yes);
     QVERIFY(press(m_model->page(AppScanning), "Stop"));

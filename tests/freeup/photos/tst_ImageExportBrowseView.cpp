@@ -264,25 +264,12 @@ void tst_ImageExportBrowseView::actionsNeedACheckedPhoto()
     view.LoadPhotos();
     QSignalSpy exported(&view, SIGNAL(onStartExport(int)));
     QSignalSpy deleted(&view, SIGNAL(onStartDelete(int)));
-    QSignalSpy back(&view, SIGNAL(onBackScanReslutView(int)));
 
     // Called directly: the disabled buttons are not what stops them.
     QVERIFY(QMetaObject::invokeMethod(&view, "slotExportOnly"));
     QVERIFY(QMetaObject::invokeMethod(&view, "slotExportDelete"));
     QCOMPARE(exported.count() + deleted.count(), 0);
     QVERIFY(m_window.tabsEnabled);
-
-    view.SetPhotoChecked(1, 0, true);
-    QTest::mouseClick(view.findChild<QPushButton*>("exportOnlyButton"), Qt::LeftButton);
-    QCOMPARE(exported.count(), 1);
-    QCOMPARE(exported.at(0).at(0).toInt(), 18);
-    QVERIFY(!m_window.tabsEnabled);
-    QTest::mouseClick(view.findChild<QPushButton*>("backupDeleteButton"), Qt::LeftButton);
-    QCOMPARE(deleted.count(), 1);
-    QCOMPARE(deleted.at(0).at(0).toInt(), 19);
-    QTest::mouseClick(view.findChild<QPushButton*>("photoBrowseBackButton"), Qt::LeftButton);
-    QCOMPARE(back.count(), 1);
-    QCOMPARE(back.at(0).at(0).toInt(), 12);
 }
 
 void tst_ImageExportBrowseView::choosingADateScrollsToIt()

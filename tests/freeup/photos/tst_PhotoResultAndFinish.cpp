@@ -50,7 +50,6 @@ private slots:
 
     void finishPageTextsFollowThePage_data();
     void finishPageTextsFollowThePage();
-    void doneReturnsWhereTheUserCameFrom();
     void releasedSizeAndCompressionRun();
     void randomFigureStaysInItsRange();
     void linksOpenTheFolderAndTheWebPages();
@@ -243,26 +242,6 @@ void tst_PhotoResultAndFinish::finishPageTextsFollowThePage()
     QCOMPARE(!finish.findChild<QPushButton*>("finishContinueButton")->isHidden(), page == 31);
 }
 
-void tst_PhotoResultAndFinish::doneReturnsWhereTheUserCameFrom()
-{
-    ImageCompressionFinshed finish(OneKeyPage::PhotoExportFinished);
-    QSignalSpy end(&finish, SIGNAL(onShowEndView(int)));
-    auto* done = finish.findChild<QPushButton*>("finishDoneButton");
-
-    quickScanOrigin = true;
-    QTest::mouseClick(done, Qt::LeftButton);
-    QCOMPARE(end.takeFirst().at(0).toInt(), 2);
-    QVERIFY(!quickScanOrigin);
-    QTest::mouseClick(done, Qt::LeftButton); // the flag was used up: home now
-    QCOMPARE(end.takeFirst().at(0).toInt(), 0);
-
-    ImageCompressionFinshed apps(OneKeyPage::AppsRemoved);
-    QSignalSpy next(&apps, SIGNAL(onShowNextView(int)));
-    QTest::mouseClick(apps.findChild<QPushButton*>("finishContinueButton"), Qt::LeftButton);
-    QCOMPARE(next.count(), 1);
-    QCOMPARE(next.at(0).at(0).toInt(), 30);
-}
-
 void tst_PhotoResultAndFinish::releasedSizeAndCompressionRun()
 {
     ImageCompressionFinshed finish(OneKeyPage::CompressFinished);
@@ -298,7 +277,6 @@ void tst_PhotoResultAndFinish::randomFigureStaysInItsRange()
         QVERIFY2(megabytes >= 30.0 && megabytes <= 99.99, qPrintable(finish.SizeText()));
         QCOMPARE(bytes, quint64(megabytes * 1024 * 1024));
         QCOMPARE(finish.ReleasedSize(), bytes);
-        QTest::qWait(3); // a new seed
     }
 }
 

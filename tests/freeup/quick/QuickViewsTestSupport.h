@@ -3,10 +3,10 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
-#include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
-#include "SignalRecorder.h"
 #include "MainWindowAccess.h"
+#include "SignalRecorder.h"
+#include "SimulatedPhone.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -30,29 +30,4 @@ inline void SetOneKeyFiles(int code, const QList<quint64>& sizes)
         file.m_nSize = size;
         list->append(file);
     }
-}
-
-inline void OnArrival(IBaseDevice*, void*)
-{
-    CTaskCallback::Emit_singalDevConnToPC();
-}
-
-/// Creates, plugs and connects a simulated device as the main window would; returns its
-/// image folder, or an empty text.
-inline QString ConnectDevice(DeviceImageFixture& devices, DeviceContent content)
-{
-    content.plugged = true;
-    const QString folder = devices.create("iPhone", content);
-    if (folder.isEmpty())
-        return folder;
-    CTaskCallback* callback = CTaskCallback::GetInstance();
-    SignalRecorder arrived(callback, &CTaskCallback::singalDevConnToPC);
-    SignalRecorder ready(callback, &CTaskCallback::signalConnToDev);
-    CController* controller = CController::GetInstance();
-    controller->SetConnectHandler(OnArrival, nullptr);
-    controller->StartDeviceNotifications();
-    if (!QTest::qWaitFor([&] { return !arrived.isEmpty(); }, 5000) || !controller->PostConnectDevTask()
-        || !QTest::qWaitFor([&] { return !ready.isEmpty(); }, 5000))
-        return QString();
-    return folder;
 }

@@ -58,7 +58,8 @@ private slots:
     void cleanPostsTheCheckedRowsInPageOrder();
 
 private:
-    DeviceImageFixture m_devices;
+    SimulatedPhone m_phone; // no device until a test connects one: no demo device either
+    DeviceImageFixture& m_devices = m_phone.devices();
 };
 
 void tst_JunkCleanScanResultView::crashLogsBelowFiveMiBCountAsNothing_data()
@@ -197,8 +198,8 @@ void tst_JunkCleanScanResultView::cleanPostsTheCheckedRowsInPageOrder()
     // Each file is half to one and a half times this, so two crash logs pass 5 MiB.
     content.junkFilesPerCode = 2;
     content.junkFileBytes = 6 << 20;
-    const QString folder = ConnectDevice(m_devices, content);
-    QVERIFY2(!folder.isEmpty(), qPrintable(m_devices.lastError()));
+    QVERIFY2(m_phone.connect(content), qPrintable(m_phone.error()));
+    const QString folder = m_phone.folder();
     CTaskCallback* callback = CTaskCallback::GetInstance();
     CController* controller = CController::GetInstance();
 

@@ -74,7 +74,6 @@ private slots:
     void resultRowsSumTheirCategories();
     void releasedTotalIsSetOrAddedTo();
     void resultBackAsksAndRescanRescans();
-    void signalsAndSlotsKeepTheirNames();
 
 private:
     QTemporaryDir m_appDir;
@@ -194,14 +193,9 @@ void tst_OneKeyHomeAndResultViews::tempFilesCleanAtOnceOrSayThereIsNothing()
 void tst_OneKeyHomeAndResultViews::resultRowsSumTheirCategories()
 {
     OneKeyCleanResultView result;
-    // A fresh page: nothing found, nothing released, every row done.
-    QCOMPARE(result.FreeableText(), QString("0.00Byte More can be freed up."));
-    QCOMPARE(result.ReleasedText(), QString("0.00Byte has been released!"));
+    // A fresh page: every row done.
     for (int row = 0; row < OneKeyCleanResultView::RowCount; ++row)
         QCOMPARE(result.RowWidget(row)->ButtonText(), QString("Done"));
-    QCOMPARE(result.RowWidget(OneKeyCleanResultView::TempRow)->NoteText(),
-             QString("Too few temporary files on your iPhone to clean."));
-    QCOMPARE(result.RowWidget(OneKeyCleanResultView::PhotoRow)->NoteText(), QString("You can save up to 0.00Byte"));
 
     SetOneKeyFiles(32, { 41345024 });
     SetOneKeyFiles(256, { 5 * kMiB - 1 }); // below the crash-log threshold: not offered
@@ -294,35 +288,6 @@ void tst_OneKeyHomeAndResultViews::resultBackAsksAndRescanRescans()
     QCOMPARE(answerer.questions().size(), 3);
     QCOMPARE(answerer.questions().first().title, QString("Warning"));
     QCOMPARE(answerer.questions().first().icon, QString("tip_warning.png"));
-}
-
-void tst_OneKeyHomeAndResultViews::signalsAndSlotsKeepTheirNames()
-{
-    // The model connects these by their text: a renamed one would fail only at run time.
-    const QList<QPair<const QMetaObject*, const char*>> methods = {
-        { &OneKeyCleanView::staticMetaObject,
-          "ShowNextView(int) onScanJunk(int) onScanCache(int) onScanImage(int) "
-          "onScanLargeFile(int) onScanApps(int) slotScanCache() ClickedNextButton()" },
-        { &OneKeyCleanResultView::staticMetaObject,
-          "ShowJunkView(int) ShowImageView(int) ShowLargeFilesView(int) ShowAppView(int) ShowCacheView(int) Rescan() "
-          "onBack() onBackHome(int) UpdateResultInfo(int) UpdateClearSize(quint64,int) slotShowCacheView()" },
-        { &OneScanResultSubWidget::staticMetaObject, "ShowNextView()" },
-        { &JunkCleanScanResultView::staticMetaObject,
-          "onShowJunkCleanProess(int) onBack(int) SLOT_ShowJunkCleanProess() slotAddSize(quint64,quint64) "
-          "slotDelSize(quint64,quint64) slotBack() UpdateResult(int)" },
-        { &TaskWidget::staticMetaObject,
-          "signalAddSize(quint64,quint64) signalDelSize(quint64,quint64) UpdateView(int)" },
-        { &TaskExecuteView::staticMetaObject,
-          "onShowNextView() onShowBackView() onShowResultView(quint64) onClickedCancel(int) ShowNextView(int) "
-          "SetMaxValue(quint64) SetMaxSize(int) StartScan(int) SetViewData(int,quint64) StopScan(int) "
-          "SetExportData(int) SetExpressionData(int,quint64) ShowResultView() ClickedCancel()" },
-        { &CacheCleanProcessView::staticMetaObject,
-          "onShowNextView(int) onClickedCancel(int) ClickedCancel() SlotTimerOut()" },
-    };
-    for (const auto& [meta, names] : methods) {
-        for (const QString& name : QString(names).split(' '))
-            QVERIFY2(meta->indexOfMethod(qPrintable(name)) >= 0, qPrintable(meta->className() + (" " + name)));
-    }
 }
 
 QTEST_MAIN(tst_OneKeyHomeAndResultViews)
