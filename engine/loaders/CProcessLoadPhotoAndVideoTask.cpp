@@ -33,7 +33,7 @@ void CProcessLoadPhotoAndVideoTask::Read(IPhotoVideoCategory& category, CGlobalD
             photo.m_nSortKey = static_cast<qint32>(item.time);
             photo.m_strDate = FormatLibraryTime(item.time, kPhotoDateFormat);
             photo.m_nMediaKind = item.mediaKind;
-            photos.append(photo);
+            photos.append(std::move(photo));
         });
     SortPhotosByKey(photos);
     store.m_obLPhotoAndVideo = std::move(photos);
