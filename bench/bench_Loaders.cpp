@@ -27,7 +27,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#ifdef __GLIBC__
 #include <malloc.h>
+#endif
 #include <memory>
 #include <string>
 #include <vector>
@@ -278,9 +280,14 @@ std::size_t OwnBytes(const QVector<SMSSessionInfo>& sessions)
     return bytes;
 }
 
+/// The bytes of the heap's blocks in use; 0 where the C library cannot tell.
 std::size_t HeapInUse()
 {
+#ifdef __GLIBC__
     return mallinfo2().uordblks;
+#else
+    return 0;
+#endif
 }
 
 void PrintKind(const char* what, int records, double loader, double bound, bool same)

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+class LibraryTimeFormatter;
+
 // How library values become the texts and numbers of the records.
 
 /// Time formats by category.
@@ -22,7 +24,6 @@ QDateTime LibraryTimeToDateTime(qint64 seconds);
 /// LibraryTimeToDateTime(seconds).toString(format), through SystemTimeFormatter().
 QString FormatLibraryTime(qint64 seconds, const QString& format);
 /// The calling thread's formatter of library times in the system zone.
-class LibraryTimeFormatter;
 LibraryTimeFormatter& SystemTimeFormatter();
 /// A decimal time text ("599616000.25") as whole seconds; 0 for a null or bad text.
 qint64 TextTimeToSeconds(const char* text);

@@ -1,4 +1,5 @@
 #include "CompactText.h"
+#include "ContactNameIndex.h"
 #include "LibraryTimeFormatter.h"
 #include "MessageTimeText.h"
 
@@ -12,6 +13,8 @@ class tst_CompactRecords : public QObject
 private slots:
     void textsReadBackExactly();
     void timesReadBackExactly();
+    void sharedIndexFollowsTheContactList();
+    void aSingleParticipantIsNamedWithoutCopies();
 };
 
 void tst_CompactRecords::textsReadBackExactly()
@@ -62,6 +65,34 @@ void tst_CompactRecords::timesReadBackExactly()
     // Beyond four digits of year the text is kept as it is.
     clock.year = 10000;
     QCOMPARE(MessageTimeText::FromClock(clock).toString(), QString("02/28/10000 23:05:09"));
+}
+
+void tst_CompactRecords::sharedIndexFollowsTheContactList()
+{
+    QVector<ContactInfo> contacts { { "Ann", { "5551234567" }, {} } };
+    const auto first = ContactNameIndex::Shared(contacts);
+    QCOMPARE(ContactNameIndex::Shared(contacts), first);
+    QCOMPARE(ContactNameIndex::Shared(QVector<ContactInfo>(contacts)), first); // a copy is the same list
+
+    // A number changed in place must not be answered from the old index.
+    contacts[0].m_obLPhones[0] = "777";
+    const auto changed = ContactNameIndex::Shared(contacts);
+    QVERIFY(changed != first);
+    QCOMPARE(changed->Lookup("777"), QString("Ann"));
+    QCOMPARE(changed->Lookup("5551234567"), QString());
+    QCOMPARE(first->Lookup("5551234567"), QString("Ann")); // still usable by a loader holding it
+}
+
+void tst_CompactRecords::aSingleParticipantIsNamedWithoutCopies()
+{
+    const QVector<ContactInfo> contacts { { "Ann", { "5551234567" }, {} } };
+    const ContactNameIndex index(contacts);
+    const QString named("+1 555-123-4567");
+    const QString unnamed("+44 20 7946 0000");
+    QVERIFY(index.LookupParticipants(named).isSharedWith(contacts.at(0).m_strName));
+    QVERIFY(index.LookupParticipants(unnamed).isSharedWith(unnamed));
+    QCOMPARE(index.ContactOf(named), 0);
+    QCOMPARE(index.ContactOf(unnamed), -1);
 }
 
 QTEST_GUILESS_MAIN(tst_CompactRecords)
