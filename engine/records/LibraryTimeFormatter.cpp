@@ -107,6 +107,8 @@ bool LibraryTimeFormatter::FastWallClock(qint64 seconds, WallClock& clock)
         offset = source->offset;
     }
     const qint64 local = seconds + offset;
+    if (local < 0)
+        return false; // still 1969 on the zone's clock
     const qint64 days = local / kDay;
     const int time = static_cast<int>(local % kDay);
     CivilFromDays(days, clock);

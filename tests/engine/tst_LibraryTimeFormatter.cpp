@@ -63,6 +63,9 @@ void tst_LibraryTimeFormatter::sameTextsAsQt()
     for (int i = 0; i < 4000; ++i)
         times.push_back(static_cast<qint64>(random.generate64() % 3312000000ULL) - 472000000);
     const std::size_t spread = times.size();
+    // The turn of 1970, which west of Greenwich is still 1969 on the zone's clock.
+    for (qint64 t = -86400; t <= 86400; t += 7 * 60)
+        times.push_back(t);
     // Around every change of offset, at the time read and 31 years before it, which lands on
     // the change once the years are added: every 7 minutes (reaching every quarter hour) in
     // the hours around it, and sparser out to the days where the fast way takes over.
