@@ -1,6 +1,7 @@
 #include "CProcessLoadAddressBookTask.h"
 
 #include "CGlobalData.h"
+#include "ContactNameIndex.h"
 #include "RecordConversions.h"
 #include "ovdriver.h"
 
@@ -11,6 +12,7 @@ CProcessLoadAddressBookTask::CProcessLoadAddressBookTask(VoidResultFunc result)
 void CProcessLoadAddressBookTask::ClearLists(CGlobalData& store)
 {
     store.m_obLContact.clear();
+    ContactNameIndex::ForgetShared();
 }
 
 void CProcessLoadAddressBookTask::Read(IWholeEraseCategory& category, CGlobalData& store)

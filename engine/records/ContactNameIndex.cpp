@@ -1,25 +1,29 @@
 #include "ContactNameIndex.h"
 
-#include "LookupContactName.h"
+#include <QMutex>
 
 #include <algorithm>
-#include <string_view>
 
 namespace {
-std::u16string ToU16(const QString& text)
+std::u16string_view View(const QString& text)
 {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
+bool IsSeparator(char16_t c)
+{
+    return c == 0x00A0 || c == u' ' || c == u'-';
 }
 } // namespace
 
 ContactNameIndex::ContactNameIndex(const QVector<ContactInfo>& contacts)
+    : m_contacts(contacts)
 {
-    for (int c = 0; c < contacts.size(); ++c) {
-        m_names.append(contacts.at(c).m_strName);
-        for (const QString& phone : contacts.at(c).m_obLPhones) {
+    for (int c = 0; c < m_contacts.size(); ++c) {
+        for (const QString& phone : m_contacts.at(c).m_obLPhones) {
             if (phone.isEmpty())
                 continue;
-            m_numbers.push_back(ToU16(phone));
+            m_numbers.emplace_back(View(phone));
             m_contactOfNumber.push_back(c);
         }
     }
@@ -49,30 +53,45 @@ ContactNameIndex::ContactNameIndex(const QVector<ContactInfo>& contacts)
         m_firstInRange.push_back(std::move(level));
     }
 
-    m_trie.emplace_back();
+    // Views into m_numbers, which no longer changes.
+    m_firstOfText.reserve(m_numbers.size());
     for (int n = 0; n < static_cast<int>(m_numbers.size()); ++n) {
-        int node = 0;
-        for (const char16_t c : m_numbers[static_cast<std::size_t>(n)]) {
-            auto& children = m_trie[static_cast<std::size_t>(node)].children;
-            auto found = std::find_if(children.begin(), children.end(), [c](const auto& e) { return e.first == c; });
-            if (found != children.end()) {
-                node = found->second;
-            } else {
-                const int created = static_cast<int>(m_trie.size());
-                children.emplace_back(c, created);
-                m_trie.emplace_back();
-                node = created;
-            }
-        }
-        int& first = m_trie[static_cast<std::size_t>(node)].firstNumber;
-        if (first < 0)
-            first = n;
+        const std::u16string_view number(m_numbers[static_cast<std::size_t>(n)]);
+        m_firstOfText.emplace(number, n); // keeps the earliest of equal numbers
+        if (std::find(m_lengths.begin(), m_lengths.end(), number.size()) == m_lengths.end())
+            m_lengths.push_back(number.size());
+        m_longest = std::max(m_longest, number.size());
     }
 }
 
-int ContactNameIndex::FirstContaining(const std::u16string& cleaned) const
+namespace {
+QMutex sharedMutex;
+std::shared_ptr<const ContactNameIndex> sharedIndex;
+} // namespace
+
+std::shared_ptr<const ContactNameIndex> ContactNameIndex::Shared(const QVector<ContactInfo>& contacts)
 {
-    const std::u16string_view key(cleaned);
+    QMutexLocker lock(&sharedMutex);
+    std::shared_ptr<const ContactNameIndex>& last = sharedIndex;
+    // The index holds the list it was built from: the same data means the list is unchanged,
+    // since a change to either would have detached it.
+    if (!last || last->m_contacts.constData() != contacts.constData() || last->m_contacts.size() != contacts.size())
+        last = std::make_shared<const ContactNameIndex>(contacts);
+    return last;
+}
+
+void ContactNameIndex::ForgetShared()
+{
+    std::shared_ptr<const ContactNameIndex> forgotten;
+    QMutexLocker lock(&sharedMutex);
+    forgotten.swap(sharedIndex); // freed after the lock is let go
+}
+
+int ContactNameIndex::FirstContaining(std::u16string_view key) const
+{
+    // Only a stored number at least as long as the key can contain it.
+    if (key.size() > m_longest)
+        return -1;
     const auto prefixOf = [&](const std::pair<int, int>& s) {
         return std::u16string_view(m_numbers[static_cast<std::size_t>(s.first)])
             .substr(static_cast<std::size_t>(s.second), key.size());
@@ -91,27 +110,20 @@ int ContactNameIndex::FirstContaining(const std::u16string& cleaned) const
     return std::min(m_firstInRange[k][from], m_firstInRange[k][from + length - (std::size_t(1) << k)]);
 }
 
-int ContactNameIndex::FirstContained(const std::u16string& cleaned) const
+int ContactNameIndex::FirstContained(std::u16string_view cleaned) const
 {
     int best = -1;
-    for (std::size_t start = 0; start < cleaned.size(); ++start) {
-        int node = 0;
-        for (std::size_t i = start; i < cleaned.size(); ++i) {
-            const auto& children = m_trie[static_cast<std::size_t>(node)].children;
-            auto found = std::find_if(children.begin(), children.end(),
-                                      [c = cleaned[i]](const auto& e) { return e.first == c; });
-            if (found == children.end())
-                break;
-            node = found->second;
-            const int number = m_trie[static_cast<std::size_t>(node)].firstNumber;
-            if (number >= 0 && (best < 0 || number < best))
-                best = number;
+    for (const std::size_t length : m_lengths) {
+        for (std::size_t start = 0; start + length <= cleaned.size(); ++start) {
+            const auto found = m_firstOfText.find(cleaned.substr(start, length));
+            if (found != m_firstOfText.end() && (best < 0 || found->second < best))
+                best = found->second;
         }
     }
     return best;
 }
 
-int ContactNameIndex::FirstMatch(const std::u16string& cleaned) const
+int ContactNameIndex::FirstMatch(std::u16string_view cleaned) const
 {
     const int containing = FirstContaining(cleaned);
     const int contained = FirstContained(cleaned);
@@ -122,19 +134,60 @@ int ContactNameIndex::FirstMatch(const std::u16string& cleaned) const
     return std::min(containing, contained);
 }
 
+int ContactNameIndex::ContactOf(QStringView number) const
+{
+    // Cleaned on the stack: phone numbers are short, and a lookup should not allocate.
+    char16_t buffer[64];
+    std::u16string longer;
+    char16_t* cleaned = buffer;
+    if (number.size() > static_cast<qsizetype>(sizeof buffer / sizeof *buffer)) {
+        longer.resize(static_cast<std::size_t>(number.size()));
+        cleaned = &longer[0];
+    }
+    std::size_t length = 0;
+    for (const QChar c : number) {
+        if (!IsSeparator(c.unicode()))
+            cleaned[length++] = c.unicode();
+    }
+    const int match = FirstMatch(std::u16string_view(cleaned, length));
+    if (match < 0)
+        return -1;
+    const int contact = m_contactOfNumber[static_cast<std::size_t>(match)];
+    return m_contacts.at(contact).m_strName.isEmpty() ? -1 : contact;
+}
+
+const QString* ContactNameIndex::Find(QStringView number) const
+{
+    const int contact = ContactOf(number);
+    return contact < 0 ? nullptr : &m_contacts.at(contact).m_strName;
+}
+
 QString ContactNameIndex::Lookup(const QString& number) const
 {
-    const int match = FirstMatch(ToU16(CleanPhoneNumber(number)));
-    return match < 0 ? QString() : m_names.at(m_contactOfNumber[static_cast<std::size_t>(match)]);
+    const QString* name = Find(number);
+    return name ? *name : QString();
 }
 
 QString ContactNameIndex::LookupParticipants(const QString& numbers) const
 {
-    QStringList parts = numbers.split(QLatin1Char(','));
-    for (QString& part : parts) {
-        const QString name = Lookup(part);
-        if (!name.isEmpty())
-            part = name;
+    const int comma = numbers.indexOf(QLatin1Char(','));
+    if (comma < 0) {
+        const QString* name = Find(numbers);
+        return name ? *name : numbers;
     }
-    return parts.join(QLatin1Char(','));
+    QString names;
+    names.reserve(numbers.size() + 16);
+    int from = 0;
+    for (int end = comma;; end = numbers.indexOf(QLatin1Char(','), from)) {
+        const QStringView part = end < 0 ? QStringView(numbers).mid(from) : QStringView(numbers).mid(from, end - from);
+        if (const QString* name = Find(part))
+            names += *name;
+        else
+            names.append(part);
+        if (end < 0)
+            break;
+        names += QLatin1Char(',');
+        from = end + 1;
+    }
+    return names;
 }

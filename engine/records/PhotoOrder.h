@@ -4,6 +4,8 @@
 
 #include <QVector>
 
+#include <vector>
+
 // The photo list is ordered by sort key, largest first; a record whose key equals an
 // existing one's goes before it, so among equal keys the later loaded comes first.
 
@@ -11,3 +13,5 @@
 void InsertPhotoByKey(QVector<PhotoVideoInfo>& photos, const PhotoVideoInfo& photo);
 /// Orders records in load order exactly as inserting them one by one would, in n log n.
 void SortPhotosByKey(QVector<PhotoVideoInfo>& photosInLoadOrder);
+/// The positions, in the order above, of records with these sort keys in load order.
+std::vector<int> PhotoPositionsByKey(const std::vector<qint32>& keysInLoadOrder);

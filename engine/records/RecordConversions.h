@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+class LibraryTimeFormatter;
+
 // How library values become the texts and numbers of the records.
 
 /// Time formats by category.
@@ -19,7 +21,10 @@ constexpr qint64 kSecondsFrom1970To2001 = 978307200;
 /// A library time (seconds from 2001-01-01) as a date-time: the seconds are read as counted
 /// from 1970-01-01 and 31 years are added.
 QDateTime LibraryTimeToDateTime(qint64 seconds);
+/// LibraryTimeToDateTime(seconds).toString(format), through SystemTimeFormatter().
 QString FormatLibraryTime(qint64 seconds, const QString& format);
+/// The calling thread's formatter of library times in the system zone.
+LibraryTimeFormatter& SystemTimeFormatter();
 /// A decimal time text ("599616000.25") as whole seconds; 0 for a null or bad text.
 qint64 TextTimeToSeconds(const char* text);
 /// A call duration as "hh:mm:ss", each part at least two digits (3725 gives "01:02:05").

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "CompactText.h"
+#include "MessageTimeText.h"
 #include "SMSInfo.h"
 
-#include <QString>
 #include <QVector>
 
-/// One message conversation.
+/// One message conversation. Its texts read as QStrings (see SMSInfo).
 struct SMSSessionInfo
 {
-    qint64 m_nHandle = 0; // the library item's address; its low 32 bits erase it
-    QString m_strNumbers; // participants, separated by ","
-    QString m_strNames;   // each participant's contact name, or the number when none
+    qint64 m_nHandle = 0;     // the library item's address; its low 32 bits erase it
+    CompactText m_strNumbers; // participants, separated by ","
+    CompactText m_strNames;   // each participant's contact name, or the number when none
     QVector<SMSInfo> m_obLMessages;
-    QString m_strLastTime; // time text of the last message, for the list's date column
+    MessageTimeText m_strLastTime; // time text of the last message, for the list's date column
     quint8 m_bDeleted = 0;
     quint8 m_bSelected = 1;
 };

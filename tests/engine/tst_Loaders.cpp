@@ -21,6 +21,7 @@ private slots:
     void photosAreOrderedNewestFirst();
     void chatAndSafariCategories();
     void weChatMessagesKnowTheirAccount();
+    void eachMessageKeepsItsDeletedFlag();
 
 private:
     FakeDevice& Device() { return m_session->device; }
@@ -269,4 +270,22 @@ void tst_Loaders::weChatMessagesKnowTheirAccount()
 }
 
 QTEST_GUILESS_MAIN(tst_Loaders)
+
+void tst_Loaders::eachMessageKeepsItsDeletedFlag()
+{
+    // The erase features tell deleted messages inside kept conversations from kept ones.
+    FakeDevice& device = Device();
+    const OvMessage* messages
+        = device.Keep<OvMessage>({ { "gone", 1, 0, 1, nullptr, 0, 1 }, { "still here", 0, 60, 1, nullptr, 0, 0 } });
+    device.privateData->messages->items = { { device.Text("999"), messages, 2, 0 } };
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    QVERIFY(CController::GetInstance()->PostLoadSMSDataTask());
+    QTRY_COMPARE(loaded.count(), 1);
+    const SMSSessionInfo& session = CGlobalData::GetInstance()->m_obLSMSSession.at(0);
+    QCOMPARE(session.m_bDeleted, quint8(0));
+    QCOMPARE(session.m_obLMessages.size(), 2);
+    QCOMPARE(session.m_obLMessages.at(0).m_bDeleted, quint8(1));
+    QCOMPARE(session.m_obLMessages.at(1).m_bDeleted, quint8(0));
+}
+
 #include "tst_Loaders.moc"
