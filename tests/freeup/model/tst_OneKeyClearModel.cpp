@@ -7,6 +7,7 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "CacheCleanProcessView.h"
+#include "CleanHistory.h"
 #include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "ImageCompressionFinshed.h"
@@ -17,10 +18,11 @@
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCleanResultView.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
 #include "SignalRecorder.h"
+#include "StoreTotals.h"
 #include "TaskWidget.h"
 
 #include <QAbstractButton>
