@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <mutex>
 
@@ -71,4 +72,9 @@ void FileLog(const char* format, ...)
     std::fputs(message.c_str(), file);
     std::fputs("\n", file);
     std::fclose(file);
+}
+
+unsigned int PointerLogValue(const void* pointer)
+{
+    return static_cast<unsigned int>(reinterpret_cast<std::uintptr_t>(pointer));
 }

@@ -20,6 +20,9 @@ void DebugLog(const char* format, ...) DRAVO_PRINTF_FORMAT(1, 2);
 /// A file that cannot be opened loses the line silently.
 void FileLog(const char* format, ...) DRAVO_PRINTF_FORMAT(1, 2);
 
+/// The low 32 bits of a pointer, as the log lines print device addresses with "%08x".
+unsigned int PointerLogValue(const void* pointer);
+
 /// The header both routines put before the message:
 /// "*******[hh:mm:ss:ms threadid:0x%08x]" (two digits at least for each time field).
 std::string LogLineHeader(const QTime& time, quint32 threadId);

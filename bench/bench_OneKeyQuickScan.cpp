@@ -9,7 +9,7 @@
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "MainWindowAccess.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvOneKeyClearModel.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@
 
 namespace {
 
-void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+void Quiet(QtMsgType, const QMessageLogContext&, const QString&) { }
 
 class NoWindow : public MainWindowAccess
 {
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     content.largeFiles = 2000;
     content.largeFileBytes = 110ll << 20;
     content.totalBytes = 1ull << 40; // room for 2 000 files of 110 MiB
-    content.extraApps = 285; // and the fifteen of the fragments feature
+    content.extraApps = 285;         // and the fifteen of the fragments feature
     QElapsedTimer clock;
     clock.start();
     const QString phone = devices.create("Bench iPhone", content);

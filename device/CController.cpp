@@ -115,12 +115,14 @@ CController::CController()
     , m_pCtrlThread(new CCtrlThread)
     , m_pCheckItunesThread(new CheckItunesThread)
 {
-    m_pCheckItunesThread->SetHandler(&CTaskCallback::Emit_signalsiTunesClose);
+    m_pCheckItunesThread->SetHandler(CTaskCallback::Emit_signalsiTunesClose);
     m_pCheckItunesThread->start(QThread::InheritPriority);
+    IDeviceAccess::registerInstance(this);
 }
 
 CController::~CController()
 {
+    IDeviceAccess::unregisterInstance(this);
     delete m_pCtrlThread;
     delete m_pDeviceManager;
     delete m_pCheckItunesThread;
@@ -134,6 +136,16 @@ void CController::Shutdown()
     m_pCtrlThread->Stop();
     m_pDeviceManager->StopDeviceNotifications();
     m_pCheckItunesThread->Stop();
+}
+
+DevicePairType CController::FirstDevicePair() const
+{
+    return m_pDeviceManager->DevicePair(0);
+}
+
+void CController::RemoveDevice(IBaseDevice* baseDevice)
+{
+    m_pDeviceManager->RemoveDevice(baseDevice);
 }
 
 IPrivacyCleanDevice* CController::FirstDevice() const
@@ -176,7 +188,7 @@ bool CController::PostConnectDevTask()
         return false;
     DebugLog("CController::PostConnectDevTask() IBaseDevice:%08x", PointerLogValue(pair.first));
     FileLog("connect to ios device start. IBaseDevice:%08x", PointerLogValue(pair.first));
-    Post(new CConnectTask(&CTaskCallback::Emit_signalConnToDev));
+    Post(new CConnectTask(CTaskCallback::Emit_signalConnToDev));
     return true;
 }
 
@@ -263,7 +275,7 @@ bool CController::PostBackupDevDataTask()
     // A new backup may hold other contacts.
     CGlobalData::GetInstance()->m_bContactsLoaded = false;
     FileLog("back up data start.");
-    Post(new CBackupDevDataTask(&CTaskCallback::Emit_signalBackupDevData));
+    Post(new CBackupDevDataTask(CTaskCallback::Emit_signalBackupDevData));
     return true;
 }
 
@@ -282,7 +294,7 @@ bool CController::PostRestoreDevDataTask(int restoreType)
         return false;
     ClearStopRequest(1);
     FileLog("restore data start. restore type:%d", restoreType);
-    Post(new CRestoreDevDataTask(restoreType, &CTaskCallback::Emit_signalRestoreDevData));
+    Post(new CRestoreDevDataTask(restoreType, CTaskCallback::Emit_signalRestoreDevData));
     return true;
 }
 
@@ -292,159 +304,159 @@ bool CController::PostFillDataTask()
         return false;
     ClearStopRequest(2);
     FileLog("fill data start.");
-    Post(new CFillDataTask(&CTaskCallback::Emit_signalFillDataSignal));
+    Post(new CFillDataTask(CTaskCallback::Emit_signalFillDataSignal));
     return true;
 }
 
 bool CController::PostEraseAllTask(int mode)
 {
-    return PostIfDevice<CEraseAllTask>(mode, &CTaskCallback::Emit_signalEraseAllTask);
+    return PostIfDevice<CEraseAllTask>(mode, CTaskCallback::Emit_signalEraseAllTask);
 }
 
 bool CController::PostLoadAppSizeTask(const QStringList& appNames)
 {
-    return PostIfDevice<CLoadAppSizeTask>(appNames, &CTaskCallback::Emit_signalLoadAppSize);
+    return PostIfDevice<CLoadAppSizeTask>(appNames, CTaskCallback::Emit_signalLoadAppSize);
 }
 
 bool CController::PostLoadSMSDataTask()
 {
-    return PostIfDevice<CLoadSMSDataTask>(&CTaskCallback::Emit_signalLoadSMSData);
+    return PostIfDevice<CLoadSMSDataTask>(CTaskCallback::Emit_signalLoadSMSData);
 }
 
 bool CController::PostLoadCallLogDataTask()
 {
-    return PostIfDevice<CLoadCallLogDataTask>(&CTaskCallback::Emit_signalLoadCallLogData);
+    return PostIfDevice<CLoadCallLogDataTask>(CTaskCallback::Emit_signalLoadCallLogData);
 }
 
 bool CController::PostLoadNoteDataTask()
 {
-    return PostIfDevice<CLoadNoteDataTask>(&CTaskCallback::Emit_signalLoadNoteData);
+    return PostIfDevice<CLoadNoteDataTask>(CTaskCallback::Emit_signalLoadNoteData);
 }
 
 bool CController::PostLoadSafariHistoryDataTask()
 {
-    return PostIfDevice<CLoadSafariHistoryDataTask>(&CTaskCallback::Emit_signalLoadSafariHistoryData);
+    return PostIfDevice<CLoadSafariHistoryDataTask>(CTaskCallback::Emit_signalLoadSafariHistoryData);
 }
 
 bool CController::PostLoadSafariCookieDataTask()
 {
-    return PostIfDevice<CLoadSafariCookieDataTask>(&CTaskCallback::Emit_signalLoadSafariCookieData);
+    return PostIfDevice<CLoadSafariCookieDataTask>(CTaskCallback::Emit_signalLoadSafariCookieData);
 }
 
 bool CController::PostLoadSafariCacheDataTask()
 {
-    return PostIfDevice<CLoadSafariCacheDataTask>(&CTaskCallback::Emit_signalLoadSafariCacheData);
+    return PostIfDevice<CLoadSafariCacheDataTask>(CTaskCallback::Emit_signalLoadSafariCacheData);
 }
 
 bool CController::PostLoadPhotoAndVideoDataTask()
 {
-    return PostIfDevice<CLoadPhotoAndVideoDataTask>(&CTaskCallback::Emit_signalLoadPhotoAndVideoData);
+    return PostIfDevice<CLoadPhotoAndVideoDataTask>(CTaskCallback::Emit_signalLoadPhotoAndVideoData);
 }
 
 bool CController::PostLoadWhatsAppDataTask()
 {
-    return PostIfDevice<CLoadWhatsAppDataTask>(&CTaskCallback::Emit_signalLoadWhatsAppData);
+    return PostIfDevice<CLoadWhatsAppDataTask>(CTaskCallback::Emit_signalLoadWhatsAppData);
 }
 
 bool CController::PostLoadWeChatDataTask()
 {
-    return PostIfDevice<CLoadWeChatDataTask>(&CTaskCallback::Emit_signalLoadWeChatData);
+    return PostIfDevice<CLoadWeChatDataTask>(CTaskCallback::Emit_signalLoadWeChatData);
 }
 
 bool CController::PostLoadViberDataTask()
 {
-    return PostIfDevice<CLoadViberDataTask>(&CTaskCallback::Emit_signalLoadViberData);
+    return PostIfDevice<CLoadViberDataTask>(CTaskCallback::Emit_signalLoadViberData);
 }
 
 bool CController::PostLoadKikDataTask()
 {
-    return PostIfDevice<CLoadKikDataTask>(&CTaskCallback::Emit_signalLoadKikData);
+    return PostIfDevice<CLoadKikDataTask>(CTaskCallback::Emit_signalLoadKikData);
 }
 
 bool CController::PostLoadCallendarDataTask()
 {
-    return PostIfDevice<CLoadCallendarDataTask>(&CTaskCallback::Emit_signalLoadCallendarData);
+    return PostIfDevice<CLoadCallendarDataTask>(CTaskCallback::Emit_signalLoadCallendarData);
 }
 
 bool CController::PostLoadBookMarkDataTask()
 {
-    return PostIfDevice<CLoadBookMarkDataTask>(&CTaskCallback::Emit_signalLoadBookMarkData);
+    return PostIfDevice<CLoadBookMarkDataTask>(CTaskCallback::Emit_signalLoadBookMarkData);
 }
 
 bool CController::PostLoadVoiceMemosDataTask()
 {
-    return PostIfDevice<CLoadVoiceMemosDataTask>(&CTaskCallback::Emit_signalLoadVoiceMemosData);
+    return PostIfDevice<CLoadVoiceMemosDataTask>(CTaskCallback::Emit_signalLoadVoiceMemosData);
 }
 
 bool CController::PostEraseSMSDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseSMSDataTask>(mode, items, &CTaskCallback::Emit_signalEraseSMSData);
+    return PostIfDevice<CEraseSMSDataTask>(mode, items, CTaskCallback::Emit_signalEraseSMSData);
 }
 
 bool CController::PostEraseSMSAttachmentTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseSMSAttachmentTask>(mode, items, &CTaskCallback::Emit_signalEraseSMSAttachmentData);
+    return PostIfDevice<CEraseSMSAttachmentTask>(mode, items, CTaskCallback::Emit_signalEraseSMSAttachmentData);
 }
 
 bool CController::PostEraseCallLogDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseCallLogDataTask>(mode, items, &CTaskCallback::Emit_signalEraseCallLogData);
+    return PostIfDevice<CEraseCallLogDataTask>(mode, items, CTaskCallback::Emit_signalEraseCallLogData);
 }
 
 bool CController::PostEraseNoteDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseNoteDataTask>(mode, items, &CTaskCallback::Emit_signalEraseNoteData);
+    return PostIfDevice<CEraseNoteDataTask>(mode, items, CTaskCallback::Emit_signalEraseNoteData);
 }
 
 bool CController::PostEraseNoteAttachmentTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseNoteAttachmentTask>(mode, items, &CTaskCallback::Emit_signalEraseNoteAttachmentData);
+    return PostIfDevice<CEraseNoteAttachmentTask>(mode, items, CTaskCallback::Emit_signalEraseNoteAttachmentData);
 }
 
 bool CController::PostEraseSafariHistoryDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseSafariHistoryDataTask>(mode, items, &CTaskCallback::Emit_signalEraseSafariHistoryData);
+    return PostIfDevice<CEraseSafariHistoryDataTask>(mode, items, CTaskCallback::Emit_signalEraseSafariHistoryData);
 }
 
 bool CController::PostEraseSafariCookieDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseSafariCookieDataTask>(mode, items, &CTaskCallback::Emit_signalEraseSafariCookieData);
+    return PostIfDevice<CEraseSafariCookieDataTask>(mode, items, CTaskCallback::Emit_signalEraseSafariCookieData);
 }
 
 bool CController::PostEraseSafariCacheDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseSafariCacheDataTask>(mode, items, &CTaskCallback::Emit_signalEraseSafariCacheData);
+    return PostIfDevice<CEraseSafariCacheDataTask>(mode, items, CTaskCallback::Emit_signalEraseSafariCacheData);
 }
 
 bool CController::PostErasePhotoAndVideoDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CErasePhotoAndVideoDataTask>(mode, items, &CTaskCallback::Emit_signalErasePhotoAndVideoData);
+    return PostIfDevice<CErasePhotoAndVideoDataTask>(mode, items, CTaskCallback::Emit_signalErasePhotoAndVideoData);
 }
 
 bool CController::PostEraseWhatsAppDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseWhatsAppDataTask>(mode, items, &CTaskCallback::Emit_signalEraseWhatsAppData);
+    return PostIfDevice<CEraseWhatsAppDataTask>(mode, items, CTaskCallback::Emit_signalEraseWhatsAppData);
 }
 
 bool CController::PostEraseWhatsAppAttachmentDataTask(int mode, const QList<quint32>& items)
 {
     return PostIfDevice<CEraseWhatsAppAttachmentDataTask>(mode, items,
-                                                          &CTaskCallback::Emit_signalEraseWhatsAppAttachmentData);
+                                                          CTaskCallback::Emit_signalEraseWhatsAppAttachmentData);
 }
 
 bool CController::PostEraseViberDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseViberDataTask>(mode, items, &CTaskCallback::Emit_signalEraseViberData);
+    return PostIfDevice<CEraseViberDataTask>(mode, items, CTaskCallback::Emit_signalEraseViberData);
 }
 
 bool CController::PostEraseKikDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseKikDataTask>(mode, items, &CTaskCallback::Emit_signalEraseKikData);
+    return PostIfDevice<CEraseKikDataTask>(mode, items, CTaskCallback::Emit_signalEraseKikData);
 }
 
 bool CController::PostEraseKikAttachmentDataTask(int mode, const QList<quint32>& items)
 {
-    return PostIfDevice<CEraseKikAttachmentDataTask>(mode, items, &CTaskCallback::Emit_signalEraseKikAttachmentData);
+    return PostIfDevice<CEraseKikAttachmentDataTask>(mode, items, CTaskCallback::Emit_signalEraseKikAttachmentData);
 }
 
 bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey, QList<quint32>>& accounts)
@@ -455,7 +467,7 @@ bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey,
     for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it) {
         if (!it.value().isEmpty())
             tasks.push_back(
-                new CEraseWeChatDataTask(mode, it.key().first, it.value(), &CTaskCallback::Emit_signalEraseWeChatData));
+                new CEraseWeChatDataTask(mode, it.key().first, it.value(), CTaskCallback::Emit_signalEraseWeChatData));
     }
     // The countdown is set before any of them can run.
     CCtrlEraseWeChatDataCallback::SetCountdown(static_cast<int>(tasks.size()));
@@ -466,22 +478,22 @@ bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey,
 
 bool CController::PostEraseContactDataTask()
 {
-    return PostIfDevice<CEraseContactDataTask>(&CTaskCallback::Emit_signalEraseContactData);
+    return PostIfDevice<CEraseContactDataTask>(CTaskCallback::Emit_signalEraseContactData);
 }
 
 bool CController::PostEraseCalendarDataTask()
 {
-    return PostIfDevice<CEraseCalendarDataTask>(&CTaskCallback::Emit_signalEraseCalendarData);
+    return PostIfDevice<CEraseCalendarDataTask>(CTaskCallback::Emit_signalEraseCalendarData);
 }
 
 bool CController::PostEraseBooMarkDataTask()
 {
-    return PostIfDevice<CEraseBooMarkDataTask>(&CTaskCallback::Emit_signalEraseBookMarkData);
+    return PostIfDevice<CEraseBooMarkDataTask>(CTaskCallback::Emit_signalEraseBookMarkData);
 }
 
 bool CController::PostEraseVoiceMemoDataTask()
 {
-    return PostIfDevice<CEraseVoiceMemoDataTask>(&CTaskCallback::Emit_signalEraseVoiceMemoData);
+    return PostIfDevice<CEraseVoiceMemoDataTask>(CTaskCallback::Emit_signalEraseVoiceMemoData);
 }
 
 int CController::PostOneKeyScanTask(int mask)
@@ -489,16 +501,18 @@ int CController::PostOneKeyScanTask(int mask)
     if (!FirstDevice())
         return 0;
     std::vector<int> types;
-    if (mask & 1)
-        types.insert(types.end(), { 32, 64, 128, 256, 512 });
-    if (mask & 2)
-        types.push_back(2);
-    if (mask & 4)
-        types.insert(types.end(), { 2048, 1024 });
-    if (mask & 8)
-        types.push_back(8);
-    if (mask & 16)
-        types.push_back(16);
+    if (mask & OV_SCAN_JUNK)
+        types.insert(types.end(),
+                     { OV_ONEKEY_USER_STORAGE, OV_ONEKEY_PHOTO_CACHES, OV_ONEKEY_DOWNLOAD_TEMP, OV_ONEKEY_CRASH_LOGS,
+                       OV_ONEKEY_ITUNES_CACHES });
+    if (mask & OV_SCAN_TEMP_FILES)
+        types.push_back(OV_ONEKEY_TEMP_FILES);
+    if (mask & OV_SCAN_PHOTOS)
+        types.insert(types.end(), { OV_ONEKEY_COMPRESS_PHOTOS, OV_ONEKEY_PHOTOS });
+    if (mask & OV_SCAN_LARGE_FILES)
+        types.push_back(OV_ONEKEY_LARGE_FILES);
+    if (mask & OV_SCAN_APPS)
+        types.push_back(OV_ONEKEY_APPS);
 
     CGlobalData* store = CGlobalData::GetInstance();
     for (const int type : types) {
@@ -506,12 +520,12 @@ int CController::PostOneKeyScanTask(int mask)
             std::unique_lock<std::mutex> lock(store->OneKeyLock());
             if (QVector<OneKeyFileInfo>* files = store->OneKeyFileList(type))
                 files->clear();
-            else if (type == 1024)
+            else if (type == OV_ONEKEY_PHOTOS)
                 store->m_obLPhotos.clear();
             else
                 store->m_obLApps.clear();
         }
-        Post(new COneKeyScanTask(type, &CTaskCallback::Emit_signalOneKeyScanRespond));
+        Post(new COneKeyScanTask(type, CTaskCallback::Emit_signalOneKeyScanRespond));
     }
     return static_cast<int>(types.size());
 }
@@ -520,8 +534,8 @@ int CController::PostOneKeyClearTask(int type)
 {
     if (!FirstDevice())
         return 0;
-    if (!(type & 16)) {
-        Post(new COneKeyClearTask(type, &CTaskCallback::Emit_signalOneKeyClearRespond));
+    if (!(type & OV_ONEKEY_APPS)) {
+        Post(new COneKeyClearTask(type, CTaskCallback::Emit_signalOneKeyClearRespond));
         return 1;
     }
     std::vector<OvAppDescriptor> chosen;
@@ -539,6 +553,6 @@ int CController::PostOneKeyClearTask(int type)
         }
     }
     for (const OvAppDescriptor& app : chosen)
-        Post(new COneKeyClearTask(type, &CTaskCallback::Emit_signalOneKeyClearRespond, &app));
+        Post(new COneKeyClearTask(type, CTaskCallback::Emit_signalOneKeyClearRespond, &app));
     return static_cast<int>(chosen.size());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceManager.h"
+#include "IDeviceAccess.h"
 #include "ResultFunctions.h"
 #include "WeChatAccountInfo.h"
 
@@ -18,8 +19,9 @@ class CheckItunesThread;
 
 /// The program's single entry point to the device: the device list, the queries, and the
 /// posting of every task to the control thread. Every post operation works on the first
-/// connected device and posts nothing (returning false or 0) when there is none.
-class CController
+/// connected device and posts nothing (returning false or 0) when there is none. It is the
+/// engine's IDeviceAccess from construction until it is freed.
+class CController : public IDeviceAccess
 {
 public:
     /// Created on first use: the device manager, then the control thread and the iTunes
@@ -54,7 +56,11 @@ public:
     /// Stops a long job: 0 backup and 1 restore (also ending Apple's backup process), 2 fill.
     void StopDeviceJob(int jobKind);
     /// Reads and clears the stop request of a job kind (0 backup, 1 restore, 2 fill).
-    bool TestAndClearStopRequest(int jobKind);
+    bool TestAndClearStopRequest(int jobKind) override;
+
+    // What the engine asks of the controller.
+    DevicePairType FirstDevicePair() const override;
+    void RemoveDevice(IBaseDevice* baseDevice) override;
 
     // Whole-device jobs.
     bool PostBackupDevDataTask();
@@ -105,16 +111,16 @@ public:
     bool PostEraseVoiceMemoDataTask();
 
     // One-key work.
-    /// One scan per category of `mask` (1 junk, 2 temporary files, 4 photos, 8 large
-    /// files, 16 apps), each list emptied first; returns how many were posted.
+    /// One scan per category of `mask` (OvOneKeyScanMask bits), each list emptied first;
+    /// returns how many were posted.
     int PostOneKeyScanTask(int mask);
-    /// One clean of `type`, or for apps (bit 16) one uninstall per chosen app, which
+    /// One clean of `type` (an OvOneKeyCode), or for apps one uninstall per chosen app, which
     /// leaves the app list; returns how many were posted.
     int PostOneKeyClearTask(int type);
 
 private:
     CController();
-    ~CController();
+    ~CController() override;
     CController(const CController&) = delete;
     CController& operator=(const CController&) = delete;
 

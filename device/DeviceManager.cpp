@@ -5,11 +5,6 @@
 #include <cstdint>
 #include <mutex>
 
-unsigned int PointerLogValue(const void* pointer)
-{
-    return static_cast<unsigned int>(reinterpret_cast<std::uintptr_t>(pointer));
-}
-
 DeviceManager::~DeviceManager()
 {
     StopDeviceNotifications();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CCtrlDevConnNotifyCallback.h"
+#include "IDeviceAccess.h"
 #include "ResultFunctions.h"
 
 #include <QList>
@@ -10,12 +11,6 @@
 class IBaseDevice;
 class IDeviceManager;
 class IPrivacyCleanDevice;
-
-/// A connected device: its base pointer and its operation factory (which may be null).
-using DevicePairType = QPair<IBaseDevice*, IPrivacyCleanDevice*>;
-
-/// The low 32 bits of a pointer, as the log lines print device addresses with "%08x".
-unsigned int PointerLogValue(const void* pointer);
 
 /// The wrapper around the library's device manager and the list of connected devices in
 /// arrival order. The list is changed on the library's thread and read on the window and

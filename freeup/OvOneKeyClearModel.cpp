@@ -2,9 +2,11 @@
 
 #include "AppManagerView.h"
 #include "CController.h"
+#include "CCtrlOneKeyClearCallback.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "CacheCleanProcessView.h"
+#include "CleanHistory.h"
 #include "Durations.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageCompressionScanReslut.h"
@@ -15,11 +17,12 @@
 #include "Log.h"
 #include "OneKeyCleanResultView.h"
 #include "OneKeyCleanView.h"
-#include "OneKeyCommon.h"
 #include "OneKeyConversions.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvStyleScanProcessView.h"
 #include "TaskExecuteView.h"
+#include "ovdriver.h"
 
 #include <mutex>
 
@@ -32,9 +35,9 @@ quint64 RecordSize(int scanFlags, const void* record)
 {
     if (!record)
         return 0;
-    if (scanFlags & OneKeyCode::Apps)
+    if (scanFlags & OV_ONEKEY_APPS)
         return static_cast<const AppResultInfo*>(record)->m_nAppSize;
-    if (scanFlags & OneKeyCode::AllPhotos)
+    if (scanFlags & OV_ONEKEY_PHOTOS)
         return static_cast<const OneKeyMediaInfo*>(record)->m_nSize;
     return static_cast<const OneKeyFileInfo*>(record)->m_nSize;
 }
@@ -73,6 +76,7 @@ void OvOneKeyClearModel::buildPages()
     auto scanning = [this](int index, const char* animation) {
         auto* view = new OvStyleScanProcessView(index, QLatin1String(animation), pages());
         view->setObjectName(QStringLiteral("scanningPage%1").arg(index));
+        connect(view, &OvStyleScanProcessView::StopRequested, this, [] { CController::GetInstance()->StopTasks(); });
         return view;
     };
     auto finish = [this](int index) { return new ImageCompressionFinshed(index, pages()); };
@@ -240,8 +244,9 @@ QString OvOneKeyClearModel::deviceFolder(const QString& suffix) const
 void OvOneKeyClearModel::startScan(int mask, int index, OvStyleScanProcessView* scanning, bool withEstimate)
 {
     EnableOtherTabs(false);
+    const CGlobalData* store = CGlobalData::GetInstance();
     if (withEstimate)
-        scanning->StartAnimationWithEstimate();
+        scanning->StartAnimationWithEstimate(store->m_nTotalSpace, store->m_nFreeSpace);
     else
         scanning->StartAnimation();
     m_receivedReplies = 0;
@@ -254,9 +259,11 @@ void OvOneKeyClearModel::SlotOneKeyScanAll()
     pageAs<JunkCleanScanResultView>(JunkResult)->ResetRows();
     EnableOtherTabs(false);
     m_receivedReplies = 0;
-    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(31);
+    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(OV_SCAN_ALL);
     FileLog("PostOneKeyScanTask Quick Scan");
-    pageAs<OvStyleScanProcessView>(QuickScanning)->StartAnimationWithEstimate();
+    const CGlobalData* store = CGlobalData::GetInstance();
+    pageAs<OvStyleScanProcessView>(QuickScanning)
+        ->StartAnimationWithEstimate(store->m_nTotalSpace, store->m_nFreeSpace);
     SwitchPage(QuickScanning);
 }
 
@@ -264,7 +271,7 @@ void OvOneKeyClearModel::SlotOneKeyScanJunk()
 {
     pageAs<JunkCleanScanResultView>(JunkResult)->ResetRows();
     quickScanOrigin = false;
-    startScan(1, JunkScanning, pageAs<OvStyleScanProcessView>(JunkScanning), false);
+    startScan(OV_SCAN_JUNK, JunkScanning, pageAs<OvStyleScanProcessView>(JunkScanning), false);
 }
 
 void OvOneKeyClearModel::SlotOneKeyScanCache()
@@ -272,26 +279,26 @@ void OvOneKeyClearModel::SlotOneKeyScanCache()
     EnableOtherTabs(false);
     m_receivedReplies = 0;
     m_freeSpaceBefore = CGlobalData::GetInstance()->m_nFreeSpace;
-    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(2);
+    m_expectedReplies = CController::GetInstance()->PostOneKeyScanTask(OV_SCAN_TEMP_FILES);
     SwitchPage(TempCleaning);
 }
 
 void OvOneKeyClearModel::SlotOneKeyScanImage()
 {
     quickScanOrigin = false;
-    startScan(4, PhotoScanning, pageAs<OvStyleScanProcessView>(PhotoScanning), true);
+    startScan(OV_SCAN_PHOTOS, PhotoScanning, pageAs<OvStyleScanProcessView>(PhotoScanning), true);
 }
 
 void OvOneKeyClearModel::SlotOneKeyScanLargeFile()
 {
     quickScanOrigin = false;
-    startScan(8, LargeScanning, pageAs<OvStyleScanProcessView>(LargeScanning), true);
+    startScan(OV_SCAN_LARGE_FILES, LargeScanning, pageAs<OvStyleScanProcessView>(LargeScanning), true);
 }
 
 void OvOneKeyClearModel::SlotOneKeyScanApp()
 {
     quickScanOrigin = false;
-    startScan(16, AppScanning, pageAs<OvStyleScanProcessView>(AppScanning), false);
+    startScan(OV_SCAN_APPS, AppScanning, pageAs<OvStyleScanProcessView>(AppScanning), false);
 }
 
 void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
@@ -320,11 +327,11 @@ void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
         SwitchPage(PhotoResult);
         break;
     case 1:
-        if (nScanFlags == OneKeyCode::TempFiles)
+        if (nScanFlags == OV_ONEKEY_TEMP_FILES)
             SwitchPage(TempFinished);
-        else if (nScanFlags == OneKeyCode::LargeFiles)
+        else if (nScanFlags == OV_ONEKEY_LARGE_FILES)
             SwitchPage(nCount != 0 ? LargeList : NoLargeFile);
-        else if (nScanFlags == OneKeyCode::Apps)
+        else if (nScanFlags == OV_ONEKEY_APPS)
             SwitchPage(AppList);
         break;
     default:
@@ -357,24 +364,24 @@ void OvOneKeyClearModel::SlotClearCallBack(int nScanFlags, int nNtStatus, void* 
     const RecordOwner owner { nScanFlags, pData };
     const quint64 size = RecordSize(nScanFlags, pData);
 
-    if (nScanFlags & OneKeyCode::Apps) {
+    if (nScanFlags & OV_ONEKEY_APPS) {
         appRemoved(size);
         return;
     }
-    if (nNtStatus != OneKeyCode::Finished) {
+    if (nNtStatus != CCtrlOneKeyClearCallback::kCleanFinished) {
         switch (nScanFlags) {
-        case OneKeyCode::LargeFiles | OneKeyCode::Export:
+        case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT:
             m_pendingReleased += size;
             emit signalLargeExport(++m_largeExportCount);
             break;
-        case OneKeyCode::CompressPhotos:
+        case OV_ONEKEY_COMPRESS_PHOTOS:
             // A reply that was on its way when the user stopped must not pull them back.
             if (currentPage() != PhotoResult && currentPage() != PhotoBackingUp && currentPage() != PhotoCompressing)
                 break;
-            if (nNtStatus == 64) {
+            if (nNtStatus == OV_NOTIFY_ORIGINAL_BACKED_UP) {
                 SwitchPage(PhotoBackingUp);
                 emit signalExport(++m_exportedCount);
-            } else if (nNtStatus == 14) {
+            } else if (nNtStatus == OV_NOTIFY_ITEM_DONE) {
                 SwitchPage(PhotoCompressing);
                 const quint64 saving = size * 75 / 100;
                 ++m_compressedCount;
@@ -409,20 +416,19 @@ void OvOneKeyClearModel::appRemoved(quint64 size)
     SwitchPage(AppsRemoved);
     apps->ResetControls();
     EnableOtherTabs(true);
-    emit signalScanReturn(OneKeyCode::Apps);
+    emit signalScanReturn(OV_ONEKEY_APPS);
 }
 
 void OvOneKeyClearModel::cleanFinished(int code)
 {
-    using namespace OneKeyCode;
     switch (code) {
-    case AllPhotos | Export:
+    case OV_ONEKEY_PHOTOS | OV_ONEKEY_EXPORT:
         showOnFinishPage(pageAs<ImageCompressionFinshed>(PhotoExportFinished), QStringLiteral("/Export"),
                          m_pendingReleased);
         m_pendingReleased = 0;
         SwitchPage(PhotoExportFinished);
         break;
-    case CompressPhotos: {
+    case OV_ONEKEY_COMPRESS_PHOTOS: {
         pageAs<ImageCompressionScanReslut>(PhotoResult)->SetSavedSize(m_compressionSaving);
         pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_compressionSaving, 1);
         recordReleased(m_compressionSaving);
@@ -437,16 +443,16 @@ void OvOneKeyClearModel::cleanFinished(int code)
         SwitchPage(CompressFinished);
         break;
     }
-    case LargeFiles | Export:
+    case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT:
         showOnFinishPage(pageAs<ImageCompressionFinshed>(LargeExportFinished), QStringLiteral("/Large"),
                          m_pendingReleased);
         m_pendingReleased = 0;
         SwitchPage(LargeExportFinished);
         break;
-    case LargeFiles | Delete:
-    case AllPhotos | Delete: {
-        const bool photos = code & AllPhotos;
-        emit signalScanReturn(photos ? AllPhotos : LargeFiles);
+    case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_DELETE:
+    case OV_ONEKEY_PHOTOS | OV_ONEKEY_DELETE: {
+        const bool photos = code & OV_ONEKEY_PHOTOS;
+        emit signalScanReturn(photos ? OV_ONEKEY_PHOTOS : OV_ONEKEY_LARGE_FILES);
         recordReleased(m_pendingReleased);
         const int finished = photos ? PhotoDeleteFinished : LargeDeleteFinished;
         showOnFinishPage(pageAs<ImageCompressionFinshed>(finished),
@@ -456,13 +462,13 @@ void OvOneKeyClearModel::cleanFinished(int code)
         SwitchPage(finished);
         break;
     }
-    case TempFiles:
+    case OV_ONEKEY_TEMP_FILES:
         // The device gives the space of deleted temporary files back with a delay.
         pageAs<CacheCleanProcessView>(TempCleaning)->StopTimer();
         m_tempMeasure.start(scaledMs(kTemporaryFileSettleMs));
         return;
     default:
-        if (!(code & JunkMask) || (code & ~JunkMask))
+        if (!(code & OV_ONEKEY_JUNK_CODES) || (code & ~OV_ONEKEY_JUNK_CODES))
             break;
         if (pageAs<JunkCleanScanResultView>(JunkResult)->FinishCleanTask() > 0)
             return;
@@ -506,10 +512,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
         finish->SetReleasedSize(0);
         finish->SetFolderLinkVisible(false);
         finish->SetIcon(QStringLiteral("stopped_icon.png"));
-        OvMessageBox box(tr("Cleaning failed for some unknown errors. Please try it again."), QString(),
-                         OvMessageBox::OK, this);
-        box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-        box.exec();
+        OvMessageBox::Ask(this, tr("Cleaning failed for some unknown errors. Please try it again."), OvMessageBox::OK);
     } else {
         quint64 released = freeNow > m_freeSpaceBefore ? freeNow - m_freeSpaceBefore : 0;
         if (released == 0)
@@ -525,7 +528,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
 
     if (!deviceGone)
         WriteCleanHistoryUsedSpace(store->m_strDeviceKey, store->m_nTotalSpace - store->m_nFreeSpace);
-    emit signalScanReturn(OneKeyCode::TempFiles);
+    emit signalScanReturn(OV_ONEKEY_TEMP_FILES);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -587,7 +590,7 @@ void OvOneKeyClearModel::slotClearCache(int nIndex)
     const CGlobalData* store = CGlobalData::GetInstance();
     m_freeSpaceBefore = quint64(store->m_nFreeSpace);
     EnableOtherTabs(false);
-    CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::TempFiles);
+    CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_TEMP_FILES);
     SwitchPage(nIndex);
 }
 
@@ -632,12 +635,9 @@ void OvOneKeyClearModel::slotLargeFilesExport(int nIndex)
     progress->Reset();
     progress->SetMaxValue(quint64(checked));
     SwitchPage(nIndex);
-    if (CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::LargeFiles | OneKeyCode::Export) == 0) {
+    if (CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT) == 0) {
         EnableOtherTabs(true);
         SwitchPage(LargeList);
-        OvMessageBox box(tr("The device is not connected. Please connect it and try again."), QString(),
-                         OvMessageBox::OK, this);
-        box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-        box.exec();
+        OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK);
     }
 }

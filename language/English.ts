@@ -1153,6 +1153,10 @@
         <translation>NO</translation>
     </message>
     <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

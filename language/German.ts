@@ -1153,6 +1153,10 @@
         <translation>Nein</translation>
     </message>
     <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -135,11 +135,7 @@ QString OvFeedback::messageBody(const QString& email, const QString& content)
 
 void OvFeedback::tell(const QString& text, const QString& icon)
 {
-    OvMessageBox box(text, QString(), OvMessageBox::OK, this);
-    box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    if (!icon.isEmpty())
-        box.SetIcon(icon);
-    box.exec();
+    OvMessageBox::Ask(this, text, OvMessageBox::OK, icon);
 }
 
 void OvFeedback::senda()

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -111,6 +112,22 @@ OvMessageBox::OvMessageBox(const QString& text, const QString& title, int button
     connect(m_noButton, &QPushButton::clicked, this, &OvMessageBox::slotClose_no);
     connect(m_okButton, &QPushButton::clicked, this, &OvMessageBox::slotClose_ok);
     connect(m_cancelButton, &QPushButton::clicked, this, &OvMessageBox::slotClose_cancel);
+}
+
+int OvMessageBox::Ask(QWidget* parent, const QString& text, int buttons, const QString& icon, const QString& title,
+                      const QString& okText)
+{
+    // On the heap: should the parent go while the box waits, the box goes with it.
+    QPointer<OvMessageBox> box = new OvMessageBox(text, title, buttons, parent);
+    box->SetButtonText(tr("Yes"), tr("No"), okText.isEmpty() ? tr("OK") : okText, tr("Cancel"));
+    if (!icon.isEmpty())
+        box->SetIcon(icon);
+    box->exec();
+    if (!box)
+        return 0;
+    const int answer = box->GetResult();
+    delete box;
+    return answer;
 }
 
 void OvMessageBox::SetButtonText(const QString& yes, const QString& no, const QString& ok, const QString& cancel)

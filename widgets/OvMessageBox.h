@@ -19,6 +19,12 @@ public:
     /// An empty `title` becomes the product title followed by the AppStyle version text.
     OvMessageBox(const QString& text, const QString& title, int buttons, QWidget* parent = nullptr);
 
+    /// Asks on `parent` and returns the flag of the button pressed, or 0 when the box was
+    /// closed any other way or went away with its parent while it waited. The buttons read
+    /// "Yes", "No", "OK" and "Cancel"; `okText` renames OK after what the text asks for.
+    static int Ask(QWidget* parent, const QString& text, int buttons = Yes | No, const QString& icon = QString(),
+                   const QString& title = QString(), const QString& okText = QString());
+
     /// The four button texts, in the order Yes, No, OK, Cancel.
     void SetButtonText(const QString& yes, const QString& no, const QString& ok, const QString& cancel);
     /// An image of the skin shown beside the message ("tip_warning.png"); a missing image

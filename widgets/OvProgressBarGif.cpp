@@ -1,7 +1,6 @@
 #include "OvProgressBarGif.h"
 
 #include "AppStyle.h"
-#include "CGlobalData.h"
 #include "Durations.h"
 #include "OvStyleProgressBar.h"
 #include "SkinImage.h"
@@ -76,9 +75,9 @@ void OvProgressBarGif::SetAnimation(const QString& gifName)
         m_movie->start();
 }
 
-void OvProgressBarGif::StartDeviceEstimate()
+void OvProgressBarGif::StartDeviceEstimate(quint64 totalSpace, quint64 freeSpace)
 {
-    startCountdown(DeviceEstimateMinutes());
+    startCountdown(DeviceEstimateMinutes(totalSpace, freeSpace));
 }
 
 void OvProgressBarGif::StartFiveMinutes()
@@ -113,18 +112,15 @@ QString OvProgressBarGif::TimeText() const
     return m_timeLabel->text();
 }
 
-quint64 OvProgressBarGif::UsedSpaceGiB()
+quint64 OvProgressBarGif::UsedSpaceGiB(quint64 totalSpace, quint64 freeSpace)
 {
-    const CGlobalData* store = CGlobalData::GetInstance();
-    const quint64 total = store->m_nTotalSpace;
-    const quint64 free = store->m_nFreeSpace;
-    const quint64 used = free < total ? total - free : 0;
+    const quint64 used = freeSpace < totalSpace ? totalSpace - freeSpace : 0;
     return used / 1024 / 1024 / 1024;
 }
 
-int OvProgressBarGif::DeviceEstimateMinutes()
+int OvProgressBarGif::DeviceEstimateMinutes(quint64 totalSpace, quint64 freeSpace)
 {
-    return int(qMin<quint64>(UsedSpaceGiB(), 1u << 20)) + 2;
+    return int(qMin<quint64>(UsedSpaceGiB(totalSpace, freeSpace), 1u << 20)) + 2;
 }
 
 void OvProgressBarGif::slotProcessTimer()

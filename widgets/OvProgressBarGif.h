@@ -20,7 +20,7 @@ public:
     /// The looping animation shown while the estimate runs (a skin image name).
     void SetAnimation(const QString& gifName);
     /// Counts down from the device's used space in whole GiB + 2 minutes.
-    void StartDeviceEstimate();
+    void StartDeviceEstimate(quint64 totalSpace, quint64 freeSpace);
     /// Counts down from 5 minutes.
     void StartFiveMinutes();
     /// Shows and remembers `minutes` (never shown below 1).
@@ -33,11 +33,11 @@ public:
     QString TimeText() const;
     QString AnimationName() const { return m_animationName; }
 
-    /// Used space (total − free) of the connected device in whole GiB; 0 without a device,
-    /// whose free space then reads larger than its total.
-    static quint64 UsedSpaceGiB();
+    /// Used space (total − free) of a device in whole GiB; 0 without a device, whose free
+    /// space then reads larger than its total.
+    static quint64 UsedSpaceGiB(quint64 totalSpace, quint64 freeSpace);
     /// StartDeviceEstimate's minutes.
-    static int DeviceEstimateMinutes();
+    static int DeviceEstimateMinutes(quint64 totalSpace, quint64 freeSpace);
 
 public slots:
     void slotProcessTimer();

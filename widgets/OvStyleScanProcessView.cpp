@@ -1,7 +1,6 @@
 #include "OvStyleScanProcessView.h"
 
 #include "AppStyle.h"
-#include "CController.h"
 #include "MainWindowAccess.h"
 #include "OvCustomNOButton.h"
 #include "OvMessageBox.h"
@@ -78,11 +77,11 @@ void OvStyleScanProcessView::StartAnimation()
     m_progress->StartFiveMinutes();
 }
 
-void OvStyleScanProcessView::StartAnimationWithEstimate()
+void OvStyleScanProcessView::StartAnimationWithEstimate(quint64 totalSpace, quint64 freeSpace)
 {
     m_progress->SetAnimation(QStringLiteral("/cache_clean_processBar.gif"));
-    m_progress->StartDeviceEstimate();
-    m_progress->SetMinutes(ScanEstimateMinutes());
+    m_progress->StartDeviceEstimate(totalSpace, freeSpace);
+    m_progress->SetMinutes(ScanEstimateMinutes(totalSpace, freeSpace));
 }
 
 void OvStyleScanProcessView::SetText(const QString& text)
@@ -103,9 +102,9 @@ QString OvStyleScanProcessView::Text() const
     return m_textLabel->text();
 }
 
-int OvStyleScanProcessView::ScanEstimateMinutes()
+int OvStyleScanProcessView::ScanEstimateMinutes(quint64 totalSpace, quint64 freeSpace)
 {
-    return int(qMin<quint64>(OvProgressBarGif::UsedSpaceGiB(), 1u << 20) / 3) + 2;
+    return int(qMin<quint64>(OvProgressBarGif::UsedSpaceGiB(totalSpace, freeSpace), 1u << 20) / 3) + 2;
 }
 
 void OvStyleScanProcessView::StartScan(int)
@@ -121,21 +120,14 @@ void OvStyleScanProcessView::StopScan()
 {
     // The box runs its own event loop: the scan may end, and this page go away, meanwhile.
     QPointer<OvStyleScanProcessView> self(this);
-    QPointer<OvMessageBox> box
-        = new OvMessageBox(tr("If you stop scanning, some data won't be detected. Are you sure you want to stop?"),
-                           QString(), OvMessageBox::Yes | OvMessageBox::No, this);
-    box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    box->SetIcon(QStringLiteral("tip_warning.png"));
-    box->exec();
-    if (!self || !box)
-        return;
-    const int answer = box->GetResult();
-    delete box;
-    if (answer != OvMessageBox::Yes || !isVisible())
+    const int answer = OvMessageBox::Ask(
+        this, tr("If you stop scanning, some data won't be detected. Are you sure you want to stop?"),
+        OvMessageBox::Yes | OvMessageBox::No, QStringLiteral("tip_warning.png"));
+    if (!self || answer != OvMessageBox::Yes || !isVisible())
         return;
     if (MainWindowAccess* window = MainWindowAccess::instance())
         window->enableTabs(true);
-    CController::GetInstance()->StopTasks();
+    emit StopRequested();
     emit ShowNextView(m_pageIndex == 1 ? 2 : 0);
 }
 

@@ -21,8 +21,8 @@ public:
 
     /// Starts the estimate at 5 minutes.
     void StartAnimation();
-    /// Starts the estimate from the device: (used space in GiB) / 3 + 2 minutes.
-    void StartAnimationWithEstimate();
+    /// Starts the estimate from the device's capacity: (used space in GiB) / 3 + 2 minutes.
+    void StartAnimationWithEstimate(quint64 totalSpace, quint64 freeSpace);
     void SetText(const QString& text);
     void ResetCount() { m_replyCount = 0; }
 
@@ -32,15 +32,18 @@ public:
     OvProgressBarGif* Progress() const { return m_progress; }
 
     /// StartAnimationWithEstimate's minutes.
-    static int ScanEstimateMinutes();
+    static int ScanEstimateMinutes(quint64 totalSpace, quint64 freeSpace);
 
 signals:
     void ShowNextView(int);
+    /// The user confirmed Stop: the owner stops the device work before the page leaves.
+    void StopRequested();
 
 public slots:
     /// Counts one scan reply while the page is shown.
     void StartScan(int);
-    /// Asks whether to stop; on Yes, while still shown, stops the device work and leaves.
+    /// Asks whether to stop; on Yes, while still shown, asks for the device work to stop
+    /// (StopRequested) and leaves.
     void StopScan();
 
 protected:

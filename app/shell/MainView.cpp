@@ -276,12 +276,7 @@ EraseModelBase* MainView::eraseModel(int page) const
 
 int MainView::askBox(const QString& text, const QString& title, int buttons, const QString& icon)
 {
-    OvMessageBox box(text, title, buttons, this);
-    box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    if (!icon.isEmpty())
-        box.SetIcon(icon);
-    box.exec();
-    return box.GetResult();
+    return OvMessageBox::Ask(this, text, buttons, icon, title);
 }
 
 void MainView::SwitchModel(int nIndex)
@@ -458,13 +453,9 @@ void MainView::SlotGetDeviceState(int state)
             runUnlockWait();
             return;
         }
-        {
-            // The box names its one button, so the button says what the text asks for.
-            OvMessageBox box(tr("Please unlock the device and trust the connection if needed. Then click Continue."),
-                             tr("Notice"), OvMessageBox::OK, this);
-            box.SetButtonText(tr("Yes"), tr("No"), tr("Continue"), tr("Cancel"));
-            box.exec();
-        }
+        // The box names its one button, so the button says what the text asks for.
+        OvMessageBox::Ask(this, tr("Please unlock the device and trust the connection if needed. Then click Continue."),
+                          OvMessageBox::OK, QString(), tr("Notice"), tr("Continue"));
         postConnect();
         return;
     case 3:
@@ -480,10 +471,10 @@ void MainView::SlotGetDeviceState(int state)
         if (current == EraseAllPage) {
             if (m_eraseAll->FillPasses() > 0) {
                 controller->PostFillDataTask();
-                emit SignalFillPage(8);
+                emit SignalFillPage(OvEraseAllDataModel::FillPage);
             } else {
                 enableTabs(true);
-                m_eraseAll->SwitchPage(11);
+                m_eraseAll->SwitchPage(OvEraseAllDataModel::FinishedPage);
             }
         } else if (current == DeletedFilesPage || current == PrivateDataPage) {
             const bool fill = eraseModel(current)->FillPasses() > 0;
@@ -492,12 +483,14 @@ void MainView::SlotGetDeviceState(int state)
             else
                 enableTabs(true);
             if (current == DeletedFilesPage)
-                emit SignalDeletedSwitchPage(fill ? 6 : 9);
+                emit SignalDeletedSwitchPage(fill ? OvEraseDeletedFilesModel::FillPage
+                                                  : OvEraseDeletedFilesModel::FinishedPage);
             else
-                emit SignalPrivateSwitchPage(fill ? 6 : 9);
+                emit SignalPrivateSwitchPage(fill ? OvErasePrivateDataModel::FillPage
+                                                  : OvErasePrivateDataModel::FinishedPage);
         } else if (current == FragmentsPage) {
             enableTabs(true);
-            emit SignalFragmentPage(9);
+            emit SignalFragmentPage(OvEraseFragmentDataModel::FinishedPage);
         }
         return;
     default:

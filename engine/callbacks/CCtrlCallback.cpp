@@ -1,8 +1,9 @@
 #include "CCtrlCallback.h"
 
-#include "CController.h"
+#include "IDeviceAccess.h"
 
 bool CCtrlCallback::IsStopRequested(JobKind jobKind)
 {
-    return CController::GetInstance()->TestAndClearStopRequest(jobKind);
+    IDeviceAccess* access = IDeviceAccess::instance();
+    return access && access->TestAndClearStopRequest(jobKind);
 }

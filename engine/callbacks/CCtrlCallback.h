@@ -21,7 +21,8 @@ public:
 protected:
     CCtrlCallback() = default;
 
-    /// Test-and-clear of CController's stop request for `jobKind`.
+    /// Test-and-clear of the device owner's stop request for `jobKind` (IDeviceAccess); false
+    /// when no owner is registered.
     static bool IsStopRequested(JobKind jobKind);
 
     void Finish() { m_bFinished = true; }

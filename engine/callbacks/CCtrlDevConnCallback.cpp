@@ -1,7 +1,7 @@
 #include "CCtrlDevConnCallback.h"
 
-#include "CController.h"
 #include "CGlobalData.h"
+#include "IDeviceAccess.h"
 #include "Log.h"
 #include "LookupModelName.h"
 #include "RecordConversions.h"
@@ -31,7 +31,8 @@ int CCtrlDevConnCallback::OnStateChange(int notifyType, std::uint32_t, std::uint
     } else if (notifyType == OV_NOTIFY_NOT_TRUSTED) {
         m_pResult(2, pair.first);
     } else {
-        CController::GetInstance()->GetDeviceManager()->RemoveDevice(pair.first);
+        if (IDeviceAccess* access = IDeviceAccess::instance())
+            access->RemoveDevice(pair.first);
         m_pResult(4, nullptr);
     }
     Finish();

@@ -10,7 +10,7 @@ CProcessLoadTask::CProcessLoadTask(VoidResultFunc result, bool contactsFirst)
     : m_pResult(result)
 {
     if (contactsFirst)
-        m_pContacts.reset(new CProcessLoadAddressBookTask(&CTaskCallback::Emit_signalLoadAddressBookData));
+        m_pContacts.reset(new CProcessLoadAddressBookTask(CTaskCallback::Emit_signalLoadAddressBookData));
     loadCancel = false;
 }
 

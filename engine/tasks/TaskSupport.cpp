@@ -1,13 +1,13 @@
 #include "TaskSupport.h"
 
-#include "CController.h"
 #include "CCtrlCallback.h"
 #include "CProcessUniversalTask.h"
 #include "ovdriver.h"
 
 DevicePairType FirstDevicePair()
 {
-    return CController::GetInstance()->GetDeviceManager()->DevicePair(0);
+    const IDeviceAccess* access = IDeviceAccess::instance();
+    return access ? access->FirstDevicePair() : DevicePairType();
 }
 
 IPrivacyCleanDevice* FirstDevice()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceManager.h"
+#include "IDeviceAccess.h"
 
 #include <memory>
 
@@ -26,7 +26,6 @@ IPrivateDataInterface* PrivateDataInterface(IPrivacyCleanDevice* device);
 /// which leaves the task empty.
 CProcessTask* MakeOperationProcess(IDeviceOperation* operation, CCtrlCallback* callback,
                                    std::shared_ptr<const void> data = nullptr);
-
 
 /// The process of a loader task: the loader, or null when no device is connected.
 template<class Loader> CProcessTask* MakeLoaderProcess(VoidResultFunc result)

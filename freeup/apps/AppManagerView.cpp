@@ -5,12 +5,15 @@
 #include "AppStyle.h"
 #include "CController.h"
 #include "CGlobalData.h"
+#include "CheckableTableModel.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OvMessageBox.h"
 #include "SafePathComponent.h"
 #include "SkinImage.h"
 #include "StyleSheets.h"
+#include "ovdriver.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -49,13 +52,13 @@ struct Row
 
 /// The view's copy of the app list. Icons are read when a row is first painted and kept
 /// by bundle id, so 300 apps cost nothing until they are scrolled to.
-class Model : public QAbstractTableModel
+class Model : public CheckableTableModel
 {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit Model(QObject* parent)
+        : CheckableTableModel(CheckColumn, parent)
+    { }
 
-    std::function<void(int)> onUserCheck;
-    bool locked = false; // while apps are being removed the choice stays as it was
     QPixmap spinnerFrame;
 
     QVector<Row>& Rows() { return m_rows; }
@@ -71,14 +74,6 @@ public:
         beginInsertRows({}, m_rows.size(), m_rows.size());
         m_rows.append(row);
         endInsertRows();
-    }
-    void SetChecked(int row, bool checked)
-    {
-        if (row < 0 || row >= m_rows.size())
-            return;
-        m_rows[row].app.m_bChecked = checked ? 1 : 0;
-        const QModelIndex cell = index(row, CheckColumn);
-        emit dataChanged(cell, cell, { Qt::CheckStateRole });
     }
     void SetStatus(int row, int status)
     {
@@ -120,15 +115,14 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
 
-    QVariant data(const QModelIndex& index, int role) const override
+protected:
+    bool RowChecked(int row) const override { return m_rows.at(row).app.m_bChecked == 1; }
+    void StoreChecked(int row, bool checked) override { m_rows[row].app.m_bChecked = checked ? 1 : 0; }
+
+    QVariant CellData(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_rows.size())
-            return {};
         const Row& row = m_rows.at(index.row());
         switch (role) {
-        case Qt::CheckStateRole:
-            return index.column() == CheckColumn ? QVariant(row.app.m_bChecked == 1 ? Qt::Checked : Qt::Unchecked)
-                                                 : QVariant();
         case Qt::DecorationRole:
             if (index.column() == AppColumn)
                 return Icon(row.app);
@@ -165,24 +159,7 @@ public:
         }
     }
 
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        if (locked || !index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole)
-            return false;
-        SetChecked(index.row(), value.toInt() != Qt::Unchecked);
-        if (onUserCheck)
-            onUserCheck(index.row());
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-        if (index.column() == CheckColumn && !locked)
-            flags |= Qt::ItemIsUserCheckable;
-        return flags;
-    }
-
+public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
@@ -288,22 +265,7 @@ public:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override
     {
-        if (index.column() != CheckColumn || !(index.flags() & Qt::ItemIsUserCheckable))
-            return false;
-        bool toggle = false;
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            toggle = mouse->button() == Qt::LeftButton && option.rect.contains(mouse->pos());
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            toggle = key == Qt::Key_Space || key == Qt::Key_Select;
-        } else if (event->type() == QEvent::MouseButtonDblClick) {
-            return true;
-        }
-        if (!toggle)
-            return false;
-        const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        return index.column() == CheckColumn && CheckableTableModel::ToggleOnEvent(event, model, option, index);
     }
 };
 
@@ -436,7 +398,7 @@ void AppManagerView::ClearTable()
     // A run whose device went away never gets its last reply: a fresh table ends it, or
     // the page would stay locked for good.
     m_removing = false;
-    m_model->locked = false;
+    m_model->SetLocked(false);
     m_spinner->stop();
     m_backButton->setEnabled(true);
     m_model->Reset({});
@@ -571,11 +533,9 @@ void AppManagerView::SLOT_UninstallCheckedApp()
     if (m_queue.isEmpty())
         return;
 
-    OvMessageBox box(tr("Remove the selected apps?"), QString(), OvMessageBox::OK | OvMessageBox::Cancel, this);
-    box.SetButtonText(tr("Yes"), tr("No"), tr("Remove"), tr("Cancel"));
-    box.SetIcon(QStringLiteral("tip_warning.png"));
-    box.exec();
-    if (box.GetResult() != OvMessageBox::OK) {
+    const int answer = OvMessageBox::Ask(this, tr("Remove the selected apps?"), OvMessageBox::OK | OvMessageBox::Cancel,
+                                         QStringLiteral("tip_warning.png"), QString(), tr("Remove"));
+    if (answer != OvMessageBox::OK) {
         m_queue.clear();
         return;
     }
@@ -603,27 +563,24 @@ void AppManagerView::SLOT_UninstallCheckedApp()
     m_model->SetStatus(m_queue.first(), Removing);
     m_removedTotal = 0;
     m_removing = true;
-    m_model->locked = true;
+    m_model->SetLocked(true);
     m_headerCheckBox->setEnabled(false);
     SetRemoveEnabled(false);
     m_backButton->setEnabled(false);
     m_spinner->start();
     EnableOtherTabs(false);
-    if (CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::Apps) > 0)
+    if (CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_APPS) > 0)
         return;
 
     // Nothing was queued (the device is gone): no reply will ever end the run.
     m_model->SetStatus(m_queue.first(), Idle);
     m_spinner->stop();
     m_removing = false;
-    m_model->locked = false;
+    m_model->SetLocked(false);
     EnableOtherTabs(true);
     ResetControls();
-    OvMessageBox notice(tr("The device is not connected. Please connect it and try again."), QString(),
-                        OvMessageBox::OK, this);
-    notice.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    notice.SetIcon(QStringLiteral("tip_warning.png"));
-    notice.exec();
+    OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK,
+                      QStringLiteral("tip_warning.png"));
 }
 
 bool AppManagerView::TakeFinishedApp()
@@ -641,7 +598,7 @@ bool AppManagerView::TakeFinishedApp()
     }
     m_spinner->stop();
     m_removing = false;
-    m_model->locked = false;
+    m_model->SetLocked(false);
     UIAllCheckAppSC(m_removedTotal);
     return false;
 }
@@ -649,7 +606,7 @@ bool AppManagerView::TakeFinishedApp()
 void AppManagerView::ResetControls()
 {
     m_removing = false;
-    m_model->locked = false;
+    m_model->SetLocked(false);
     m_spinner->stop();
     m_backButton->setEnabled(true);
     setEnabled(true);

@@ -3,14 +3,17 @@
 #include "AppStyle.h"
 #include "CController.h"
 #include "CGlobalData.h"
+#include "CheckableTableModel.h"
 #include "FormatSize.h"
 #include "LargeFilesCleanCheckBox.h"
 #include "LargeFilesCleanPhotoIcon.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OvMessageBox.h"
 #include "OvStyleComboBox.h"
 #include "SkinImage.h"
 #include "StyleSheets.h"
+#include "ovdriver.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -52,13 +55,12 @@ struct Row
 
 /// The large-file list as table rows. Thumbnails are decoded when a row is first painted
 /// and kept, so 2 000 files cost nothing until they are scrolled to.
-class Model : public QAbstractTableModel
+class Model : public CheckableTableModel
 {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    /// Called after the user checks or unchecks a row, with the row.
-    std::function<void(int)> onUserCheck;
+    explicit Model(QObject* parent)
+        : CheckableTableModel(CheckColumn, parent)
+    { }
 
     void SetRows(QVector<Row> rows)
     {
@@ -67,26 +69,18 @@ public:
         endResetModel();
     }
     const QVector<Row>& Rows() const { return m_rows; }
-    void SetChecked(int row, bool checked)
-    {
-        if (row < 0 || row >= m_rows.size() || m_rows[row].checked == checked)
-            return;
-        m_rows[row].checked = checked;
-        const QModelIndex cell = index(row, CheckColumn);
-        emit dataChanged(cell, cell, { Qt::CheckStateRole });
-    }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
 
-    QVariant data(const QModelIndex& index, int role) const override
+protected:
+    bool RowChecked(int row) const override { return m_rows.at(row).checked; }
+    void StoreChecked(int row, bool checked) override { m_rows[row].checked = checked; }
+
+    QVariant CellData(const QModelIndex& index, int role) const override
     {
-        if (!index.isValid() || index.row() >= m_rows.size())
-            return {};
         const Row& row = m_rows.at(index.row());
         switch (role) {
-        case Qt::CheckStateRole:
-            return index.column() == CheckColumn ? QVariant(row.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
         case Qt::DecorationRole:
             return index.column() == ThumbnailColumn ? QVariant(Thumbnail(row)) : QVariant();
         case Qt::DisplayRole:
@@ -115,24 +109,7 @@ public:
         }
     }
 
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole)
-            return false;
-        SetChecked(index.row(), value.toInt() != Qt::Unchecked);
-        if (onUserCheck)
-            onUserCheck(index.row());
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-        if (index.column() == CheckColumn)
-            flags |= Qt::ItemIsUserCheckable;
-        return flags;
-    }
-
+public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
@@ -237,22 +214,7 @@ public:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override
     {
-        if (index.column() != CheckColumn)
-            return false;
-        bool toggle = false;
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            toggle = mouse->button() == Qt::LeftButton && option.rect.contains(mouse->pos());
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            toggle = key == Qt::Key_Space || key == Qt::Key_Select;
-        } else if (event->type() == QEvent::MouseButtonDblClick) {
-            return true; // the press and release already toggled it
-        }
-        if (!toggle)
-            return false;
-        const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        return index.column() == CheckColumn && CheckableTableModel::ToggleOnEvent(event, model, option, index);
     }
 };
 
@@ -611,16 +573,13 @@ void LargeFilesCleanView::showNextViewSlot()
         return;
     EnableOtherTabs(false);
     emit onShowNextLargeFilesDeleteView(OneKeyPage::LargeDeleting);
-    if (CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::Delete + OneKeyCode::LargeFiles) > 0)
+    if (CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_DELETE + OV_ONEKEY_LARGE_FILES) > 0)
         return;
     // No device to work on: the progress page would wait for ever.
     EnableOtherTabs(true);
     emit onShowBackView(OneKeyPage::LargeList);
-    OvMessageBox box(tr("The device is not connected. Please connect it and try again."), QString(), OvMessageBox::OK,
-                     this);
-    box.SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    box.SetIcon(QStringLiteral("tip_warning.png"));
-    box.exec();
+    OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK,
+                      QStringLiteral("tip_warning.png"));
 }
 
 void LargeFilesCleanView::showBackViewSlot()

@@ -2,7 +2,7 @@
 
 #include "AppStyle.h"
 #include "CController.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvStyleCleanProcessProgressBar.h"
 #include "SkinImage.h"
 

@@ -2,7 +2,8 @@
 
 #include "AppStyle.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "SkinImage.h"
 #include "StyleSheets.h"
 #include "WebLinks.h"

@@ -4,8 +4,10 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "SkinImage.h"
+#include "ovdriver.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -248,7 +250,7 @@ void ImageCompressionScanReslut::SLOT_CompressView()
         std::lock_guard<std::mutex> lock(store->OneKeyLock());
         m_postedCount = store->m_obLCompressPhotos.size();
     }
-    CController::GetInstance()->PostOneKeyClearTask(OneKeyCode::CompressPhotos);
+    CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_COMPRESS_PHOTOS);
     emit onCompressView(OneKeyPage::PhotoBackingUp);
 }
 

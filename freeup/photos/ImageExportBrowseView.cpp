@@ -6,9 +6,11 @@
 #include "FormatSize.h"
 #include "ImagePreviewControls.h"
 #include "ImagePreviewScrollAreaStyle.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OvStyleCheckBox.h"
 #include "OvStyleComboBox.h"
+#include "ovdriver.h"
 
 #include <QDateTime>
 #include <QEvent>
@@ -419,13 +421,13 @@ bool ImageExportBrowseView::startTask(int type)
 
 void ImageExportBrowseView::slotExportOnly()
 {
-    if (startTask(OneKeyCode::Export | OneKeyCode::AllPhotos))
+    if (startTask(OV_ONEKEY_EXPORT | OV_ONEKEY_PHOTOS))
         emit onStartExport(OneKeyPage::PhotoExporting);
 }
 
 void ImageExportBrowseView::slotExportDelete()
 {
-    if (startTask(OneKeyCode::Delete | OneKeyCode::AllPhotos))
+    if (startTask(OV_ONEKEY_DELETE | OV_ONEKEY_PHOTOS))
         emit onStartDelete(OneKeyPage::PhotoDeleting);
 }
 

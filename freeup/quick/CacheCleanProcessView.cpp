@@ -4,7 +4,8 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "Durations.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OvCustomNOButton.h"
 #include "OvMessageBox.h"
 #include "SkinImage.h"
@@ -151,18 +152,15 @@ void CacheCleanProcessView::SlotTimerOut()
 
 void CacheCleanProcessView::ClickedCancel()
 {
-    // On the heap: should the page go while the box waits, the box goes with it.
+    // The box runs its own event loop: the clean may end, and this page go away, meanwhile.
     QPointer<CacheCleanProcessView> self(this);
-    QPointer<OvMessageBox> box
-        = new OvMessageBox(tr("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"),
-                           QString(), OvMessageBox::Yes | OvMessageBox::No, this);
-    box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    box->SetIcon(QStringLiteral("/tip_warning.png"));
-    box->exec();
-    if (!self || !box)
+    const bool accepted
+        = OvMessageBox::Ask(this,
+                            tr("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"),
+                            OvMessageBox::Yes | OvMessageBox::No, QStringLiteral("/tip_warning.png"))
+        == OvMessageBox::Yes;
+    if (!self)
         return;
-    const bool accepted = box->GetResult() == OvMessageBox::Yes;
-    delete box;
     // The clean may have ended while the box was open: its result page stands.
     if (!accepted || !isVisible())
         return;

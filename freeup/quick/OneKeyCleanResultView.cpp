@@ -4,14 +4,16 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OneScanResultSubWidget.h"
 #include "OvMessageBox.h"
+#include "StoreTotals.h"
+#include "ovdriver.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -167,27 +169,27 @@ void OneKeyCleanResultView::UpdateResultInfo(int nTaskType)
 {
     CGlobalData* store = CGlobalData::GetInstance();
     switch (nTaskType) {
-    case OneKeyCode::UserStorage:
-    case OneKeyCode::PhotoCaches:
-    case OneKeyCode::DownloadTemp:
-    case OneKeyCode::CrashLogs:
-    case OneKeyCode::ITunesCaches:
+    case OV_ONEKEY_USER_STORAGE:
+    case OV_ONEKEY_PHOTO_CACHES:
+    case OV_ONEKEY_DOWNLOAD_TEMP:
+    case OV_ONEKEY_CRASH_LOGS:
+    case OV_ONEKEY_ITUNES_CACHES:
         m_rows[JunkRow]->SetSize(JunkSizeTotal());
         break;
-    case OneKeyCode::TempFiles:
+    case OV_ONEKEY_TEMP_FILES:
         m_rows[TempRow]->SetSize(TemporaryFileEstimate());
         break;
-    case OneKeyCode::AllPhotos: {
+    case OV_ONEKEY_PHOTOS: {
         std::lock_guard<std::mutex> lock(store->OneKeyLock());
         m_rows[PhotoRow]->SetSize(SumOf(store->m_obLPhotos, &OneKeyMediaInfo::m_nSize));
         break;
     }
-    case OneKeyCode::LargeFiles: {
+    case OV_ONEKEY_LARGE_FILES: {
         std::lock_guard<std::mutex> lock(store->OneKeyLock());
         m_rows[LargeFileRow]->SetSize(SumOf(store->m_obLLargeFiles, &OneKeyFileInfo::m_nSize));
         break;
     }
-    case OneKeyCode::Apps: {
+    case OV_ONEKEY_APPS: {
         std::lock_guard<std::mutex> lock(store->OneKeyLock());
         m_rows[AppRow]->SetSize(SumOf(store->m_obLApps, &AppResultInfo::m_nAppSize));
         break;
@@ -211,18 +213,10 @@ void OneKeyCleanResultView::slotRescan()
 
 void OneKeyCleanResultView::slotBackHome()
 {
-    // On the heap: should the page go while the box waits, the box goes with it.
-    QPointer<OvMessageBox> box
-        = new OvMessageBox(tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"),
-                           tr("Warning"), OvMessageBox::Yes | OvMessageBox::No, this);
-    box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    box->SetIcon(QStringLiteral("tip_warning.png"));
-    box->exec();
-    if (!box)
-        return;
-    const bool accepted = box->GetResult() == OvMessageBox::Yes;
-    delete box;
-    if (accepted)
+    const int answer = OvMessageBox::Ask(
+        this, tr("If you go back, the scanning result won't be saved. Are you sure you want to go back?"),
+        OvMessageBox::Yes | OvMessageBox::No, QStringLiteral("tip_warning.png"), tr("Warning"));
+    if (answer == OvMessageBox::Yes)
         emit onBackHome(0);
 }
 

@@ -3,17 +3,19 @@
 #include "AppStyle.h"
 #include "CController.h"
 #include "CGlobalData.h"
+#include "CleanHistory.h"
 #include "DeviceInfoWidget.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
+#include "OneKeyWidgets.h"
 #include "OvMessageBox.h"
 #include "SkinImage.h"
+#include "StoreTotals.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -210,13 +212,8 @@ void OneKeyCleanView::slotScanCache()
         emit onScanCache(8);
         return;
     }
-    // On the heap: should the page go while the box waits, the box goes with it.
-    QPointer<OvMessageBox> box
-        = new OvMessageBox(tr("Scan completed! No need for further cleaning."), QString(), OvMessageBox::OK, this);
-    box->SetButtonText(tr("Yes"), tr("No"), tr("OK"), tr("Cancel"));
-    box->SetIcon(QStringLiteral("/tip_succeed.png"));
-    box->exec();
-    delete box;
+    OvMessageBox::Ask(this, tr("Scan completed! No need for further cleaning."), OvMessageBox::OK,
+                      QStringLiteral("/tip_succeed.png"));
 }
 
 void OneKeyCleanView::slotScanImage()

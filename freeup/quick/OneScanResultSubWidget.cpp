@@ -2,7 +2,7 @@
 
 #include "AppStyle.h"
 #include "FormatSize.h"
-#include "OneKeyCommon.h"
+#include "OneKeyWidgets.h"
 #include "SkinImage.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "TaskWidget.h"
 
-#include "OneKeyCommon.h"
+#include "OneKeyWidgets.h"
 
 #include "AppStyle.h"
 #include "FormatSize.h"

@@ -62,6 +62,39 @@ enum OvNotifyType : int {
 /// Error code of a backup ended because its callback returned -1.
 constexpr int OV_ERROR_STOPPED = 1003;
 
+// ---------------------------------------------------------------------------------------
+// One-key codes: the categories of the space-saving scans and cleans, as they are requested
+// and as every reply and item names them. Export and delete are added to the code of the
+// items they act on (8 or 1024).
+// ---------------------------------------------------------------------------------------
+enum OvOneKeyCode : int {
+    OV_ONEKEY_TEMP_FILES = 2,
+    OV_ONEKEY_LARGE_FILES = 8,
+    OV_ONEKEY_APPS = 16,
+    OV_ONEKEY_USER_STORAGE = 32,   ///< junk
+    OV_ONEKEY_PHOTO_CACHES = 64,   ///< junk
+    OV_ONEKEY_DOWNLOAD_TEMP = 128, ///< junk
+    OV_ONEKEY_CRASH_LOGS = 256,    ///< junk
+    OV_ONEKEY_ITUNES_CACHES = 512, ///< junk
+    OV_ONEKEY_PHOTOS = 1024,       ///< every photo and video
+    OV_ONEKEY_COMPRESS_PHOTOS = 2048,
+    OV_ONEKEY_EXPORT = 4096,
+    OV_ONEKEY_DELETE = 8192,
+    /// The five junk codes together.
+    OV_ONEKEY_JUNK_CODES = OV_ONEKEY_USER_STORAGE | OV_ONEKEY_PHOTO_CACHES | OV_ONEKEY_DOWNLOAD_TEMP
+        | OV_ONEKEY_CRASH_LOGS | OV_ONEKEY_ITUNES_CACHES,
+};
+
+/// What one one-key scan request covers: one bit per family of codes.
+enum OvOneKeyScanMask : int {
+    OV_SCAN_JUNK = 1,        ///< the five junk codes
+    OV_SCAN_TEMP_FILES = 2,  ///< OV_ONEKEY_TEMP_FILES
+    OV_SCAN_PHOTOS = 4,      ///< OV_ONEKEY_COMPRESS_PHOTOS, then OV_ONEKEY_PHOTOS
+    OV_SCAN_LARGE_FILES = 8, ///< OV_ONEKEY_LARGE_FILES
+    OV_SCAN_APPS = 16,       ///< OV_ONEKEY_APPS
+    OV_SCAN_ALL = OV_SCAN_JUNK | OV_SCAN_TEMP_FILES | OV_SCAN_PHOTOS | OV_SCAN_LARGE_FILES | OV_SCAN_APPS,
+};
+
 /// How OnStateChange carries 64-bit amounts (fill: written = words 1+2, total = words 3+4).
 inline std::uint64_t OvJoinWords(std::uint32_t low, std::uint32_t high)
 {
@@ -732,31 +765,31 @@ inline IOneKeyCategory* OvOneKeyCategoryOf(IPrivacyCleanDevice* device, int code
         return nullptr;
     IOneKeyCategory* category = nullptr;
     switch (code) {
-    case 2:
+    case OV_ONEKEY_TEMP_FILES:
         device->GetOneKeyTempFiles(&category);
         break;
-    case 8:
+    case OV_ONEKEY_LARGE_FILES:
         device->GetOneKeyLargeFiles(&category);
         break;
-    case 32:
+    case OV_ONEKEY_USER_STORAGE:
         device->GetOneKeyUserStorage(&category);
         break;
-    case 64:
+    case OV_ONEKEY_PHOTO_CACHES:
         device->GetOneKeyPhotoCaches(&category);
         break;
-    case 128:
+    case OV_ONEKEY_DOWNLOAD_TEMP:
         device->GetOneKeyDownloadTemp(&category);
         break;
-    case 256:
+    case OV_ONEKEY_CRASH_LOGS:
         device->GetOneKeyCrashLogs(&category);
         break;
-    case 512:
+    case OV_ONEKEY_ITUNES_CACHES:
         device->GetOneKeyiTunesCaches(&category);
         break;
-    case 1024:
+    case OV_ONEKEY_PHOTOS:
         device->GetOneKeyPhotos(&category);
         break;
-    case 2048:
+    case OV_ONEKEY_COMPRESS_PHOTOS:
         device->GetOneKeyCompressPhotos(&category);
         break;
     default:

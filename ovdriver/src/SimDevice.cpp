@@ -29,7 +29,9 @@ void copyText(char* target, std::size_t capacity, const QString& text)
     target[length] = '\0';
 }
 
-const int kOneKeyCodes[] = { 32, 64, 128, 256, 512, 2, 2048, 1024, 8 };
+const int kOneKeyCodes[] = { OV_ONEKEY_USER_STORAGE,    OV_ONEKEY_PHOTO_CACHES,  OV_ONEKEY_DOWNLOAD_TEMP,
+                             OV_ONEKEY_CRASH_LOGS,      OV_ONEKEY_ITUNES_CACHES, OV_ONEKEY_TEMP_FILES,
+                             OV_ONEKEY_COMPRESS_PHOTOS, OV_ONEKEY_PHOTOS,        OV_ONEKEY_LARGE_FILES };
 
 } // namespace
 
@@ -172,27 +174,27 @@ SimOneKeyCategory* SimDevice::oneKey(int code)
 
 int SimDevice::GetOneKeyUserStorage(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(32));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_USER_STORAGE));
 }
 
 int SimDevice::GetOneKeyPhotoCaches(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(64));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_PHOTO_CACHES));
 }
 
 int SimDevice::GetOneKeyDownloadTemp(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(128));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_DOWNLOAD_TEMP));
 }
 
 int SimDevice::GetOneKeyCrashLogs(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(256));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_CRASH_LOGS));
 }
 
 int SimDevice::GetOneKeyCompressPhotos(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(2048));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_COMPRESS_PHOTOS));
 }
 
 int SimDevice::GetOneKeyApps(IOneKeyAppCategory** out)
@@ -202,22 +204,22 @@ int SimDevice::GetOneKeyApps(IOneKeyAppCategory** out)
 
 int SimDevice::GetOneKeyLargeFiles(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(8));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_LARGE_FILES));
 }
 
 int SimDevice::GetOneKeyTempFiles(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(2));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_TEMP_FILES));
 }
 
 int SimDevice::GetOneKeyPhotos(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(1024));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_PHOTOS));
 }
 
 int SimDevice::GetOneKeyiTunesCaches(IOneKeyCategory** out)
 {
-    return give<IOneKeyCategory>(out, oneKey(512));
+    return give<IOneKeyCategory>(out, oneKey(OV_ONEKEY_ITUNES_CACHES));
 }
 
 int SimDevice::CheckBackupPassword(const char* password)

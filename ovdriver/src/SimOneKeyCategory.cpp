@@ -62,12 +62,12 @@ SimOneKeyCategory::SimOneKeyCategory(SimDevice& device, int code)
 QString SimOneKeyCategory::arrayKey() const
 {
     switch (m_code) {
-    case 2:
+    case OV_ONEKEY_TEMP_FILES:
         return "tempFiles";
-    case 8:
+    case OV_ONEKEY_LARGE_FILES:
         return "largeFiles";
-    case 1024:
-    case 2048:
+    case OV_ONEKEY_PHOTOS:
+    case OV_ONEKEY_COMPRESS_PHOTOS:
         return "media";
     default:
         return "junk";
@@ -76,18 +76,18 @@ QString SimOneKeyCategory::arrayKey() const
 
 bool SimOneKeyCategory::isJunkOrTemp() const
 {
-    return m_code == 2 || DeviceImage::junkCodes().contains(m_code);
+    return m_code == OV_ONEKEY_TEMP_FILES || DeviceImage::junkCodes().contains(m_code);
 }
 
 bool SimOneKeyCategory::belongs(const QJsonObject& entry) const
 {
     switch (m_code) {
-    case 2:
-    case 8:
+    case OV_ONEKEY_TEMP_FILES:
+    case OV_ONEKEY_LARGE_FILES:
         return true;
-    case 1024:
+    case OV_ONEKEY_PHOTOS:
         return !entry.value("deleted").toBool();
-    case 2048:
+    case OV_ONEKEY_COMPRESS_PHOTOS:
         return !entry.value("deleted").toBool() && entry.value("kind").toString() == "photo"
             && !entry.value("compressed").toBool();
     default:
@@ -103,7 +103,7 @@ OvOneKeyFileItem SimOneKeyCategory::fileItem(const QJsonObject& entry) const
     copyText(item.path, path);
     item.size = ItemConverters::size(entry);
     item.time = ItemConverters::integer(entry, "time");
-    item.fileKind = m_code == 2048 ? 3 : (m_code == 8 ? fileKind(path) : 0);
+    item.fileKind = m_code == OV_ONEKEY_COMPRESS_PHOTOS ? 3 : (m_code == OV_ONEKEY_LARGE_FILES ? fileKind(path) : 0);
     item.code = m_code;
     return item;
 }
@@ -131,8 +131,8 @@ int SimOneKeyCategory::AddItem(const void* item)
 {
     if (!item)
         return -1;
-    const QString path = m_code == 1024 ? readText(static_cast<const OvOneKeyMediaItem*>(item)->path)
-                                        : readText(static_cast<const OvOneKeyFileItem*>(item)->path);
+    const QString path = m_code == OV_ONEKEY_PHOTOS ? readText(static_cast<const OvOneKeyMediaItem*>(item)->path)
+                                                    : readText(static_cast<const OvOneKeyFileItem*>(item)->path);
     if (path.isEmpty())
         return -1;
     std::lock_guard<std::mutex> lock(m_pendingMutex);
@@ -169,12 +169,12 @@ IDeviceOperation* SimOneKeyCategory::CreateClean(CCallBack* callback)
 
 IDeviceOperation* SimOneKeyCategory::CreateProcess(CCallBack* callback)
 {
-    if (m_code == 2048) {
+    if (m_code == OV_ONEKEY_COMPRESS_PHOTOS) {
         const QStringList paths = takePending();
         return SimOperation::make(m_device, callback, "process",
                                   [this, paths](JobContext& job) { compress(job, paths); });
     }
-    if (m_code == 1024 || m_code == 8) {
+    if (m_code == OV_ONEKEY_PHOTOS || m_code == OV_ONEKEY_LARGE_FILES) {
         const QStringList paths = takePending();
         return SimOperation::make(m_device, callback, "process",
                                   [this, paths](JobContext& job) { exportItems(job, paths, true); });
@@ -184,7 +184,7 @@ IDeviceOperation* SimOneKeyCategory::CreateProcess(CCallBack* callback)
 
 IDeviceOperation* SimOneKeyCategory::CreateExport(CCallBack* callback)
 {
-    if (m_code != 1024 && m_code != 8)
+    if (m_code != OV_ONEKEY_PHOTOS && m_code != OV_ONEKEY_LARGE_FILES)
         return unsupported(callback, "export");
     const QStringList paths = takePending();
     return SimOperation::make(m_device, callback, "export",
@@ -203,7 +203,7 @@ void SimOneKeyCategory::scan(JobContext& job)
             found << value.toObject();
     }
     for (int i = 0; i < found.size(); ++i) {
-        if (m_code == 1024) {
+        if (m_code == OV_ONEKEY_PHOTOS) {
             OvOneKeyMediaItem item = mediaItem(found[i], image);
             if (!job.notify(OV_NOTIFY_ITEM_FOUND, 0, 0, 0, 0, &item))
                 return;
@@ -320,7 +320,7 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
     if (!job.openDevice(image, OV_NOTIFY_JOB_FAILED))
         return;
     const QString key = arrayKey();
-    const QString folder = m_device.deviceKey(image) + (m_code == 1024 ? "/Export" : "/Large");
+    const QString folder = m_device.deviceKey(image) + (m_code == OV_ONEKEY_PHOTOS ? "/Export" : "/Large");
     QJsonArray entries = image.array(key);
     int done = 0;
     bool gone = false;
@@ -343,8 +343,8 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
         }
-        OvOneKeyMediaItem media = m_code == 1024 ? mediaItem(entry, image) : OvOneKeyMediaItem {};
-        OvOneKeyFileItem file = m_code == 1024 ? OvOneKeyFileItem {} : fileItem(entry);
+        OvOneKeyMediaItem media = m_code == OV_ONEKEY_PHOTOS ? mediaItem(entry, image) : OvOneKeyMediaItem {};
+        OvOneKeyFileItem file = m_code == OV_ONEKEY_PHOTOS ? OvOneKeyFileItem {} : fileItem(entry);
         if (deleteAfter) {
             QFile::remove(local);
             if (!entry.value("thumbnail").toString().isEmpty())
@@ -352,7 +352,7 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
             entries.removeAt(index);
         }
         ++done;
-        job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, m_code == 1024 ? static_cast<void*>(&media) : &file);
+        job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, m_code == OV_ONEKEY_PHOTOS ? static_cast<void*>(&media) : &file);
         job.pace(p, paths.size());
         job.leaveIfAsked(image, p + 1, paths.size());
         gone = job.deviceGone();

@@ -121,7 +121,7 @@ void tst_Callbacks::fillPercent()
     QFETCH(quint64, total);
     QFETCH(int, percent);
     QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalFillDataSignal);
-    CCtrlFillDataCallback callback(&CTaskCallback::Emit_signalFillDataSignal);
+    CCtrlFillDataCallback callback(CTaskCallback::Emit_signalFillDataSignal);
     QCOMPARE(callback.OnStateChange(OV_NOTIFY_ITEM_DONE, static_cast<std::uint32_t>(written),
                                     static_cast<std::uint32_t>(written >> 32), static_cast<std::uint32_t>(total),
                                     static_cast<std::uint32_t>(total >> 32), nullptr),
@@ -141,10 +141,10 @@ void tst_Callbacks::fillStopRequestWaitsForTheNextFill()
     m_controller->StopDeviceJob(2);
     {
         // A fill callback made later still finds the request and consumes it.
-        CCtrlFillDataCallback next(&CTaskCallback::Emit_signalFillDataSignal);
+        CCtrlFillDataCallback next(CTaskCallback::Emit_signalFillDataSignal);
         QCOMPARE(next.OnStateChange(OV_NOTIFY_ITEM_DONE, 1, 0, 2, 0, nullptr), -1);
         QCOMPARE(next.OnStateChange(OV_NOTIFY_ITEM_DONE, 1, 0, 2, 0, nullptr), -1);
-        CCtrlFillDataCallback after(&CTaskCallback::Emit_signalFillDataSignal);
+        CCtrlFillDataCallback after(CTaskCallback::Emit_signalFillDataSignal);
         QCOMPARE(after.OnStateChange(OV_NOTIFY_ITEM_DONE, 1, 0, 2, 0, nullptr), 0);
     }
     QCOMPARE(spy.count(), 1);
@@ -164,7 +164,7 @@ void tst_Callbacks::backupStopBeforeAnyProgress()
 {
     QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
     m_controller->StopDeviceJob(0);
-    CCtrlBackupDevDataCallback callback(&CTaskCallback::Emit_signalBackupDevData);
+    CCtrlBackupDevDataCallback callback(CTaskCallback::Emit_signalBackupDevData);
     QCOMPARE(callback.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 10, 0, 0, 0, nullptr), -1);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(FileLogLines().filter(QRegularExpression("back up data stop\\. Notify_Type:66 param1:10\\.$")).size(), 1);
@@ -176,7 +176,7 @@ void tst_Callbacks::backupStopBeforeAnyProgress()
 void tst_Callbacks::backupAndRestoreEndAndThenRefuse()
 {
     QSignalSpy backups(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
-    CCtrlBackupDevDataCallback backup(&CTaskCallback::Emit_signalBackupDevData);
+    CCtrlBackupDevDataCallback backup(CTaskCallback::Emit_signalBackupDevData);
     QCOMPARE(backup.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 40, 0, 0, 0, nullptr), 0);
     QCOMPARE(backup.OnStateChange(OV_NOTIFY_BACKUP_FAILED, static_cast<std::uint32_t>(-19), 0, 0, 0, nullptr), 0);
     QCOMPARE(backups.count(), 2);
@@ -188,10 +188,10 @@ void tst_Callbacks::backupAndRestoreEndAndThenRefuse()
 
     QSignalSpy restores(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData);
     m_controller->StopDeviceJob(1);
-    CCtrlRestoreDevDataCallback stopped(&CTaskCallback::Emit_signalRestoreDevData);
+    CCtrlRestoreDevDataCallback stopped(CTaskCallback::Emit_signalRestoreDevData);
     QCOMPARE(stopped.OnStateChange(OV_NOTIFY_RESTORE_PROGRESS, 5, 0, 0, 0, nullptr), -1);
     QCOMPARE(restores.count(), 0);
-    CCtrlRestoreDevDataCallback restore(&CTaskCallback::Emit_signalRestoreDevData);
+    CCtrlRestoreDevDataCallback restore(CTaskCallback::Emit_signalRestoreDevData);
     QCOMPARE(restore.OnStateChange(OV_NOTIFY_RESTORE_PROGRESS, 30, 0, 0, 0, nullptr), 0);
     QCOMPARE(restore.OnStateChange(OV_NOTIFY_RESTORE_END, 0, 0, 0, 0, nullptr), 0);
     QCOMPARE(restores.count(), 2);
@@ -205,7 +205,7 @@ void tst_Callbacks::oneKeyScanFillsItsList()
     CGlobalData* store = CGlobalData::GetInstance();
     store->m_obLUserStorage.clear();
     {
-        CCtrlOneKeyScanCallback empty(&CTaskCallback::Emit_signalOneKeyScanRespond, 32);
+        CCtrlOneKeyScanCallback empty(CTaskCallback::Emit_signalOneKeyScanRespond, 32);
         QCOMPARE(empty.OnStateChange(OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, nullptr), 0);
     }
     QCOMPARE(spy.takeFirst(), (QVariantList { 32, 0 }));
@@ -216,9 +216,9 @@ void tst_Callbacks::oneKeyScanFillsItsList()
     std::strcpy(photo.path, "/DCIM/3.heic");
     photo.time = 0;
     OvAppItem app = AppItem("Notes", 7);
-    CCtrlOneKeyScanCallback files(&CTaskCallback::Emit_signalOneKeyScanRespond, 2048);
-    CCtrlOneKeyScanCallback photos(&CTaskCallback::Emit_signalOneKeyScanRespond, 1024);
-    CCtrlOneKeyScanCallback apps(&CTaskCallback::Emit_signalOneKeyScanRespond, 16);
+    CCtrlOneKeyScanCallback files(CTaskCallback::Emit_signalOneKeyScanRespond, 2048);
+    CCtrlOneKeyScanCallback photos(CTaskCallback::Emit_signalOneKeyScanRespond, 1024);
+    CCtrlOneKeyScanCallback apps(CTaskCallback::Emit_signalOneKeyScanRespond, 16);
     store->m_obLCompressPhotos.clear();
     store->m_obLPhotos.clear();
     store->m_obLApps.clear();
@@ -254,7 +254,7 @@ void tst_Callbacks::oneKeyCleanReplies()
     store->m_obLCompressPhotos = { ToOneKeyFileInfo(FileItem("/DCIM/0.jpg", 1), 0), ToOneKeyFileInfo(compressed, 1) };
     ClearReplies replies;
     {
-        CCtrlOneKeyClearCallback compression(&CTaskCallback::Emit_signalOneKeyClearRespond, 2048);
+        CCtrlOneKeyClearCallback compression(CTaskCallback::Emit_signalOneKeyClearRespond, 2048);
         compression.OnStateChange(OV_NOTIFY_ORIGINAL_BACKED_UP, 0, 0, 0, 0, &compressed);
         compression.OnStateChange(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &compressed);
         // The library reuses its item: the record handed on must not change with it.
@@ -274,7 +274,7 @@ void tst_Callbacks::oneKeyCleanReplies()
 
     // Temporary files report only their end.
     replies.replies.clear();
-    CCtrlOneKeyClearCallback temporary(&CTaskCallback::Emit_signalOneKeyClearRespond, 2);
+    CCtrlOneKeyClearCallback temporary(CTaskCallback::Emit_signalOneKeyClearRespond, 2);
     OvOneKeyFileItem cache = FileItem("/tmp/x", 10);
     temporary.OnStateChange(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &cache);
     temporary.OnStateChange(OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, nullptr);
@@ -283,9 +283,9 @@ void tst_Callbacks::oneKeyCleanReplies()
 
     // An uninstall ends with the removed app, or an empty one when the library gives none.
     OvAppItem removed = AppItem("Maps", 20);
-    CCtrlOneKeyClearCallback uninstall(&CTaskCallback::Emit_signalOneKeyClearRespond, 16);
+    CCtrlOneKeyClearCallback uninstall(CTaskCallback::Emit_signalOneKeyClearRespond, 16);
     uninstall.OnStateChange(OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, &removed);
-    CCtrlOneKeyClearCallback failed(&CTaskCallback::Emit_signalOneKeyClearRespond, 16);
+    CCtrlOneKeyClearCallback failed(CTaskCallback::Emit_signalOneKeyClearRespond, 16);
     failed.OnStateChange(OV_NOTIFY_JOB_FAILED, 5, 0, 0, 0, nullptr);
     QCOMPARE(replies.apps.size(), 2);
     QCOMPARE(replies.apps.at(0).m_strName, QString("Maps"));
@@ -299,11 +299,11 @@ void tst_Callbacks::cancelledCallbacksStopTheJob()
     QSignalSpy scans(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
     QSignalSpy eraseAll(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseAllTask);
     QSignalSpy erases(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseSMSData);
-    CCtrlOneKeyScanCallback scan(&CTaskCallback::Emit_signalOneKeyScanRespond, 8);
-    CCtrlOneKeyClearCallback clean(&CTaskCallback::Emit_signalOneKeyClearRespond, 32);
-    CCtrlEraseAllCallback stage(&CTaskCallback::Emit_signalEraseAllTask, 4);
-    CCtrlEraseSMSDataCallback erase(&CTaskCallback::Emit_signalEraseSMSData);
-    CCtrlLoadAppSizeCallback sizes({ "WhatsApp" }, &CTaskCallback::Emit_signalLoadAppSize);
+    CCtrlOneKeyScanCallback scan(CTaskCallback::Emit_signalOneKeyScanRespond, 8);
+    CCtrlOneKeyClearCallback clean(CTaskCallback::Emit_signalOneKeyClearRespond, 32);
+    CCtrlEraseAllCallback stage(CTaskCallback::Emit_signalEraseAllTask, 4);
+    CCtrlEraseSMSDataCallback erase(CTaskCallback::Emit_signalEraseSMSData);
+    CCtrlLoadAppSizeCallback sizes({ "WhatsApp" }, CTaskCallback::Emit_signalLoadAppSize);
     QCOMPARE(stage.OnStateChange(OV_NOTIFY_ERASEALL_STAGE4, 0, 0, 0, 0, nullptr), 0);
     QCOMPARE(stage.OnStateChange(OV_NOTIFY_ERASEALL_STAGE4, 0, 0, 0, 0, nullptr), 0); // never ends by itself
     QCOMPARE(eraseAll.count(), 2);
@@ -319,7 +319,7 @@ void tst_Callbacks::cancelledCallbacksStopTheJob()
     QCOMPARE(eraseAll.count(), 2);
     QCOMPARE(erases.count(), 0);
     // A new callback is a new request: it clears the flag for all.
-    CCtrlEraseSMSDataCallback next(&CTaskCallback::Emit_signalEraseSMSData);
+    CCtrlEraseSMSDataCallback next(CTaskCallback::Emit_signalEraseSMSData);
     QVERIFY(!callbackCancel);
     QCOMPARE(erase.OnStateChange(OV_NOTIFY_ERASE_DONE, 0, 0, 0, 0, nullptr), 0);
     QCOMPARE(erases.count(), 1);
@@ -330,7 +330,7 @@ void tst_Callbacks::appSizesOfTheWantedApps()
     CGlobalData* store = CGlobalData::GetInstance();
     store->m_mapAppDataSize.clear();
     QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadAppSize);
-    CCtrlLoadAppSizeCallback callback({ "WhatsApp", "WeChat" }, &CTaskCallback::Emit_signalLoadAppSize);
+    CCtrlLoadAppSizeCallback callback({ "WhatsApp", "WeChat" }, CTaskCallback::Emit_signalLoadAppSize);
     OvAppItem whatsApp = AppItem("WhatsApp", 5000000000ull), weChat = AppItem("\xE5\xBE\xAE\xE4\xBF\xA1", 300),
               other = AppItem("Maps", 1);
     for (OvAppItem* app : { &whatsApp, &weChat, &other })
@@ -351,11 +351,11 @@ void tst_Callbacks::connectOutcomes()
     CGlobalData::GetInstance()->m_strModelName.clear();
     StderrCapture debugChannel;
     {
-        CCtrlDevConnCallback ready(&CTaskCallback::Emit_signalConnToDev);
+        CCtrlDevConnCallback ready(CTaskCallback::Emit_signalConnToDev);
         QCOMPARE(ready.OnStateChange(OV_NOTIFY_READY, 0, 0, 0, 0, nullptr), 0);
         // One notification ends it.
         QCOMPARE(ready.OnStateChange(OV_NOTIFY_NOT_TRUSTED, 0, 0, 0, 0, nullptr), -1);
-        CCtrlDevConnCallback untrusted(&CTaskCallback::Emit_signalConnToDev);
+        CCtrlDevConnCallback untrusted(CTaskCallback::Emit_signalConnToDev);
         untrusted.OnStateChange(OV_NOTIFY_NOT_TRUSTED, 0, 0, 0, 0, nullptr);
     }
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
@@ -364,7 +364,7 @@ void tst_Callbacks::connectOutcomes()
     QCOMPARE(spy.at(1), (QVariantList { 2, QVariant::fromValue<void*>(&session.device.base) }));
     QCOMPARE(m_controller->GetDeviceManager()->DeviceCount(), 1);
 
-    CCtrlDevConnCallback failed(&CTaskCallback::Emit_signalConnToDev);
+    CCtrlDevConnCallback failed(CTaskCallback::Emit_signalConnToDev);
     failed.OnStateChange(OV_NOTIFY_CONNECT_FAILED, 0, 0, 0, 0, nullptr);
     QCOMPARE(spy.at(2), (QVariantList { 4, QVariant::fromValue<void*>(nullptr) }));
     QCOMPARE(m_controller->GetDeviceManager()->DeviceCount(), 0);

@@ -3,6 +3,7 @@
 #include "OvMessageBox.h"
 #include "SkinImage.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,9 @@ private slots:
     void placementKeepsTheBoxOnTheDesktop_data();
     void placementKeepsTheBoxOnTheDesktop();
     void shownBoxIsCentredOnItsParent();
+    void askAnswersWithTheButtonAndLeavesNoBox();
+    void askButtonsReadPlainWordsUnlessOkIsRenamed();
+    void askWhoseParentGoesAnswersZero();
 
 private:
     static QPushButton* button(OvMessageBox& box, const char* name);
@@ -193,6 +197,56 @@ void tst_OvMessageBox::shownBoxIsCentredOnItsParent()
     // The wrapped message fits: the box grew to hold it instead of cutting it off.
     auto* text = box.findChild<QLabel*>("messageBoxText");
     QVERIFY(text->height() >= text->heightForWidth(text->width()));
+}
+
+void tst_OvMessageBox::askAnswersWithTheButtonAndLeavesNoBox()
+{
+    QWidget parent;
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+    QCOMPARE(OvMessageBox::Ask(&parent, "Stop?", OvMessageBox::Yes | OvMessageBox::No, "tip_warning.png", "Warning"),
+             int(OvMessageBox::No));
+    answerer.setButton(OvMessageBox::OK);
+    QCOMPARE(OvMessageBox::Ask(&parent, "Done.", OvMessageBox::OK), int(OvMessageBox::OK));
+
+    QCOMPARE(answerer.questions().size(), 2);
+    QCOMPARE(answerer.questions().at(0).title, QStringLiteral("Warning"));
+    QCOMPARE(answerer.questions().at(0).icon, QStringLiteral("tip_warning.png"));
+    QCOMPARE(answerer.questions().at(1).buttons, int(OvMessageBox::OK));
+    QVERIFY(answerer.questions().at(1).icon.isEmpty());
+    // Every box is gone once answered: none piles up under a long-lived page.
+    QVERIFY(parent.findChildren<OvMessageBox*>().isEmpty());
+}
+
+void tst_OvMessageBox::askButtonsReadPlainWordsUnlessOkIsRenamed()
+{
+    QStringList seen;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<OvMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        for (const char* name :
+             { "messageBoxYesButton", "messageBoxNoButton", "messageBoxOkButton", "messageBoxCancelButton" })
+            seen << button(*box, name)->text();
+        button(*box, "messageBoxCancelButton")->click();
+    });
+    poll.start(5);
+    const int all = OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::OK | OvMessageBox::Cancel;
+    QCOMPARE(OvMessageBox::Ask(nullptr, "Ask", all), int(OvMessageBox::Cancel));
+    QCOMPARE(OvMessageBox::Ask(nullptr, "Remove?", all, QString(), QString(), "Remove"), int(OvMessageBox::Cancel));
+    QCOMPARE(seen, QStringList({ "Yes", "No", "OK", "Cancel", "Yes", "No", "Remove", "Cancel" }));
+}
+
+void tst_OvMessageBox::askWhoseParentGoesAnswersZero()
+{
+    auto* parent = new QWidget;
+    parent->show();
+    QTimer::singleShot(20, this, [&parent] {
+        delete parent; // takes the open box with it
+        parent = nullptr;
+    });
+    QCOMPARE(OvMessageBox::Ask(parent, "Stop?", OvMessageBox::Yes | OvMessageBox::No), 0);
+    QVERIFY(!parent);
 }
 
 QTEST_MAIN(tst_OvMessageBox)

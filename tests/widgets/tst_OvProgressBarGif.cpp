@@ -1,6 +1,5 @@
 #include "AppPaths.h"
 #include "AppStyle.h"
-#include "CGlobalData.h"
 #include "OvProgressBarGif.h"
 #include "OvStyleProgressBar.h"
 
@@ -10,12 +9,6 @@
 namespace {
 
 constexpr quint64 kGiB = 1024ull * 1024 * 1024;
-
-void setDevice(quint64 total, quint64 free)
-{
-    CGlobalData::GetInstance()->m_nTotalSpace = total;
-    CGlobalData::GetInstance()->m_nFreeSpace = free;
-}
 
 } // namespace
 
@@ -81,9 +74,8 @@ void tst_OvProgressBarGif::deviceEstimateIsUsedGiBPlusTwo()
     QFETCH(quint64, total);
     QFETCH(quint64, free);
     QFETCH(int, minutes);
-    setDevice(total, free);
     OvProgressBarGif gif;
-    gif.StartDeviceEstimate();
+    gif.StartDeviceEstimate(total, free);
     QCOMPARE(gif.Minutes(), minutes);
     QCOMPARE(gif.TimeText(), QStringLiteral("About %1 Minute(s)").arg(minutes));
     QVERIFY(gif.IsCounting());

@@ -1,8 +1,5 @@
 #include "AppPaths.h"
 #include "AppStyle.h"
-#include "CGlobalData.h"
-#include "CancelFlags.h"
-#include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
@@ -17,8 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -47,24 +42,17 @@ private slots:
     void stopWithoutMainWindowStillLeaves();
 
 private:
-    std::unique_ptr<DeviceImageFixture> m_devices;
     FakeMainWindow m_window;
 };
 
 void tst_OvStyleScanProcessView::initTestCase()
 {
     AppStyle::instance().initialise(applicationDirectory());
-    // The controller is reached on Stop; it must find an empty simulated device folder, not
-    // the per-user demo device.
-    m_devices = std::make_unique<DeviceImageFixture>();
-    QVERIFY(m_devices->isValid());
     MainWindowAccess::registerInstance(&m_window);
 }
 
 void tst_OvStyleScanProcessView::init()
 {
-    loadCancel = false;
-    callbackCancel = false;
     m_window.calls.clear();
 }
 
@@ -75,13 +63,13 @@ void tst_OvStyleScanProcessView::cleanupTestCase()
 
 void tst_OvStyleScanProcessView::estimateIsUsedGiBOverThreePlusTwo()
 {
-    CGlobalData::GetInstance()->m_nTotalSpace = 128 * kGiB;
-    CGlobalData::GetInstance()->m_nFreeSpace = 28 * kGiB; // 100 GiB used
-    QCOMPARE(OvStyleScanProcessView::ScanEstimateMinutes(), 35);
-    QCOMPARE(OvProgressBarGif::DeviceEstimateMinutes(), 102);
+    const quint64 total = 128 * kGiB;
+    const quint64 free = 28 * kGiB; // 100 GiB used
+    QCOMPARE(OvStyleScanProcessView::ScanEstimateMinutes(total, free), 35);
+    QCOMPARE(OvProgressBarGif::DeviceEstimateMinutes(total, free), 102);
 
     OvStyleScanProcessView view(1, "files_scanning.gif");
-    view.StartAnimationWithEstimate();
+    view.StartAnimationWithEstimate(total, free);
     QCOMPARE(view.Progress()->Minutes(), 35);
     QCOMPARE(view.Progress()->TimeText(), QStringLiteral("About 35 Minute(s)"));
     QCOMPARE(view.Progress()->AnimationName(), QStringLiteral("/cache_clean_processBar.gif"));
@@ -90,8 +78,7 @@ void tst_OvStyleScanProcessView::estimateIsUsedGiBOverThreePlusTwo()
     view.StartAnimation();
     QCOMPARE(view.Progress()->Minutes(), 5);
 
-    CGlobalData::GetInstance()->m_nFreeSpace = ~quint64(0); // no device
-    view.StartAnimationWithEstimate();
+    view.StartAnimationWithEstimate(total, ~quint64(0)); // no device
     QCOMPARE(view.Progress()->Minutes(), 2);
 }
 
@@ -125,6 +112,7 @@ void tst_OvStyleScanProcessView::declinedStopLeavesTheScanRunning()
     view.show();
     view.StartAnimation();
     QSignalSpy next(&view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
     MessageBoxAnswerer answerer(answer);
     // Through the real Stop button.
     QTest::mouseClick(view.findChild<OvCustomNOButton*>("scanStopButton"), Qt::LeftButton);
@@ -133,8 +121,7 @@ void tst_OvStyleScanProcessView::declinedStopLeavesTheScanRunning()
     QCOMPARE(answerer.questions().first().text, kStopQuestion);
     QCOMPARE(answerer.questions().first().buttons, OvMessageBox::Yes | OvMessageBox::No);
     QCOMPARE(next.count(), 0);
-    QVERIFY(!loadCancel);
-    QVERIFY(!callbackCancel);
+    QCOMPARE(stop.count(), 0);
     QVERIFY(m_window.calls.isEmpty());
     QVERIFY(view.Progress()->IsCounting());
 }
@@ -156,13 +143,16 @@ void tst_OvStyleScanProcessView::confirmedStopStopsTheWorkAndLeaves()
     OvStyleScanProcessView view(page, "files_scanning.gif");
     view.show();
     QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
+    // The work must be stopped before the next page asks the device for anything.
+    int stopsBeforeLeaving = -1;
+    connect(&view, &OvStyleScanProcessView::ShowNextView, this, [&] { stopsBeforeLeaving = stop.count(); });
     MessageBoxAnswerer answerer(OvMessageBox::Yes);
     view.StopScan();
     QCOMPARE(answerer.questions().size(), 1);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toInt(), next);
-    QVERIFY(loadCancel);
-    QVERIFY(callbackCancel);
+    QCOMPARE(stopsBeforeLeaving, 1);
     QCOMPARE(m_window.calls, QList<bool> { true });
 }
 
@@ -171,6 +161,7 @@ void tst_OvStyleScanProcessView::pageHiddenWhileAskingDoesNothing()
     OvStyleScanProcessView view(1, "files_scanning.gif");
     view.show();
     QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
     // The scan ends while the question is open: the model moves on and hides the page,
     // then the user answers Yes.
     QTimer poll;
@@ -186,8 +177,7 @@ void tst_OvStyleScanProcessView::pageHiddenWhileAskingDoesNothing()
     view.StopScan();
     QVERIFY(!poll.isActive()); // the question was really answered
     QCOMPARE(spy.count(), 0);
-    QVERIFY(!loadCancel);
-    QVERIFY(!callbackCancel);
+    QCOMPARE(stop.count(), 0);
     QVERIFY(m_window.calls.isEmpty());
 }
 
@@ -196,6 +186,7 @@ void tst_OvStyleScanProcessView::pageDestroyedWhileAskingDoesNothing()
     auto* view = new OvStyleScanProcessView(1, "files_scanning.gif");
     view->show();
     QSignalSpy spy(view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(view, &OvStyleScanProcessView::StopRequested);
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&view, &poll] {
         if (!qobject_cast<OvMessageBox*>(QApplication::activeModalWidget()))
@@ -208,7 +199,7 @@ void tst_OvStyleScanProcessView::pageDestroyedWhileAskingDoesNothing()
     view->StopScan();
     QVERIFY(!view);
     QCOMPARE(spy.count(), 0);
-    QVERIFY(!loadCancel);
+    QCOMPARE(stop.count(), 0);
 }
 
 void tst_OvStyleScanProcessView::stopWithoutMainWindowStillLeaves()
@@ -217,12 +208,13 @@ void tst_OvStyleScanProcessView::stopWithoutMainWindowStillLeaves()
     OvStyleScanProcessView view(22, "files_scanning.gif");
     view.show();
     QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
     MessageBoxAnswerer answerer(OvMessageBox::Yes);
     view.StopScan();
     MainWindowAccess::registerInstance(&m_window);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toInt(), 0);
-    QVERIFY(loadCancel);
+    QCOMPARE(stop.count(), 1);
 }
 
 QTEST_MAIN(tst_OvStyleScanProcessView)

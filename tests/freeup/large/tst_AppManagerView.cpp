@@ -8,11 +8,12 @@
 #include "FakeMainWindow.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
-#include "OneKeyCommon.h"
 #include "OneKeyConversions.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
+#include "ovdriver.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -305,7 +306,7 @@ void tst_AppManagerView::sortedTableAndAnAbandonedRun()
     QList<int> firstDone;
     const auto connection
         = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this, [&](int type, int, void* record) {
-              if ((type & OneKeyCode::Apps) && firstDone.isEmpty()) {
+              if ((type & OV_ONEKEY_APPS) && firstDone.isEmpty()) {
                   m_view->TakeFinishedApp();
                   firstDone = { m_view->RowStatus(0), m_view->RowStatus(1) };
               }

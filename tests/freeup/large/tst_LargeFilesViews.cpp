@@ -10,7 +10,7 @@
 #include "LargeFilesProcessView.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "SkinImage.h"
 

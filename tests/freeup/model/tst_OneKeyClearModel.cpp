@@ -7,6 +7,8 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "CacheCleanProcessView.h"
+#include "CleanHistory.h"
+#include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
 #include "ImageCompressionFinshed.h"
 #include "ImageControls.h"
@@ -16,12 +18,13 @@
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCleanResultView.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
 #include "PageWaiter.h"
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
+#include "StoreTotals.h"
 #include "TaskWidget.h"
 
 #include <QAbstractButton>

@@ -9,7 +9,7 @@
 #include "ImageCompressionScanReslut.h"
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
-#include "OneKeyCommon.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "WebLinks.h"
 

@@ -2,10 +2,11 @@
 // a simulated device and where Back leads.
 #include "AppPaths.h"
 #include "AppStyle.h"
+#include "CCtrlOneKeyClearCallback.h"
 #include "JunkCleanScanResultView.h"
 #include "MessageBoxAnswerer.h"
-#include "OneKeyCommon.h"
 #include "OneKeyConversions.h"
+#include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "QuickViewsTestSupport.h"
 #include "TaskWidget.h"
@@ -214,7 +215,7 @@ void tst_JunkCleanScanResultView::cleanPostsTheCheckedRowsInPageOrder()
 
     QList<int> finished;
     connect(callback, &CTaskCallback::signalOneKeyClearRespond, &view, [&](int type, int status, void* record) {
-        if (status == OneKeyCode::Finished)
+        if (status == CCtrlOneKeyClearCallback::kCleanFinished)
             finished.append(type);
         DeleteOneKeyClearRecord(type, record);
     });
