@@ -46,7 +46,6 @@
 #include "CProcessConsole.h"
 #include "CRestoreDevDataTask.h"
 #include "CTaskCallback.h"
-#include "CancelFlags.h"
 #include "CheckItunesThread.h"
 #include "Log.h"
 #include "OneKeyConversions.h"
@@ -56,6 +55,7 @@
 #include <QCoreApplication>
 
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -182,21 +182,52 @@ bool CController::PostConnectDevTask()
 CGlobalData* CController::LoadDeviceInfo()
 {
     CGlobalData* store = CGlobalData::GetInstance();
-    OvDeviceInfo* info = nullptr;
-    if (IPrivacyCleanDevice* device = FirstDevice())
-        device->GetDeviceInfo(&info);
-    if (!info) {
+    OvDeviceInfo info;
+    if (!GetDeviceInfo(info)) {
         store->m_strDeviceName.clear();
         store->m_nFreeSpace = static_cast<quint64>(-1);
         return store;
     }
-    store->m_strDeviceName = LocalText(info->deviceName, sizeof info->deviceName);
-    store->m_strProductType = LocalText(info->productType, sizeof info->productType);
-    store->m_strDeviceKey = LocalText(info->deviceKey, sizeof info->deviceKey);
-    store->m_strActivationState = LocalText(info->activationState, sizeof info->activationState);
-    store->m_nFreeSpace = info->freeBytes;
-    store->m_nTotalSpace = info->totalBytes;
+    store->m_strDeviceName = LocalText(info.deviceName, sizeof info.deviceName);
+    store->m_strProductType = LocalText(info.productType, sizeof info.productType);
+    store->m_strDeviceKey = LocalText(info.deviceKey, sizeof info.deviceKey);
+    store->m_strActivationState = LocalText(info.activationState, sizeof info.activationState);
+    store->m_nFreeSpace = info.freeBytes;
+    store->m_nTotalSpace = info.totalBytes;
     return store;
+}
+
+namespace {
+/// Copies the block that `request` points the library's answer at, while `mutex` is held.
+template<class Block, class Request> bool CopyInfoBlock(std::mutex& mutex, Block& copy, Request request)
+{
+    std::memset(&copy, 0, sizeof copy);
+    std::lock_guard<std::mutex> lock(mutex);
+    Block* block = nullptr;
+    request(&block);
+    if (!block)
+        return false;
+    std::memcpy(&copy, block, sizeof copy);
+    return true;
+}
+} // namespace
+
+bool CController::GetDeviceInfo(OvDeviceInfo& copy)
+{
+    IPrivacyCleanDevice* device = FirstDevice();
+    return CopyInfoBlock(m_infoMutex, copy, [device](OvDeviceInfo** block) {
+        if (device)
+            device->GetDeviceInfo(block);
+    });
+}
+
+bool CController::GetBasicInfo(OvBasicInfo& copy)
+{
+    IPrivacyCleanDevice* device = FirstDevice();
+    return CopyInfoBlock(m_infoMutex, copy, [device](OvBasicInfo** block) {
+        if (device)
+            device->GetBasicInfo(block);
+    });
 }
 
 bool CController::IsFindMyIPhoneOn()
@@ -228,8 +259,7 @@ int CController::CheckBackupPassword(const QString& password)
 
 void CController::StopTasks()
 {
-    callbackCancel = true;
-    loadCancel = true;
+    m_pCtrlThread->Cancel();
 }
 
 void CController::StopDeviceJob(int jobKind)
@@ -259,8 +289,6 @@ bool CController::PostBackupDevDataTask()
     if (!FirstDevice())
         return false;
     ClearStopRequest(0);
-    // A new backup may hold other contacts.
-    CGlobalData::GetInstance()->m_bContactsLoaded = false;
     FileLog("back up data start.");
     Post(new CBackupDevDataTask(&CTaskCallback::Emit_signalBackupDevData));
     return true;
@@ -443,9 +471,15 @@ bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey,
         return false;
     std::vector<CTask*> tasks;
     for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it) {
-        if (!it.value().isEmpty())
-            tasks.push_back(
-                new CEraseWeChatDataTask(mode, it.key().first, it.value(), &CTaskCallback::Emit_signalEraseWeChatData));
+        if (it.value().isEmpty())
+            continue;
+        auto* task
+            = new CEraseWeChatDataTask(mode, it.key().first, it.value(), &CTaskCallback::Emit_signalEraseWeChatData);
+        // An empty task never reports, so counting it would keep the end from being told.
+        if (task->IsEmpty())
+            delete task;
+        else
+            tasks.push_back(task);
     }
     // The countdown is set before any of them can run.
     CCtrlEraseWeChatDataCallback::SetCountdown(static_cast<int>(tasks.size()));

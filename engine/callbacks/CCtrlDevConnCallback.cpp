@@ -22,10 +22,10 @@ int CCtrlDevConnCallback::OnStateChange(int notifyType, std::uint32_t, std::uint
     FileLog("connect to ios device end. Notify_Type:%d IBaseDevice:%08x", notifyType, PointerLogValue(pair.first));
 
     if (notifyType == OV_NOTIFY_READY) {
-        OvBasicInfo* info = nullptr;
-        if (pair.second)
-            pair.second->GetBasicInfo(&info);
-        const QString productType = info ? LocalText(info->productType, sizeof info->productType) : QString();
+        OvBasicInfo info;
+        const QString productType = CController::GetInstance()->GetBasicInfo(info)
+            ? LocalText(info.productType, sizeof info.productType)
+            : QString();
         CGlobalData::GetInstance()->m_strModelName = LookupModelName(productType);
         m_pResult(3, pair.first);
     } else if (notifyType == OV_NOTIFY_NOT_TRUSTED) {

@@ -20,7 +20,7 @@ public:
     void Run() override;
 
 protected:
-    /// Clears loadCancel: a new load is wanted. A loader that names numbers wants the
+    /// A loader that names numbers wants the
     /// contacts first: it loads them itself unless they are loaded since the last backup.
     explicit CProcessLoadTask(VoidResultFunc result, bool contactsFirst = false);
 
