@@ -212,12 +212,12 @@ IDeviceOperation* FakeOneKeyApps::CreateUninstall(CCallBack* cb, const OvAppDesc
     if (!app)
         return nullptr;
     uninstalled.push_back(app->bundleId);
-    m_removed = OvAppItem {};
-    std::memcpy(m_removed.name, app->name, sizeof m_removed.name);
-    std::memcpy(m_removed.bundleId, app->bundleId, sizeof m_removed.bundleId);
-    m_removed.staticSize = app->size;
+    OvAppItem& removed = m_removed.emplace_back();
+    std::memcpy(removed.name, app->name, sizeof removed.name);
+    std::memcpy(removed.bundleId, app->bundleId, sizeof removed.bundleId);
+    removed.staticSize = app->size;
     m_device.journal.Add(std::string("uninstall:") + app->bundleId);
-    return m_device.Job("uninstall", cb, { FakeNote { OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, &m_removed } });
+    return m_device.Job("uninstall", cb, { FakeNote { OV_NOTIFY_ONEKEY_END, 0, 0, 0, 0, &removed } });
 }
 
 IDeviceOperation* FakeJobs::CreateBackup(CCallBack* cb)

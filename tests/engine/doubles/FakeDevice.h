@@ -327,7 +327,9 @@ public:
 
 private:
     FakeDevice& m_device;
-    OvAppItem m_removed {};
+    // One record per uninstall: a job still running on the control thread reads its own
+    // while the test thread posts the next (a deque never moves its elements on push_back).
+    std::deque<OvAppItem> m_removed;
 };
 
 /// Backup, restore, fill and erase-all interfaces in one: each job sends the script set
