@@ -2,6 +2,7 @@
 // through CController against a simulated device.
 #include "CController.h"
 #include "CCtrlThread.h"
+#include "CEraseCallLogDataTask.h"
 #include "CGlobalData.h"
 #include "CProcessTask.h"
 #include "CTask.h"
@@ -13,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QSemaphore>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 void DeviceArrived(IBaseDevice*, void*)
@@ -37,6 +40,23 @@ public:
 private:
     QSemaphore& m_started;
     QSemaphore& m_open;
+};
+
+/// Runs a task with the user's Stop arriving after it started, before the library reports.
+class StopWhileRunning : public CProcessTask
+{
+public:
+    explicit StopWhileRunning(CTask* task)
+        : m_task(task)
+    { }
+    void Run() override
+    {
+        CController::GetInstance()->StopTasks();
+        m_task->Execute();
+    }
+
+private:
+    std::unique_ptr<CTask> m_task;
 };
 
 /// Closes the control thread until Open().
@@ -146,21 +166,11 @@ void tst_CControllerTasks::stopDropsWhatWasQueuedBeforeItEvenAfterANewPost()
 
 void tst_CControllerTasks::aCancelledEraseStillReportsItsEnd()
 {
-    CController* controller = CController::GetInstance();
     SignalRecorder erased(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseCallLogData);
-    // Each step of the simulated device now lasts long enough to stop the erase inside it.
-    const QByteArray delay = qgetenv("OVDRIVER_SIM_DELAY_MS");
-    qputenv("OVDRIVER_SIM_DELAY_MS", "1000");
-    {
-        Gate gate;
-        QVERIFY(gate.WaitClosed());
-        QVERIFY(controller->PostEraseCallLogDataTask(0, {}));
-        gate.Open();
-        QTest::qWait(200);
-        controller->StopTasks();
-        QTRY_COMPARE_WITH_TIMEOUT(erased.count(), 1, 10000);
-    }
-    qputenv("OVDRIVER_SIM_DELAY_MS", delay);
+    auto* erase = new CEraseCallLogDataTask(0, {}, &CTaskCallback::Emit_signalEraseCallLogData);
+    QVERIFY(!erase->IsEmpty());
+    CController::GetInstance()->GetCtrlThread()->Post(new CTask(new StopWhileRunning(erase)));
+    QTRY_COMPARE_WITH_TIMEOUT(erased.count(), 1, 10000);
     // Reported once, however the library goes on after being told to stop.
     QTest::qWait(100);
     QCOMPARE(erased.count(), 1);
