@@ -26,6 +26,7 @@
 #include "CEraseWhatsAppDataTask.h"
 #include "CFillDataTask.h"
 #include "CGlobalData.h"
+#include "DeviceInfoBlocks.h"
 #include "CLoadAppSizeTask.h"
 #include "CLoadBookMarkDataTask.h"
 #include "CLoadCallLogDataTask.h"
@@ -47,7 +48,6 @@
 #include "CRemoveBackupTask.h"
 #include "CRestoreDevDataTask.h"
 #include "CTaskCallback.h"
-#include "CancelFlags.h"
 #include "CheckItunesThread.h"
 #include "Log.h"
 #include "OneKeyConversions.h"
@@ -57,6 +57,7 @@
 #include <QCoreApplication>
 
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -195,21 +196,29 @@ bool CController::PostConnectDevTask()
 CGlobalData* CController::LoadDeviceInfo()
 {
     CGlobalData* store = CGlobalData::GetInstance();
-    OvDeviceInfo* info = nullptr;
-    if (IPrivacyCleanDevice* device = FirstDevice())
-        device->GetDeviceInfo(&info);
-    if (!info) {
+    OvDeviceInfo info;
+    if (!GetDeviceInfo(info)) {
         store->m_strDeviceName.clear();
         store->m_nFreeSpace = static_cast<quint64>(-1);
         return store;
     }
-    store->m_strDeviceName = FieldText(info->deviceName, sizeof info->deviceName);
-    store->m_strProductType = FieldText(info->productType, sizeof info->productType);
-    store->m_strDeviceKey = FieldText(info->deviceKey, sizeof info->deviceKey);
-    store->m_strActivationState = FieldText(info->activationState, sizeof info->activationState);
-    store->m_nFreeSpace = info->freeBytes;
-    store->m_nTotalSpace = info->totalBytes;
+    store->m_strDeviceName = FieldText(info.deviceName, sizeof info.deviceName);
+    store->m_strProductType = FieldText(info.productType, sizeof info.productType);
+    store->m_strDeviceKey = FieldText(info.deviceKey, sizeof info.deviceKey);
+    store->m_strActivationState = FieldText(info.activationState, sizeof info.activationState);
+    store->m_nFreeSpace = info.freeBytes;
+    store->m_nTotalSpace = info.totalBytes;
     return store;
+}
+
+bool CController::GetDeviceInfo(OvDeviceInfo& copy)
+{
+    return CopyDeviceInfo(FirstDevice(), copy);
+}
+
+bool CController::GetBasicInfo(OvBasicInfo& copy)
+{
+    return CopyBasicInfo(FirstDevice(), copy);
 }
 
 bool CController::IsFindMyIPhoneOn()
@@ -241,8 +250,7 @@ int CController::CheckBackupPassword(const QString& password)
 
 void CController::StopTasks()
 {
-    callbackCancel = true;
-    loadCancel = true;
+    m_pCtrlThread->Cancel();
 }
 
 void CController::StopDeviceJob(int jobKind)
@@ -272,8 +280,6 @@ bool CController::PostBackupDevDataTask()
     if (!FirstDevice())
         return false;
     ClearStopRequest(0);
-    // A new backup may hold other contacts.
-    CGlobalData::GetInstance()->m_bContactsLoaded = false;
     FileLog("back up data start.");
     Post(new CBackupDevDataTask(CTaskCallback::Emit_signalBackupDevData));
     return true;
@@ -465,9 +471,15 @@ bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey,
         return false;
     std::vector<CTask*> tasks;
     for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it) {
-        if (!it.value().isEmpty())
-            tasks.push_back(
-                new CEraseWeChatDataTask(mode, it.key().first, it.value(), CTaskCallback::Emit_signalEraseWeChatData));
+        if (it.value().isEmpty())
+            continue;
+        auto* task
+            = new CEraseWeChatDataTask(mode, it.key().first, it.value(), CTaskCallback::Emit_signalEraseWeChatData);
+        // An empty task never reports, so counting it would keep the end from being told.
+        if (task->IsEmpty())
+            delete task;
+        else
+            tasks.push_back(task);
     }
     // The countdown is set before any of them can run.
     CCtrlEraseWeChatDataCallback::SetCountdown(static_cast<int>(tasks.size()));

@@ -12,6 +12,8 @@
 
 #include <atomic>
 
+struct OvBasicInfo;
+struct OvDeviceInfo;
 class CCtrlThread;
 class CGlobalData;
 class CTask;
@@ -44,6 +46,11 @@ public:
     // Queries of the first device.
     /// Refreshes the device fields of the store from the device's information block.
     CGlobalData* LoadDeviceInfo();
+    /// The caller's own copy of the first device's information block, or of its basic
+    /// block; false, with `copy` zeroed, without a device or a block. The library rewrites
+    /// its one block at every request, so requests from any thread take turns here.
+    bool GetDeviceInfo(OvDeviceInfo& copy);
+    bool GetBasicInfo(OvBasicInfo& copy);
     bool IsFindMyIPhoneOn();
     bool IsBackupEncrypted();
     bool IsDeviceLocked();
@@ -51,7 +58,8 @@ public:
     int CheckBackupPassword(const QString& password);
 
     // Stopping.
-    /// Asks running and queued loaders and callbacks to stop; removes nothing from the queue.
+    /// Makes the running loader or callback stop, and every task posted before this call
+    /// be dropped unrun; tasks posted afterwards run as usual.
     void StopTasks();
     /// Stops a long job: 0 backup and 1 restore (also ending Apple's backup process), 2 fill.
     void StopDeviceJob(int jobKind);
@@ -103,7 +111,8 @@ public:
     bool PostEraseViberDataTask(int mode, const QList<quint32>& items);
     bool PostEraseKikDataTask(int mode, const QList<quint32>& items);
     bool PostEraseKikAttachmentDataTask(int mode, const QList<quint32>& items);
-    /// One task per account with items; the WeChat end is reported once, after the last.
+    /// One task per account with items; the WeChat end is reported once, after the last
+    /// one that could be queued (an account the library gives no erase for is left out).
     bool PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey, QList<quint32>>& accounts);
     bool PostEraseContactDataTask();
     bool PostEraseCalendarDataTask();

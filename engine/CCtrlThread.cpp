@@ -1,6 +1,8 @@
 #include "CCtrlThread.h"
 
 #include "CTask.h"
+#include "CancelFlags.h"
+
 #include <mutex>
 
 CCtrlThread::CCtrlThread()
@@ -11,8 +13,8 @@ CCtrlThread::CCtrlThread()
 CCtrlThread::~CCtrlThread()
 {
     Stop();
-    for (CTask* task : m_tasks)
-        delete task;
+    for (const auto& entry : m_tasks)
+        delete entry.first;
     m_tasks.clear();
 }
 
@@ -22,9 +24,19 @@ void CCtrlThread::Post(CTask* task)
         return;
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_tasks.push_back(task);
+        m_tasks.emplace_back(task, m_nGeneration);
     }
     m_condition.notify_one();
+}
+
+void CCtrlThread::Cancel()
+{
+    // Under the queue lock, so that the thread cannot take a task of the old generation
+    // and then clear the flags this raises for it.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_nGeneration;
+    loadCancel = true;
+    callbackCancel = true;
 }
 
 void CCtrlThread::Stop()
@@ -44,15 +56,22 @@ void CCtrlThread::run()
 {
     for (;;) {
         CTask* task = nullptr;
+        bool cancelled = false;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_condition.wait(lock, [this] { return !m_bRunning || !m_tasks.empty(); });
             if (!m_bRunning)
                 return;
-            task = m_tasks.front();
+            task = m_tasks.front().first;
+            cancelled = m_tasks.front().second != m_nGeneration;
             m_tasks.pop_front();
+            // The flags belong to the job about to run: a cancel of earlier work must not
+            // stop it, and nothing but a later Cancel may stop it.
+            if (!cancelled)
+                loadCancel = callbackCancel = false;
         }
-        task->Execute();
+        if (!cancelled)
+            task->Execute();
         delete task;
     }
 }

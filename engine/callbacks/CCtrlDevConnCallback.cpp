@@ -1,6 +1,7 @@
 #include "CCtrlDevConnCallback.h"
 
 #include "CGlobalData.h"
+#include "DeviceInfoBlocks.h"
 #include "IDeviceAccess.h"
 #include "Log.h"
 #include "LookupModelName.h"
@@ -22,10 +23,9 @@ int CCtrlDevConnCallback::OnStateChange(int notifyType, std::uint32_t, std::uint
     FileLog("connect to ios device end. Notify_Type:%d IBaseDevice:%08x", notifyType, PointerLogValue(pair.first));
 
     if (notifyType == OV_NOTIFY_READY) {
-        OvBasicInfo* info = nullptr;
-        if (pair.second)
-            pair.second->GetBasicInfo(&info);
-        const QString productType = info ? FieldText(info->productType, sizeof info->productType) : QString();
+        OvBasicInfo info;
+        const QString productType
+            = CopyBasicInfo(pair.second, info) ? FieldText(info.productType, sizeof info.productType) : QString();
         CGlobalData::GetInstance()->m_strModelName = LookupModelName(productType);
         m_pResult(3, pair.first);
     } else if (notifyType == OV_NOTIFY_NOT_TRUSTED) {

@@ -5,9 +5,7 @@
 CCtrlEraseAllCallback::CCtrlEraseAllCallback(IntIntResultFunc result, int mode)
     : m_pResult(result)
     , m_nMode(mode)
-{
-    callbackCancel = false;
-}
+{ }
 
 int CCtrlEraseAllCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                                          void*)

@@ -10,9 +10,7 @@
 CCtrlLoadAppSizeCallback::CCtrlLoadAppSizeCallback(const QStringList& names, VoidResultFunc result)
     : m_pResult(result)
     , m_obLNames(names)
-{
-    callbackCancel = false;
-}
+{ }
 
 int CCtrlLoadAppSizeCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                                             void* record)

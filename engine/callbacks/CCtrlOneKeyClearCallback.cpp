@@ -8,9 +8,7 @@
 CCtrlOneKeyClearCallback::CCtrlOneKeyClearCallback(IntIntPointerResultFunc result, int type)
     : m_pResult(result)
     , m_nType(type)
-{
-    callbackCancel = false;
-}
+{ }
 
 int CCtrlOneKeyClearCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                                             void* record)

@@ -8,9 +8,7 @@
 CCtrlOneKeyScanCallback::CCtrlOneKeyScanCallback(IntIntResultFunc result, int type)
     : m_pResult(result)
     , m_nType(type)
-{
-    callbackCancel = false;
-}
+{ }
 
 int CCtrlOneKeyScanCallback::OnStateChange(int notifyType, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t,
                                            void* record)

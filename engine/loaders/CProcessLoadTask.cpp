@@ -11,7 +11,6 @@ CProcessLoadTask::CProcessLoadTask(VoidResultFunc result, bool contactsFirst)
 {
     if (contactsFirst)
         m_pContacts.reset(new CProcessLoadAddressBookTask(CTaskCallback::Emit_signalLoadAddressBookData));
-    loadCancel = false;
 }
 
 CProcessLoadTask::~CProcessLoadTask() = default;

@@ -20,8 +20,8 @@ public:
     void Run() override;
 
 protected:
-    /// Clears loadCancel: a new load is wanted. A loader that names numbers wants the
-    /// contacts first: it loads them itself unless they are loaded since the last backup.
+    /// A loader that names numbers wants the contacts first: it loads them itself unless
+    /// they are loaded since the last backup.
     explicit CProcessLoadTask(VoidResultFunc result, bool contactsFirst = false);
 
     virtual void ClearLists(CGlobalData& store) = 0;
@@ -49,7 +49,6 @@ private:
     bool LoadContactsFirst();
 
     VoidResultFunc m_pResult;
-    // Made with this loader rather than when it runs, so that making it cannot clear a
-    // cancel that came meanwhile.
+    // The contacts' loader, for a loader that names numbers.
     std::unique_ptr<CProcessLoadTask> m_pContacts;
 };

@@ -95,7 +95,7 @@ public:
     /// The WeChat accounts behind m_obLWeChat, in the library's order.
     QVector<WeChatAccountInfo> m_obLWeChatAccount;
 
-    // Cleared by posting a backup (window thread), so the next load reads the contacts again.
+    // Cleared when a backup starts (control thread), so the next load reads the contacts again.
     std::atomic<bool> m_bContactsLoaded { false };
     quint8 m_bReserved = 1;
     QVector<ContactInfo> m_obLContact;

@@ -81,7 +81,8 @@ IDeviceOperation* SimDevice::Connect(CCallBack* callback)
             job.notify(OV_NOTIFY_CONNECT_FAILED, static_cast<std::uint32_t>(fault));
             return;
         }
-        fillBlocks(&image);
+        // The blocks are refreshed when they are asked for: rewriting them here, on the
+        // job's thread, would change them under a caller reading them on another thread.
         if (!image.flag("trusted")) {
             job.log("this computer is not trusted yet");
             job.notify(OV_NOTIFY_NOT_TRUSTED);

@@ -6,6 +6,8 @@
 #include <QSemaphore>
 #include <QTest>
 
+#include <atomic>
+
 class tst_Loaders : public QObject
 {
     Q_OBJECT
@@ -126,12 +128,17 @@ void tst_Loaders::stopDuringALoadKeepsTheRecordsAndSilencesTheEnd()
     FakeDevice& device = Device();
     for (int i = 0; i < 10; ++i)
         device.privateData->notes->items.push_back({ device.Text("note"), device.Text("body"), 0, 0, 0 });
-    device.privateData->notes->onItem = [](int index) {
-        if (index == 4)
+    std::atomic<bool> stopped { false };
+    device.privateData->notes->onItem = [&stopped](int index) {
+        if (index == 4) {
             CController::GetInstance()->StopTasks();
+            stopped = true;
+        }
     };
     SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadNoteData);
     QVERIFY(CController::GetInstance()->PostLoadNoteDataTask());
+    // A drain posted before the stop would be dropped with the rest.
+    QVERIFY(WaitFor([&] { return stopped.load(); }));
     QVERIFY(DrainControlThread());
     QCOMPARE(loaded.count(), 0);
     // Items before the stop were stored and stay; the load took no more after it.

@@ -1,0 +1,261 @@
+// What stopping, the end reports and the information blocks promise the pages, checked
+// through CController against a simulated device.
+#include "CController.h"
+#include "CCtrlThread.h"
+#include "CEraseCallLogDataTask.h"
+#include "CGlobalData.h"
+#include "CProcessTask.h"
+#include "CTask.h"
+#include "CTaskCallback.h"
+#include "DeviceImageFixture.h"
+#include "SignalRecorder.h"
+#include "ovdriver.h"
+
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+void DeviceArrived(IBaseDevice*, void*)
+{
+    CTaskCallback::Emit_singalDevConnToPC();
+}
+
+/// Holds the control thread until released, so that what is posted meanwhile stays queued.
+class GateProcess : public CProcessTask
+{
+public:
+    GateProcess(QSemaphore& started, QSemaphore& open)
+        : m_started(started)
+        , m_open(open)
+    { }
+    void Run() override
+    {
+        m_started.release();
+        m_open.acquire();
+    }
+
+private:
+    QSemaphore& m_started;
+    QSemaphore& m_open;
+};
+
+/// Runs a task with the user's Stop arriving after it started, before the library reports.
+class StopWhileRunning : public CProcessTask
+{
+public:
+    explicit StopWhileRunning(CTask* task)
+        : m_task(task)
+    { }
+    void Run() override
+    {
+        CController::GetInstance()->StopTasks();
+        m_task->Execute();
+    }
+
+private:
+    std::unique_ptr<CTask> m_task;
+};
+
+/// Closes the control thread until Open().
+class Gate
+{
+public:
+    Gate() { CController::GetInstance()->GetCtrlThread()->Post(new CTask(new GateProcess(m_started, m_open))); }
+    ~Gate() { Open(); }
+    bool WaitClosed() { return m_started.tryAcquire(1, 10000); }
+    void Open()
+    {
+        if (!m_opened)
+            m_open.release();
+        m_opened = true;
+    }
+
+private:
+    QSemaphore m_started;
+    QSemaphore m_open;
+    bool m_opened = false;
+};
+} // namespace
+
+class tst_CControllerTasks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void stopDropsWhatWasQueuedBeforeItEvenAfterANewPost();
+    void aCancelledEraseStillReportsItsEnd();
+    void theWeChatEndCountsOnlyQueuedAccounts();
+    void aBackupMarksTheContactsUnreadWhenItRuns();
+    void informationBlocksReadWhileTheControlThreadRewritesThem();
+
+private:
+    bool Backup();
+    int BackupCount(const QString& category) const
+    {
+        return m_fixture.backupSummary(m_folder).count(category).existing;
+    }
+
+    DeviceImageFixture m_fixture;
+    QString m_folder;
+};
+
+bool tst_CControllerTasks::Backup()
+{
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    if (!CController::GetInstance()->PostBackupDevDataTask())
+        return false;
+    return QTest::qWaitFor(
+               [&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000)
+        && backup.last().at(0).toInt() == OV_NOTIFY_BACKUP_END;
+}
+
+void tst_CControllerTasks::initTestCase()
+{
+    QVERIFY(m_fixture.isValid());
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.plugged = true;
+    m_folder = m_fixture.create("iPhone", content);
+    QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
+
+    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
+    CController* controller = CController::GetInstance();
+    controller->SetConnectHandler(DeviceArrived, nullptr);
+    controller->StartDeviceNotifications();
+    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
+    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    QVERIFY(controller->PostConnectDevTask());
+    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 10000);
+    QCOMPARE(ready.at(0).at(0).toInt(), 3);
+    QVERIFY(Backup());
+}
+
+void tst_CControllerTasks::cleanupTestCase()
+{
+    CController::Release();
+}
+
+void tst_CControllerTasks::stopDropsWhatWasQueuedBeforeItEvenAfterANewPost()
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    SignalRecorder messagesLoaded(callback, &CTaskCallback::signalLoadSMSData);
+    SignalRecorder messagesErased(callback, &CTaskCallback::signalEraseSMSData);
+    SignalRecorder callLogLoaded(callback, &CTaskCallback::signalLoadCallLogData);
+    const int messages = BackupCount("messages");
+    QVERIFY(messages > 0);
+
+    Gate gate;
+    QVERIFY(gate.WaitClosed());
+    QVERIFY(controller->PostLoadSMSDataTask());
+    QVERIFY(controller->PostEraseSMSDataTask(0, {})); // every message
+    controller->StopTasks();
+    // What the user asks for after stopping is new work and runs.
+    QVERIFY(controller->PostLoadCallLogDataTask());
+    gate.Open();
+
+    QTRY_COMPARE_WITH_TIMEOUT(callLogLoaded.count(), 1, 10000);
+    QCOMPARE(messagesLoaded.count(), 0);
+    QCOMPARE(messagesErased.count(), 0);
+    QCOMPARE(BackupCount("messages"), messages);
+}
+
+void tst_CControllerTasks::aCancelledEraseStillReportsItsEnd()
+{
+    SignalRecorder erased(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseCallLogData);
+    auto* erase = new CEraseCallLogDataTask(0, {}, CTaskCallback::Emit_signalEraseCallLogData);
+    QVERIFY(!erase->IsEmpty());
+    CController::GetInstance()->GetCtrlThread()->Post(new CTask(new StopWhileRunning(erase)));
+    QTRY_COMPARE_WITH_TIMEOUT(erased.count(), 1, 10000);
+    // Reported once, however the library goes on after being told to stop.
+    QTest::qWait(100);
+    QCOMPARE(erased.count(), 1);
+}
+
+void tst_CControllerTasks::theWeChatEndCountsOnlyQueuedAccounts()
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    SignalRecorder loaded(callback, &CTaskCallback::signalLoadWeChatData);
+    QVERIFY(controller->PostLoadWeChatDataTask());
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 1, 10000);
+    const QVector<WeChatAccountInfo> accounts = CGlobalData::GetInstance()->m_obLWeChatAccount;
+    QCOMPARE(accounts.size(), 2);
+
+    // The second account has gone (no interface): the library gives no erase for it.
+    SignalRecorder erased(callback, &CTaskCallback::signalEraseWeChatData);
+    QMap<WeChatAccountKey, QList<quint32>> chosen;
+    chosen.insert({ accounts.at(0).m_pAccount, accounts.at(0).m_nIndex }, { 0 });
+    chosen.insert({ nullptr, accounts.at(1).m_nIndex }, { 0 });
+    QVERIFY(controller->PostEraseWeChatDataTask(0, chosen));
+    QTRY_COMPARE_WITH_TIMEOUT(erased.count(), 1, 10000);
+}
+
+void tst_CControllerTasks::aBackupMarksTheContactsUnreadWhenItRuns()
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    QStringList events;
+    const auto record = [&](const char* name) { return [&events, name] { events << name; }; };
+    QObject::connect(callback, &CTaskCallback::signalLoadAddressBookData, this, record("contacts"),
+                     Qt::QueuedConnection);
+    QObject::connect(callback, &CTaskCallback::signalLoadSMSData, this, record("messages"), Qt::QueuedConnection);
+    QObject::connect(callback, &CTaskCallback::signalLoadCallLogData, this, record("callLog"), Qt::QueuedConnection);
+    QObject::connect(
+        callback, &CTaskCallback::signalBackupDevData, this,
+        [&](int type, int) {
+            if (type == OV_NOTIFY_BACKUP_END)
+                events << "backup";
+        },
+        Qt::QueuedConnection);
+
+    // A load queued before the backup reads the old contacts; the one after it must read
+    // them again from the new backup.
+    Gate gate;
+    QVERIFY(gate.WaitClosed());
+    QVERIFY(controller->PostLoadSMSDataTask());
+    QVERIFY(controller->PostBackupDevDataTask());
+    QVERIFY(controller->PostLoadCallLogDataTask());
+    gate.Open();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("callLog"), 30000);
+    const int backup = events.indexOf("backup");
+    QVERIFY2(backup >= 0, qPrintable(events.join(' ')));
+    QCOMPARE(events.mid(backup), (QStringList { "backup", "contacts", "callLog" }));
+    disconnect(callback, nullptr, this, nullptr);
+}
+
+void tst_CControllerTasks::informationBlocksReadWhileTheControlThreadRewritesThem()
+{
+    // Each connect has the control thread ask the library for the device's blocks while
+    // this thread reads them; a thread checker sees any block shared between the two.
+    CController* controller = CController::GetInstance();
+    const ImageSummary summary = m_fixture.summary(m_folder);
+    const QString key = m_fixture.deviceKey(m_folder);
+    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
+    const int connects = 20;
+    for (int i = 0; i < connects; ++i)
+        QVERIFY(controller->PostConnectDevTask());
+    int reads = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (ready.count() < connects && !clock.hasExpired(60000)) {
+        CGlobalData* store = controller->LoadDeviceInfo();
+        QCOMPARE(store->m_strDeviceName, summary.name);
+        QCOMPARE(store->m_strDeviceKey, key);
+        OvBasicInfo basic;
+        QVERIFY(controller->GetBasicInfo(basic));
+        QCOMPARE(QString::fromLocal8Bit(basic.productType), QString("iPhone14,2"));
+        ++reads;
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(ready.count(), connects);
+    QVERIFY(reads > 0);
+    QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
+}
+
+QTEST_GUILESS_MAIN(tst_CControllerTasks)
+#include "tst_CControllerTasks.moc"
