@@ -415,10 +415,10 @@ void MainView::SlotDevDisconnectFromPC()
 
 void MainView::showDeviceOnPages()
 {
-    const CGlobalData* data = CGlobalData::GetInstance();
+    const CGlobalData* store = CGlobalData::GetInstance();
     m_oneKey->RefreshDeviceInfo();
     for (int page = EraseAllPage; page <= FragmentsPage; ++page)
-        eraseModel(page)->SetDeviceInfo(data->m_strDeviceName, data->m_nTotalSpace, data->m_nFreeSpace);
+        eraseModel(page)->SetDeviceInfo(store->m_strDeviceName, store->m_nTotalSpace, store->m_nFreeSpace);
 }
 
 void MainView::SlotGetDeviceState(int state)

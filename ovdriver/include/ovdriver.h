@@ -537,6 +537,9 @@ public:
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 8
     virtual int Reserved9() = 0;                                                           // slot 9
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 10
+
+protected:
+    ~IMessagesCategory() = default;
 };
 
 /// Contacts (1), calendar (8), bookmarks (9), voice memos (11): whole-category erase only.
@@ -546,6 +549,9 @@ public:
     virtual int Reserved4() = 0;                                       // slot 4
     virtual int Reserved5() = 0;                                       // slot 5
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0; // slot 6
+
+protected:
+    ~IWholeEraseCategory() = default;
 };
 
 /// Call log (2), Safari history (12): slot 6 whole, slot 7 selected.
@@ -556,6 +562,9 @@ public:
     virtual int Reserved5() = 0;                                                        // slot 5
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                  // slot 6
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0; // slot 7
+
+protected:
+    ~ISimpleCategory() = default;
 };
 
 /// Notes (3): slot 4/5 walk the note attachments.
@@ -568,6 +577,9 @@ public:
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 7
     virtual int Reserved8() = 0;                                                           // slot 8
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 9
+
+protected:
+    ~INotesCategory() = default;
 };
 
 /// Photos and videos (6): only selected items can be erased.
@@ -576,6 +588,9 @@ class IPhotoVideoCategory : public IPrivacyCategory
 public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0; // slot 5
+
+protected:
+    ~IPhotoVideoCategory() = default;
 };
 
 /// WhatsApp (10): slot 4/5 walk the attachments.
@@ -591,6 +606,9 @@ public:
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 10
     virtual int Reserved11() = 0;                                                          // slot 11
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 12
+
+protected:
+    ~IWhatsAppCategory() = default;
 };
 
 /// Viber (19) and Kik (15): slot 7 whole, slot 8 selected; Kik also slot 10 attachments,
@@ -605,6 +623,9 @@ public:
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0;    // slot 8
     virtual int Reserved9() = 0;                                                           // slot 9
     virtual IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) = 0; // slot 10
+
+protected:
+    ~IChatCategory() = default;
 };
 
 /// Safari cookies (16): slot 7 whole, slot 9 selected.
@@ -617,6 +638,9 @@ public:
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                  // slot 7
     virtual int Reserved8() = 0;                                                        // slot 8
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0; // slot 9
+
+protected:
+    ~ISafariCookieCategory() = default;
 };
 
 /// Safari cache (17): slot 5 whole, slot 6 selected.
@@ -626,6 +650,9 @@ public:
     virtual int Reserved4() = 0;                                                        // slot 4
     virtual IDeviceOperation* CreateEraseAll(CCallBack* callback) = 0;                  // slot 5
     virtual IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) = 0; // slot 6
+
+protected:
+    ~ISafariCacheCategory() = default;
 };
 
 /// One WeChat account of the device.
@@ -652,6 +679,9 @@ class IWeChatCategory : public IPrivacyCategory
 public:
     virtual int GetAccountCount() = 0;                 // slot 4
     virtual IWeChatAccount* GetAccount(int index) = 0; // slot 5
+
+protected:
+    ~IWeChatCategory() = default;
 };
 
 /// The private-data sub-interface (device slot 7): getters by category number.

@@ -31,6 +31,8 @@ public:
     const void* GetItem(int index) override { return m_table.at(index); }
 
 protected:
+    ~RecordCategory() = default; // owned as its final class, never through the interface
+
     virtual void rebuild(const DeviceImage* copy) { fill(m_table, copy, m_key, m_convert); }
 
     template<class T>
