@@ -8,6 +8,8 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   # compiler cache: warm rebuilds and several build folders stay cheap
   ccache
+  # the formatting check of scripts/test.sh
+  clang-format
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   # asks X11 whether a compositor runs (frameless dialogs draw their shadow only then)
   libqt5x11extras5-dev
