@@ -33,7 +33,14 @@ public:
 
     bool exists() const;
     /// Reads and checks the structure of device.json; on failure `error` says what is wrong.
+    /// Records without a positive id, or sharing one, are set aside (warnings() says which):
+    /// an erase by id could not tell them apart. They stay in the file untouched.
     bool load(QString* error);
+    /// What load() set aside, one line per category; empty when all was well.
+    const QStringList& warnings() const { return m_warnings; }
+    /// The records set aside, by array name; save() writes them back.
+    const QJsonObject& setAside() const { return m_setAside; }
+    void setSetAside(const QJsonObject& records) { m_setAside = records; }
     /// Writes device.json atomically.
     bool save(QString* error = nullptr) const;
     /// Every file of the manifest is present and every photo is a readable image.
@@ -79,6 +86,10 @@ public:
     static quint64 sizeOf(const QJsonObject& record);
 
 private:
+    void setAsideRecordsWithoutUniqueIds();
+
     QString m_folder;
     QJsonObject m_root;
+    QJsonObject m_setAside; ///< "media" or a private category -> array of records
+    QStringList m_warnings;
 };

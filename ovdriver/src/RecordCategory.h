@@ -39,7 +39,7 @@ protected:
     {
         table.clear();
         if (!copy)
-            return;
+            return table.seal();
         const QJsonArray records = copy->privateArray(key);
         table.items.reserve(static_cast<std::size_t>(records.size()));
         table.ids.reserve(static_cast<std::size_t>(records.size()));
@@ -48,6 +48,7 @@ protected:
             table.items.push_back(convert(record, table.strings));
             table.ids.push_back(DeviceImage::idOf(record));
         }
+        table.seal();
     }
 
     /// The deleted records of `keys`; `fragmentsOf` names the app whose fragments go with them.

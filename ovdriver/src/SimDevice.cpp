@@ -298,6 +298,7 @@ bool SimDevice::readImage(DeviceImage& image, QString* error)
         std::lock_guard<std::mutex> lock(m_imageMutex);
         if (info.exists() && info.lastModified() == m_cachedTime && info.size() == m_cachedSize) {
             image.root() = m_cachedRoot;
+            image.setSetAside(m_cachedSetAside);
             return true;
         }
     }
@@ -313,11 +314,14 @@ bool SimDevice::readImage(DeviceImage& image, QString* error)
         m_cachedSize = -1;
         return false;
     }
+    for (const QString& warning : image.warnings())
+        SimLog::write(QString("%1: %2").arg(m_uniqueIdText, warning));
     std::lock_guard<std::mutex> lock(m_imageMutex);
     m_lastImageError.clear();
     m_cachedTime = info.lastModified();
     m_cachedSize = info.size();
     m_cachedRoot = image.root();
+    m_cachedSetAside = image.setAside();
     return true;
 }
 
@@ -335,6 +339,7 @@ bool SimDevice::writeImage(const DeviceImage& image, QString* error)
     m_cachedTime = info.lastModified();
     m_cachedSize = info.size();
     m_cachedRoot = image.root();
+    m_cachedSetAside = image.setAside();
     return true;
 }
 
@@ -370,6 +375,8 @@ void SimDevice::withBackupCopy(const std::function<void(DeviceImage* copy)>& wor
             work(nullptr);
             return;
         }
+        for (const QString& warning : copy->warnings())
+            SimLog::write(QString("%1 backup copy: %2").arg(m_uniqueIdText, warning));
         m_copy = std::move(copy);
     }
     work(m_copy.get());

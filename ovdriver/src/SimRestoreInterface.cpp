@@ -125,6 +125,12 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
     image.set("privateData", copy.root().value("privateData"));
 
     if (restoreType == 0) {
+        // Records the device held without a usable id were never in the copy; an erase of
+        // everything takes them too.
+        const QJsonArray unlisted = image.setAside().value("media").toArray();
+        for (const QJsonValue& value : unlisted)
+            QFile::remove(image.localPath(value.toObject().value("path").toString()));
+        image.setSetAside({});
         const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
         const QJsonArray installed = image.array("apps");
         for (const QJsonValue& value : installed) {

@@ -103,6 +103,8 @@ private slots:
     void backupReportsProgressThenEndAndCopiesTheContent();
     void wholeCategoryErasesRemoveOnlyDeletedItems();
     void erasesRefuseWhatTheyCannotDo();
+    void handlesOfAnEarlierLoadNameNothing();
+    void recordsWithoutAUniqueIdAreRefusedWhenRead();
     void stoppedBackupReports1003AndKeepsThePreviousCopy();
     void backupFailures_data();
     void backupFailures();
@@ -278,6 +280,88 @@ void tst_ovdriverBackup::erasesRefuseWhatTheyCannotDo()
     QCOMPARE(unknown.all().first().p1, 0u);
     QCOMPARE(phone.fixture.backupSummary(phone.folder).count("callLog"),
              phone.fixture.summary(phone.folder).count("callLog"));
+}
+
+void tst_ovdriverBackup::handlesOfAnEarlierLoadNameNothing()
+{
+    Phone phone;
+    QVERIFY(phone.device && phone.backup());
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+    LibrarySession::run(calls->CreateLoad());
+    const int loaded = calls->GetCount();
+    QVERIFY(loaded >= 3);
+    std::uint32_t kept = OvItemHandle(calls->GetItem(0));
+    NotificationRecorder first;
+    LibrarySession::run(calls->CreateEraseSelected({ &kept, 1 }, &first));
+    QCOMPARE(first.all().first().p1, 1u);
+
+    // Each reload would put the next call where the erased one was; the kept handle must
+    // erase nothing, however often the list is rebuilt.
+    for (int reload = 1; reload <= 3; ++reload) {
+        LibrarySession::run(calls->CreateLoad());
+        QCOMPARE(calls->GetCount(), loaded - 1);
+        NotificationRecorder stale;
+        LibrarySession::run(calls->CreateEraseSelected({ &kept, 1 }, &stale));
+        QCOMPARE(stale.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+        QCOMPARE(stale.all().first().p1, 0u);
+        QCOMPARE(phone.fixture.backupSummary(phone.folder).count("callLog").total(), loaded - 1);
+    }
+    // The handles of the current load still erase exactly their records.
+    std::uint32_t current = OvItemHandle(calls->GetItem(0));
+    const qint64 currentId
+        = DeviceImage::idOf(phone.fixture.backup(phone.folder).privateArray("callLog").at(0).toObject());
+    NotificationRecorder fresh;
+    LibrarySession::run(calls->CreateEraseSelected({ &current, 1 }, &fresh));
+    QCOMPARE(fresh.all().first().p1, 1u);
+    const QJsonArray left = phone.fixture.backup(phone.folder).privateArray("callLog");
+    QCOMPARE(left.size(), loaded - 2);
+    for (const QJsonValue& call : left)
+        QVERIFY(DeviceImage::idOf(call.toObject()) != currentId);
+}
+
+void tst_ovdriverBackup::recordsWithoutAUniqueIdAreRefusedWhenRead()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    int total = 0;
+    QVERIFY(phone.fixture.edit(phone.folder, [&total](DeviceImage& image) {
+        QJsonArray calls = image.privateArray("callLog");
+        total = calls.size();
+        QJsonObject twin = calls.at(1).toObject();
+        twin.insert("id", calls.at(0).toObject().value("id"));
+        QJsonObject anonymous = calls.at(2).toObject();
+        anonymous.remove("id");
+        calls.replace(1, twin);
+        calls.replace(2, anonymous);
+        image.setPrivateArray("callLog", calls);
+    }));
+    QVERIFY(total >= 4);
+    QVERIFY(phone.backup());
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+    LibrarySession::run(calls->CreateLoad());
+    QCOMPARE(calls->GetCount(), total - 3);
+
+    // Erasing every listed call leaves the three refused ones on the device.
+    std::vector<std::uint32_t> handles;
+    for (int i = 0; i < calls->GetCount(); ++i)
+        handles.push_back(OvItemHandle(calls->GetItem(i)));
+    NotificationRecorder erase;
+    LibrarySession::run(calls->CreateEraseSelected({ handles.data(), std::uint32_t(handles.size()) }, &erase));
+    QCOMPARE(erase.all().first().p1, std::uint32_t(total - 3));
+    QVERIFY(phone.restoreAndRestart(1));
+    QFile json(phone.folder + "/device.json");
+    QVERIFY(json.open(QIODevice::ReadOnly));
+    const QJsonArray onDevice
+        = QJsonDocument::fromJson(json.readAll()).object().value("privateData").toObject().value("callLog").toArray();
+    QCOMPARE(onDevice.size(), 3);
+
+    QFile log(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString refusal = QString("%1: %2/device.json: 3 records of \"callLog\" refused")
+                                .arg(phone.fixture.uniqueId(phone.folder), phone.folder);
+    QVERIFY2(QString::fromUtf8(log.readAll()).contains(refusal), qPrintable(refusal));
 }
 
 void tst_ovdriverBackup::stoppedBackupReports1003AndKeepsThePreviousCopy()
