@@ -2,12 +2,12 @@
 
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
+#include "ExportCopy.h"
 #include "ItemConverters.h"
 #include "JobContext.h"
 #include "JpegTools.h"
 #include "SimDevice.h"
 #include "SimOperation.h"
-#include "SparseFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -282,7 +282,8 @@ void SimOneKeyCategory::compress(JobContext& job, const QStringList& paths)
         QJsonObject entry = media.at(index).toObject();
         const QString local = image.localPath(paths[p]);
         OvOneKeyFileItem item = fileItem(entry);
-        if (!SparseFile::copy(local, folder + '/' + QFileInfo(local).fileName(), &error)) {
+        // The photo is changed on the device only once its original is safely kept.
+        if (ExportCopy::copyVerified(local, folder, QFileInfo(local).fileName(), true, &error).isEmpty()) {
             image.setArray("media", media);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -336,7 +337,10 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         }
         const QJsonObject entry = entries.at(index).toObject();
         const QString local = image.localPath(paths[p]);
-        if (!SparseFile::copy(local, folder + '/' + QFileInfo(local).fileName(), &error)) {
+        // Deleted from the device only once the copy is known good; large files, usually
+        // sparse and huge, are checked by size.
+        const bool photo = entry.value("kind").toString() == "photo";
+        if (ExportCopy::copyVerified(local, folder, QFileInfo(local).fileName(), photo, &error).isEmpty()) {
             image.setArray(key, entries);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
