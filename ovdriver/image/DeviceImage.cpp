@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLockFile>
 
 #include <cmath>
 
@@ -247,6 +248,26 @@ bool DeviceImage::checkContent(QString* error) const
         }
     }
     return true;
+}
+
+std::unique_ptr<QLockFile> DeviceImage::lock(int timeoutMs) const
+{
+    QDir().mkpath(m_folder);
+    auto file = std::make_unique<QLockFile>(jsonPath() + ".lock");
+    if (!file->tryLock(timeoutMs))
+        return nullptr;
+    return file;
+}
+
+void DeviceImage::keepControlsOf(const DeviceImage& disk)
+{
+    for (const char* key :
+         { "trusted", "locked", "faults", "findMyIPhone", "activationState", "backupEncrypted", "backupPassword" }) {
+        if (disk.root().contains(key))
+            m_root.insert(key, disk.root().value(key));
+        else
+            m_root.remove(key);
+    }
 }
 
 bool DeviceImage::isPlugged() const

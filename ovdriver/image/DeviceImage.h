@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class QLockFile;
 
 /// One simulated device on disk: a folder holding "device.json" (identity, capacities, trust,
 /// lock, faults, and the manifest of everything the device holds) and "fs/", the device's
@@ -45,6 +48,14 @@ public:
     bool save(QString* error = nullptr) const;
     /// Every file of the manifest is present and every photo is a readable image.
     bool checkContent(QString* error) const;
+
+    /// Takes the image's lock file, which whoever reads, changes and writes device.json holds
+    /// throughout, so that the library and ovsim never lose each other's changes. Null when
+    /// another holder kept it for `timeoutMs` (a lock left by a killed process is taken over).
+    std::unique_ptr<QLockFile> lock(int timeoutMs = 10000) const;
+    /// Takes from `disk` what only ovsim and people change (trust, lock, faults, ...), so
+    /// that a job saving its content does not undo them.
+    void keepControlsOf(const DeviceImage& disk);
 
     bool isPlugged() const;
     bool setPlugged(bool plugged) const;

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cstring>
 
@@ -328,7 +329,14 @@ bool SimDevice::readImage(DeviceImage& image, QString* error)
 bool SimDevice::writeImage(const DeviceImage& image, QString* error)
 {
     QString why;
-    if (!image.save(&why)) {
+    const auto held = image.lock();
+    DeviceImage merged = image;
+    DeviceImage disk(image.folder());
+    if (!held)
+        why = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    else if (disk.load(nullptr))
+        merged.keepControlsOf(disk);
+    if (!held || !merged.save(&why)) {
         SimLog::write(QString("%1: %2").arg(m_uniqueIdText, why));
         if (error)
             *error = why;
@@ -338,8 +346,8 @@ bool SimDevice::writeImage(const DeviceImage& image, QString* error)
     std::lock_guard<std::mutex> lock(m_imageMutex);
     m_cachedTime = info.lastModified();
     m_cachedSize = info.size();
-    m_cachedRoot = image.root();
-    m_cachedSetAside = image.setAside();
+    m_cachedRoot = merged.root();
+    m_cachedSetAside = merged.setAside();
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -226,34 +227,53 @@ void SimOneKeyCategory::clean(JobContext& job)
         return;
     const QString key = arrayKey();
     const QJsonArray entries = image.array(key);
-    int total = 0;
-    for (const QJsonValue& value : entries)
-        total += belongs(value.toObject()) ? 1 : 0;
     QJsonArray kept;
+    QList<QJsonObject> doomed;
+    for (const QJsonValue& value : entries) {
+        if (belongs(value.toObject()))
+            doomed << value.toObject();
+        else
+            kept.append(value);
+    }
+    // The files go in about twenty batches, each first left out of the manifest and saved,
+    // then deleted: killed at any moment, the image never lists a file it no longer has.
+    const int total = doomed.size();
+    const int batch = std::max(1, (total + 19) / 20);
     int removed = 0;
     bool gone = false;
-    for (const QJsonValue& value : entries) {
-        const QJsonObject entry = value.toObject();
-        if (!belongs(entry) || job.stopped() || gone) {
-            kept.append(entry);
-            continue;
+    QString error;
+    while (removed < total && !job.stopped() && !gone) {
+        const int end = std::min(total, removed + batch);
+        QJsonArray listed = kept;
+        for (int i = end; i < total; ++i)
+            listed.append(doomed[i]);
+        image.setArray(key, listed);
+        if (!m_device.writeImage(image, &error))
+            return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
+        for (; removed < end && !job.stopped(); ++removed) {
+            // Temporary files are a figure of the device, not files of the image.
+            if (key == "junk")
+                QFile::remove(image.localPath(doomed[removed].value("path").toString()));
+            OvOneKeyFileItem item = fileItem(doomed[removed]);
+            job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &item);
         }
-        // Temporary files are a figure of the device, not files of the image.
-        if (key == "junk")
-            QFile::remove(image.localPath(entry.value("path").toString()));
-        ++removed;
-        OvOneKeyFileItem item = fileItem(entry);
-        job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &item);
+        if (job.stopped() && removed < end) {
+            // Stopped inside a batch: what was not deleted is listed again.
+            QJsonArray left = kept;
+            for (int i = removed; i < total; ++i)
+                left.append(doomed[i]);
+            image.setArray(key, left);
+            if (!m_device.writeImage(image, &error))
+                return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
+        }
         job.pace(removed - 1, total);
         job.leaveIfAsked(image, removed, total);
         gone = job.deviceGone();
     }
-    image.setArray(key, kept);
-    QString error;
-    if (!m_device.writeImage(image, &error))
-        return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
     if (gone)
         return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::DeviceGone, "the device left during the clean");
+    if (job.stopped())
+        return;
     job.log(QString("code %1: %2 items removed").arg(m_code).arg(removed));
     job.notify(OV_NOTIFY_ONEKEY_END, static_cast<std::uint32_t>(removed));
 }
@@ -348,21 +368,20 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         OvOneKeyMediaItem media = m_code == 1024 ? mediaItem(entry, image) : OvOneKeyMediaItem {};
         OvOneKeyFileItem file = m_code == 1024 ? OvOneKeyFileItem {} : fileItem(entry);
         if (deleteAfter) {
+            // Out of the manifest before the file goes, so a kill never leaves it listed.
+            entries.removeAt(index);
+            image.setArray(key, entries);
+            if (!m_device.writeImage(image, &error))
+                return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
             QFile::remove(local);
             if (!entry.value("thumbnail").toString().isEmpty())
                 QFile::remove(image.folder() + '/' + entry.value("thumbnail").toString());
-            entries.removeAt(index);
         }
         ++done;
         job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, m_code == 1024 ? static_cast<void*>(&media) : &file);
         job.pace(p, paths.size());
         job.leaveIfAsked(image, p + 1, paths.size());
         gone = job.deviceGone();
-    }
-    if (deleteAfter) {
-        image.setArray(key, entries);
-        if (!m_device.writeImage(image, &error))
-            return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
     }
     if (gone)
         return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::DeviceGone, "the device left during the export");

@@ -23,7 +23,7 @@ QHash<QString, QJsonObject> byKey(const QJsonArray& entries, const QString& key)
 
 // Keeps the device's files of `key` that the copy still lists; files the copy lists but the
 // device lost cannot come back (they are not part of a backup) and leave the manifest.
-QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString& key)
+QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString& key, QStringList& doomed)
 {
     const QHash<QString, QJsonObject> listed = byKey(copy.array(key), "path");
     QJsonArray kept;
@@ -33,7 +33,7 @@ QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString
         if (listed.contains(path))
             kept.append(value);
         else
-            QFile::remove(image.localPath(path));
+            doomed << image.localPath(path);
     }
     return kept;
 }
@@ -81,9 +81,13 @@ void SimRestoreInterface::run(JobContext& job, int restoreType)
                 return;
             job.pause();
         }
-        apply(image, *copy, restoreType, job);
+        const QStringList doomed = apply(image, *copy, restoreType, job);
         if (!m_device.writeImage(image, &error))
             return fail(OvSimError::FileError, error);
+        // Deleted only once the manifest no longer lists them: a kill before this point
+        // leaves files nobody lists, never a manifest naming missing files.
+        for (const QString& path : doomed)
+            QFile::remove(path);
         written = true;
     });
     if (!written)
@@ -93,17 +97,18 @@ void SimRestoreInterface::run(JobContext& job, int restoreType)
     m_device.beginRestart();
 }
 
-void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job)
+QStringList SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job)
 {
+    QStringList doomed;
     // Photos and videos become exactly those of the copy.
     const QHash<QString, QJsonObject> kept = byKey(copy.array("media"), "id");
     const QJsonArray current = image.array("media");
     for (const QJsonValue& value : current) {
         const QJsonObject item = value.toObject();
         if (!kept.contains(item.value("id").toVariant().toString())) {
-            QFile::remove(image.localPath(item.value("path").toString()));
+            doomed << image.localPath(item.value("path").toString());
             if (!item.value("thumbnail").toString().isEmpty())
-                QFile::remove(image.folder() + '/' + item.value("thumbnail").toString());
+                doomed << image.folder() + '/' + item.value("thumbnail").toString();
         }
     }
     QJsonArray media;
@@ -129,21 +134,21 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         // everything takes them too.
         const QJsonArray unlisted = image.setAside().value("media").toArray();
         for (const QJsonValue& value : unlisted)
-            QFile::remove(image.localPath(value.toObject().value("path").toString()));
+            doomed << image.localPath(value.toObject().value("path").toString());
         image.setSetAside({});
         const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
         const QJsonArray installed = image.array("apps");
         for (const QJsonValue& value : installed) {
             const QJsonObject app = value.toObject();
             if (!apps.contains(app.value("bundleId").toString()) && !app.value("icon").toString().isEmpty())
-                QFile::remove(image.folder() + '/' + app.value("icon").toString());
+                doomed << image.folder() + '/' + app.value("icon").toString();
         }
         image.setArray("apps", copy.array("apps"));
-        image.setArray("largeFiles", keepListed(image, copy, "largeFiles"));
-        image.setArray("junk", keepListed(image, copy, "junk"));
+        image.setArray("largeFiles", keepListed(image, copy, "largeFiles", doomed));
+        image.setArray("junk", keepListed(image, copy, "junk", doomed));
         image.setArray("tempFiles", copy.array("tempFiles"));
         image.set("otherBytes", copy.root().value("otherBytes"));
-        return;
+        return doomed;
     }
     // The copy's app data sizes carry the fragments erased from it.
     const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
@@ -158,4 +163,5 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         installed.replace(i, app);
     }
     image.setArray("apps", installed);
+    return doomed;
 }

@@ -3,19 +3,56 @@
 #include "DeviceImageFixture.h"
 #include "LibrarySession.h"
 #include "NotificationRecorder.h"
+#include "SpawnedProcess.h"
 
 #include <ovdriver.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 namespace {
+
+/// Folders a backup left beside the copy (partial or previous copies).
+QStringList besideTheCopy(const QString& backupFolder)
+{
+    const QFileInfo copy(backupFolder);
+    return QDir(copy.absolutePath()).entryList({ copy.fileName() + ".*" }, QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+/// The junk files of `code` the image lists.
+QStringList junkFiles(const DeviceImage& image, int code)
+{
+    QStringList files;
+    for (const QJsonValue& value : image.array("junk")) {
+        if (value.toObject().value("code").toInt() == code)
+            files << image.localPath(value.toObject().value("path").toString());
+    }
+    return files;
+}
+
+class DelayScope
+{
+public:
+    explicit DelayScope(const QByteArray& ms)
+        : m_saved(qgetenv("OVDRIVER_SIM_DELAY_MS"))
+    {
+        qputenv("OVDRIVER_SIM_DELAY_MS", ms);
+    }
+    ~DelayScope() { qputenv("OVDRIVER_SIM_DELAY_MS", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
 
 QList<int> without(QList<int> types, int dropped)
 {
@@ -117,6 +154,8 @@ private slots:
     void deviceLeavingDuringAJob_data();
     void deviceLeavingDuringAJob();
     void unplugDuringARunningBackupEndsIt();
+    void killedInTheMiddleOfACleanTheDeviceStillConnects();
+    void ovsimChangesDuringAJobSurviveIt();
 };
 
 void tst_ovdriverBackup::backupReportsProgressThenEndAndCopiesTheContent()
@@ -393,7 +432,7 @@ void tst_ovdriverBackup::stoppedBackupReports1003AndKeepsThePreviousCopy()
     QFile file(backupFolder + "/device.json");
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), previous);
-    QVERIFY(!QFile::exists(backupFolder + ".partial"));
+    QCOMPARE(besideTheCopy(backupFolder), QStringList());
 }
 
 void tst_ovdriverBackup::backupFailures_data()
@@ -428,7 +467,7 @@ void tst_ovdriverBackup::backupFailures()
     QCOMPARE(without(types, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
     QCOMPARE(int(recorder.all().last().p1), code);
     QVERIFY(!phone.fixture.hasBackup(phone.folder));
-    QVERIFY(!QFile::exists(phone.fixture.backupFolder(phone.folder) + ".partial"));
+    QCOMPARE(besideTheCopy(phone.fixture.backupFolder(phone.folder)), QStringList());
 }
 
 void tst_ovdriverBackup::restoreFailures_data()
@@ -634,6 +673,67 @@ void tst_ovdriverBackup::unplugDuringARunningBackupEndsIt()
     QCOMPARE(recorder.all().last().type, int(OV_NOTIFY_BACKUP_FAILED));
     QCOMPARE(int(recorder.all().last().p1), -4);
     QVERIFY(phone.session->waitForRemoval(phone.fixture.uniqueId(phone.folder)));
+}
+
+void tst_ovdriverBackup::killedInTheMiddleOfACleanTheDeviceStillConnects()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.junkFilesPerCode = 40;
+    Phone phone(content);
+    QVERIFY(phone.device && phone.backup());
+    const QStringList files = junkFiles(phone.fixture.image(phone.folder), 256);
+    QCOMPARE(files.size(), 40);
+    auto present = [&files] {
+        return std::count_if(files.begin(), files.end(), [](const QString& f) { return QFile::exists(f); });
+    };
+    const QString id = phone.fixture.uniqueId(phone.folder);
+    {
+        DelayScope slow("40");
+        SpawnedProcess child;
+        QVERIFY(child.start(JOBCHILD, { id, "clean", "256" }));
+        QVERIFY(DeviceImageFixture::waitFor([&] { return present() < files.size() || !child.isRunning(); }, 20000));
+        child.killHard();
+        QVERIFY(child.waitForEnd(5000));
+        QCOMPARE(child.terminatingSignal(), SIGKILL);
+    }
+    QVERIFY(present() > 0);
+
+    // The image lists only files it has, so the device connects and a new clean finishes
+    // what the killed one began, its count agreeing with what the device held.
+    QCOMPARE(phone.session->connect(id), phone.device);
+    QString error;
+    QVERIFY2(phone.fixture.image(phone.folder).checkContent(&error), qPrintable(error));
+    const int listed = phone.fixture.summary(phone.folder).count("junk256").existing;
+    QVERIFY(listed <= present());
+    NotificationRecorder clean;
+    LibrarySession::run(OvOneKeyCategoryOf(phone.device, 256)->CreateClean(&clean));
+    QCOMPARE(clean.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(int(clean.all().last().p1), listed);
+    QCOMPARE(phone.fixture.summary(phone.folder).count("junk256").existing, 0);
+    QVERIFY(phone.backup());
+    QCOMPARE(besideTheCopy(phone.fixture.backupFolder(phone.folder)), QStringList());
+}
+
+void tst_ovdriverBackup::ovsimChangesDuringAJobSurviveIt()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.junkFilesPerCode = 40;
+    Phone phone(content);
+    QVERIFY(phone.device);
+    const int junkBefore = phone.fixture.summary(phone.folder).count("junk128").existing;
+    DelayScope slow("50");
+    NotificationRecorder clean;
+    IDeviceOperation* operation = OvOneKeyCategoryOf(phone.device, 128)->CreateClean(&clean);
+    std::thread job([operation] { LibrarySession::run(operation); });
+    QVERIFY(DeviceImageFixture::waitFor([&] { return clean.count(OV_NOTIFY_ITEM_DONE) > 0; }));
+    const int fault = QProcess::execute(OVSIM, { "fault", phone.folder, "backup", "-36" });
+    job.join();
+    QCOMPARE(fault, 0);
+    QCOMPARE(clean.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(int(clean.all().last().p1), junkBefore);
+    const DeviceImage image = phone.fixture.image(phone.folder);
+    QCOMPARE(image.faultCode("backup"), -36);
+    QCOMPARE(phone.fixture.summary(phone.folder).count("junk128").existing, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ovdriverBackup)

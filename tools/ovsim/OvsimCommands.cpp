@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLockFile>
 
 namespace {
 
@@ -273,7 +274,12 @@ int OvsimCommands::setFlag(const QStringList& arguments, const QString& key, boo
     QString error;
     const QString folder = resolve(arguments.value(0), &error);
     DeviceImage image(folder);
-    if (folder.isEmpty() || !image.load(&error)) {
+    // Held until the change is saved, so a job of the library writing the image meanwhile
+    // neither loses this change nor has its own undone.
+    const auto held = folder.isEmpty() ? nullptr : image.lock();
+    if (!folder.isEmpty() && !held)
+        error = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    if (folder.isEmpty() || !held || !image.load(&error)) {
         m_err << "ovsim: " << error << "\n";
         return 2;
     }
@@ -298,7 +304,12 @@ int OvsimCommands::fault(const QStringList& arguments)
     QString error;
     const QString folder = resolve(arguments.size() == 3 ? arguments.first() : QString(), &error);
     DeviceImage image(folder);
-    if (folder.isEmpty() || !image.load(&error)) {
+    // Held until the change is saved, so a job of the library writing the image meanwhile
+    // neither loses this change nor has its own undone.
+    const auto held = folder.isEmpty() ? nullptr : image.lock();
+    if (!folder.isEmpty() && !held)
+        error = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    if (folder.isEmpty() || !held || !image.load(&error)) {
         m_err << "ovsim: " << error << "\n";
         return 2;
     }
