@@ -11,6 +11,7 @@
 #include <QJsonParseError>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -371,6 +372,11 @@ void DeviceImage::setFault(const QString& operation, const QJsonValue& value)
     m_root.insert("faults", faults);
 }
 
+QString DeviceImage::fillerPath() const
+{
+    return m_folder + "/filler.bin";
+}
+
 quint64 DeviceImage::totalBytes() const
 {
     return number("totalBytes");
@@ -395,6 +401,7 @@ quint64 DeviceImage::usedBytes() const
         for (const QJsonValue& value : records)
             used += sizeOf(value.toObject());
     }
+    used += static_cast<quint64>(std::max<qint64>(0, QFileInfo(fillerPath()).size()));
     const QJsonArray conversations = privateArray("messages");
     for (const QJsonValue& conversation : conversations) {
         const QJsonArray messages = conversation.toObject().value("messages").toArray();

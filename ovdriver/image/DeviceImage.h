@@ -82,6 +82,9 @@ public:
     QString leaveDuring() const;
     void setFault(const QString& operation, const QJsonValue& value);
 
+    /// The sparse file a running fill grows to occupy the free space; no part of device.json,
+    /// so a fill that is killed costs only until the device connects again.
+    QString fillerPath() const;
     quint64 totalBytes() const;
     quint64 usedBytes() const;
     quint64 freeBytes() const;

@@ -9,6 +9,7 @@
 #include "SimOperation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -74,6 +75,8 @@ IDeviceOperation* SimDevice::Connect(CCallBack* callback)
             job.notify(OV_NOTIFY_CONNECT_FAILED, static_cast<std::uint32_t>(fault));
             return;
         }
+        // A filler left by a fill that never ended (a killed program) goes with the new connection.
+        QFile::remove(image.fillerPath());
         fillBlocks(&image);
         if (!image.flag("trusted")) {
             job.log("this computer is not trusted yet");
@@ -246,6 +249,7 @@ bool SimDevice::isPresent() const
 void SimDevice::onArrived()
 {
     m_connected = false;
+    m_fill.resetPasses();
     SimLog::write(QString("%1 arrived (%2)").arg(m_uniqueIdText, m_folder));
 }
 

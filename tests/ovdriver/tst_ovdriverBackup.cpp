@@ -149,7 +149,7 @@ private slots:
     void restoreFailures();
     void stoppedRestoreLeavesTheDeviceAsItWas();
     void eraseAllThenRestoreType0EmptiesTheDevice();
-    void fillReportsWrittenAndTotalInWordPairs();
+    void fillOccupiesTheFreeSpaceWhileItRuns();
     void fillFailureAndStop();
     void deviceLeavingDuringAJob_data();
     void deviceLeavingDuringAJob();
@@ -532,6 +532,17 @@ void tst_ovdriverBackup::eraseAllThenRestoreType0EmptiesTheDevice()
         { &IEraseAllInterface::CreateStage4, OV_NOTIFY_ERASEALL_STAGE4 },
         { &IEraseAllInterface::CreateStage8, OV_NOTIFY_ERASEALL_STAGE8 },
     };
+    // A fault of the image fails every stage and leaves the copy as it was.
+    const QMap<QString, ImageSummary::Count> copyCounts = phone.fixture.backupSummary(phone.folder).counts();
+    QCOMPARE(QProcess::execute(OVSIM, { "fault", phone.folder, "eraseall", "-7" }), 0);
+    for (const auto& stage : stages) {
+        NotificationRecorder recorder;
+        LibrarySession::run((eraseAll->*stage.first)(&recorder));
+        QCOMPARE(recorder.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
+        QCOMPARE(int(recorder.all().first().p1), -7);
+    }
+    QCOMPARE(phone.fixture.backupSummary(phone.folder).counts(), copyCounts);
+    QCOMPARE(QProcess::execute(OVSIM, { "fault", phone.folder, "eraseall", "none" }), 0);
     for (const auto& stage : stages) {
         NotificationRecorder recorder;
         LibrarySession::run((eraseAll->*stage.first)(&recorder));
@@ -550,31 +561,59 @@ void tst_ovdriverBackup::eraseAllThenRestoreType0EmptiesTheDevice()
     QVERIFY2(!files.hasNext(), "every content file of the device must be gone");
 }
 
-void tst_ovdriverBackup::fillReportsWrittenAndTotalInWordPairs()
+void tst_ovdriverBackup::fillOccupiesTheFreeSpaceWhileItRuns()
 {
     Phone phone;
     QVERIFY(phone.device);
     const std::uint64_t free = freeBytes(phone.device);
     QVERIFY(free > (std::uint64_t(1) << 32)); // so that the high words matter
+    const ImageSummary before = phone.fixture.summary(phone.folder);
+    QCOMPARE(free, std::uint64_t(before.totalBytes - before.usedBytes));
     IFillInterface* fill = nullptr;
     phone.device->GetFillInterface(&fill);
-    NotificationRecorder recorder;
-    LibrarySession::run(fill->CreateFill(&recorder));
-    const auto all = recorder.all();
-    QVERIFY(all.size() >= 3);
-    QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
-    std::uint64_t previous = 0;
-    for (const auto& n : all) {
-        const std::uint64_t written = OvJoinWords(n.p1, n.p2);
-        QCOMPARE(OvJoinWords(n.p3, n.p4), free);
-        QVERIFY(written >= previous && written <= free);
-        previous = written;
-        if (&n != &all.last())
-            QCOMPARE(n.type, int(OV_NOTIFY_ITEM_DONE));
+    const QString filler = phone.folder + "/filler.bin";
+    for (int pass = 1; pass <= 2; ++pass) {
+        NotificationRecorder recorder;
+        // While it runs, the device's free space is what the fill has not written yet.
+        QList<std::uint64_t> freeWhileWriting;
+        recorder.answer = [&](const NotificationRecorder::Notification& n) {
+            if (n.type == OV_NOTIFY_ITEM_DONE) {
+                freeWhileWriting << freeBytes(phone.device);
+                QFileInfo file(filler);
+                if (!file.exists() || std::uint64_t(file.size()) != OvJoinWords(n.p1, n.p2))
+                    freeWhileWriting << std::uint64_t(-1);
+            }
+            return 0;
+        };
+        LibrarySession::run(fill->CreateFill(&recorder));
+        const auto all = recorder.all();
+        QVERIFY(all.size() >= 3);
+        QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
+        QCOMPARE(freeWhileWriting.size(), all.size() - 1);
+        std::uint64_t previous = 0;
+        for (int i = 0; i < all.size(); ++i) {
+            const std::uint64_t written = OvJoinWords(all[i].p1, all[i].p2);
+            QCOMPARE(OvJoinWords(all[i].p3, all[i].p4), free);
+            QVERIFY(written >= previous && written <= free);
+            previous = written;
+            if (i + 1 < all.size()) {
+                QCOMPARE(all[i].type, int(OV_NOTIFY_ITEM_DONE));
+                QCOMPARE(freeWhileWriting[i], free - written);
+            }
+        }
+        QCOMPARE(OvJoinWords(all.at(all.size() - 2).p1, all.at(all.size() - 2).p2), free);
+        QCOMPARE(freeWhileWriting.last(), std::uint64_t(0));
+        QCOMPARE(OvJoinWords(all.last().p1, all.last().p2), free);
+        // Given back at the end.
+        QVERIFY(!QFile::exists(filler));
+        QCOMPARE(freeBytes(phone.device), free);
+        QCOMPARE(phone.fixture.summary(phone.folder).usedBytes, before.usedBytes);
+
+        QFile log(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString line = QString("%1 fill: pass %2 finished").arg(phone.fixture.uniqueId(phone.folder)).arg(pass);
+        QVERIFY2(QString::fromUtf8(log.readAll()).contains(line), qPrintable(line));
     }
-    QCOMPARE(OvJoinWords(all.at(all.size() - 2).p1, all.at(all.size() - 2).p2), free);
-    QCOMPARE(OvJoinWords(all.last().p1, all.last().p2), free);
-    QCOMPARE(freeBytes(phone.device), free); // a fill writes nothing that stays
 }
 
 void tst_ovdriverBackup::fillFailureAndStop()

@@ -20,7 +20,7 @@ const char kUsage[] = R"(usage: ovsim COMMAND ...
   trust [DIR]            the device trusts this computer from now on
   unlock [DIR]           unlock the device
   fault [DIR] OP VALUE   set a fault of the image (VALUE 0 or none clears it):
-                           connect|backup|restore|fill CODE   the job fails with CODE
+                           connect|backup|restore|fill|eraseall CODE   the job fails with CODE
                            leave JOB       the device unplugs itself halfway through JOB
                                            (backup, restore, fill, scan, clean, process,
                                            export, uninstall)
@@ -297,7 +297,7 @@ int OvsimCommands::fault(const QStringList& arguments)
         return usage("fault needs OP and VALUE");
     const QString operation = arguments[arguments.size() - 2];
     const QString value = arguments.last();
-    static const QStringList operations { "connect",  "backup",    "restore", "fill",   "leave",
+    static const QStringList operations { "connect",  "backup",    "restore", "fill",   "eraseall",   "leave",
                                           "password", "untrusted", "locked",  "findmy", "unactivated" };
     if (!operations.contains(operation))
         return usage("unknown fault " + operation);
@@ -315,10 +315,10 @@ int OvsimCommands::fault(const QStringList& arguments)
     }
     const bool clear = value == "none" || value == "0";
     bool ok = true;
-    if (QStringList { "connect", "backup", "restore", "fill" }.contains(operation)) {
+    if (QStringList { "connect", "backup", "restore", "fill", "eraseall" }.contains(operation)) {
         const int code = clear ? 0 : value.toInt(&ok);
         ok = ok && (clear || code != 0);
-        image.setFault(operation, code);
+        image.setFault(operation == "eraseall" ? "eraseAll" : operation, code);
     } else if (operation == "leave") {
         static const QStringList jobs {
             "backup", "restore", "fill", "scan", "clean", "process", "export", "uninstall"
