@@ -53,12 +53,14 @@ public:
         });
     }
 
+    /// An erase that only reports 17 with -2 (a bad argument) and logs `why`.
+    IDeviceOperation* createRefused(CCallBack* callback, const QString& what, const QString& why);
+
     /// Lowers the app's data size by its fragments in the copy; a restore brings it to the device.
     static void clearFragments(DeviceImage& copy, const QString& bundleId);
 
 private:
     static bool copyHandles(const OvItemList& list, std::vector<std::uint32_t>& handles);
-    IDeviceOperation* createRefused(CCallBack* callback, const QString& what, const QString& why);
     void logUnknown(const QString& what, int unknown);
 
     SimDevice& m_device;

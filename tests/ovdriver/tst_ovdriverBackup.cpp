@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -140,6 +141,7 @@ private slots:
     void backupReportsProgressThenEndAndCopiesTheContent();
     void wholeCategoryErasesRemoveOnlyDeletedItems();
     void erasesRefuseWhatTheyCannotDo();
+    void fragmentsOfEveryChosenAppGoWithTheRestore();
     void handlesOfAnEarlierLoadNameNothing();
     void recordsWithoutAUniqueIdAreRefusedWhenRead();
     void stoppedBackupReports1003AndKeepsThePreviousCopy();
@@ -319,6 +321,74 @@ void tst_ovdriverBackup::erasesRefuseWhatTheyCannotDo()
     QCOMPARE(unknown.all().first().p1, 0u);
     QCOMPARE(phone.fixture.backupSummary(phone.folder).count("callLog"),
              phone.fixture.summary(phone.folder).count("callLog"));
+}
+
+void tst_ovdriverBackup::fragmentsOfEveryChosenAppGoWithTheRestore()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    // WhatsApp holds fragments but no deleted records: its erase changes figures only.
+    QVERIFY(phone.fixture.edit(phone.folder, [](DeviceImage& image) {
+        for (const char* key : { "whatsApp", "whatsAppAttachments" })
+            image.removePrivateRecords(key, [](const QJsonObject& r) { return r.value("deleted").toBool(); });
+    }));
+    QVERIFY(phone.backup());
+    const QJsonArray appsBefore = phone.fixture.image(phone.folder).array("apps");
+    auto appNamed = [](const QJsonArray& apps, const QString& name) {
+        for (const QJsonValue& app : apps) {
+            if (app.toObject().value("name").toString() == name)
+                return app.toObject();
+        }
+        return QJsonObject();
+    };
+    IWhatsAppCategory* whatsApp = nullptr;
+    phone.data->GetWhatsApp(&whatsApp);
+    NotificationRecorder whatsAppErase;
+    LibrarySession::run(whatsApp->CreateEraseAll(&whatsAppErase));
+    QCOMPARE(whatsAppErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(whatsAppErase.all().first().p1, 0u);
+    QCOMPARE(appNamed(phone.fixture.backup(phone.folder).array("apps"), "WhatsApp").value("fragmentBytes").toDouble(),
+             0.0);
+
+    // Every app with fragments but Spotify is chosen; WhatsApp's are gone already.
+    std::vector<OvAppDescriptor> chosen;
+    QSet<QString> cleared { "WhatsApp" };
+    for (const QJsonValue& value : appsBefore) {
+        const QJsonObject app = value.toObject();
+        const QString name = app.value("name").toString();
+        if (app.value("fragmentBytes").toDouble() <= 0 || name == "Spotify" || name == "WhatsApp")
+            continue;
+        OvAppDescriptor descriptor {};
+        const QByteArray bundleId = app.value("bundleId").toString().toUtf8();
+        std::memcpy(descriptor.bundleId, bundleId.constData(), std::size_t(bundleId.size()));
+        chosen.push_back(descriptor);
+        cleared << name;
+    }
+    QVERIFY2(chosen.size() >= 12, "the apps of the fragments feature hold fragments");
+    QVERIFY(appNamed(appsBefore, "Spotify").value("fragmentBytes").toDouble() > 0);
+    IOneKeyAppCategory* apps = nullptr;
+    phone.device->GetOneKeyApps(&apps);
+    NotificationRecorder fragments;
+    LibrarySession::run(apps->CreateEraseFragments(&fragments, chosen.data(), std::uint32_t(chosen.size())));
+    QCOMPARE(fragments.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(fragments.all().first().p1, std::uint32_t(chosen.size()));
+
+    const quint64 usedBefore = phone.fixture.summary(phone.folder).usedBytes;
+    QVERIFY(phone.restoreAndRestart(1));
+    double freed = 0;
+    const QJsonArray appsAfter = phone.fixture.image(phone.folder).array("apps");
+    QCOMPARE(appsAfter.size(), appsBefore.size());
+    for (const QJsonValue& value : appsBefore) {
+        const QJsonObject was = value.toObject();
+        const QJsonObject now = appNamed(appsAfter, was.value("name").toString());
+        const bool gone = cleared.contains(was.value("name").toString());
+        const double fragmentBytes = was.value("fragmentBytes").toDouble();
+        QVERIFY2(now.value("fragmentBytes").toDouble() == (gone ? 0 : fragmentBytes),
+                 qPrintable(was.value("name").toString()));
+        QVERIFY(now.value("dataSize").toDouble() == was.value("dataSize").toDouble() - (gone ? fragmentBytes : 0));
+        freed += gone ? fragmentBytes : 0;
+    }
+    QCOMPARE(phone.fixture.summary(phone.folder).usedBytes, usedBefore - quint64(freed));
 }
 
 void tst_ovdriverBackup::handlesOfAnEarlierLoadNameNothing()
