@@ -2,6 +2,7 @@
 #include "CCtrlEraseWeChatDataCallback.h"
 #include "CCtrlOneKeyClearCallback.h"
 #include "CCtrlThread.h"
+#include "CEraseCallLogDataTask.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "EngineTestSupport.h"
@@ -47,6 +48,7 @@ private slots:
     void connectTaskReportsReadiness();
     void eraseRouting_data();
     void eraseRouting();
+    void selectedErasesReachTheLibraryOnlyWhenTheyRun();
     void weChatErasePostsOneTaskPerAccountWithItems();
     void wholeDeviceJobs();
     void oneKeyScanOrderAndLists();
@@ -241,6 +243,19 @@ void tst_EngineTasks::eraseRouting()
     }
     if (!events.isEmpty())
         QCOMPARE(session.device.journal.Count("release:erase"), 1);
+}
+
+void tst_EngineTasks::selectedErasesReachTheLibraryOnlyWhenTheyRun()
+{
+    // The library looks handles up in the lists a load may be rebuilding on the control
+    // thread: building the task on the window thread must not ask it yet.
+    FakeDeviceSession session;
+    CEraseCallLogDataTask task(1, kItems, nullptr);
+    QVERIFY(!task.IsEmpty());
+    QCOMPARE(SlotEvents(session.device.journal), QStringList());
+    std::thread control([&task] { task.Execute(); });
+    control.join();
+    QCOMPARE(SlotEvents(session.device.journal), (QStringList { "calllog:7", "calllog:7:7,4294967294,42" }));
 }
 
 void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()
