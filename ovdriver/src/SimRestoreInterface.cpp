@@ -7,9 +7,12 @@
 #include "SimOperation.h"
 #include "SparseFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <cstdio>
 
 namespace {
 
@@ -118,9 +121,19 @@ QStringList SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& co
         const QString path = item.value("path").toString();
         const QString local = image.localPath(path);
         if (!QFileInfo(local).isFile() || static_cast<quint64>(QFileInfo(local).size()) != DeviceImage::sizeOf(item)) {
+            // Written beside and renamed over, so a kill never leaves a half photo the
+            // device would refuse to connect with.
             QString error;
-            if (!SparseFile::copy(copy.localPath(path), local, &error)) {
-                job.log("cannot restore " + path + ": " + error);
+            const QString partial = QString("%1.restoring-%2").arg(local).arg(QCoreApplication::applicationPid());
+            const bool copied = SparseFile::copy(copy.localPath(path), partial, &error);
+#if defined(_WIN32)
+            if (copied)
+                QFile::remove(local); // rename does not replace on Windows
+#endif
+            if (!copied
+                || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(local).constData()) != 0) {
+                QFile::remove(partial);
+                job.log("cannot restore " + path + ": " + (error.isEmpty() ? "cannot replace " + local : error));
                 continue;
             }
         }
