@@ -250,7 +250,7 @@ void tst_EngineTasks::selectedErasesReachTheLibraryOnlyWhenTheyRun()
     // The library looks handles up in the lists a load may be rebuilding on the control
     // thread: building the task on the window thread must not ask it yet.
     FakeDeviceSession session;
-    CEraseCallLogDataTask task(1, kItems, nullptr);
+    CEraseCallLogDataTask task(1, kItems, [] {});
     QVERIFY(!task.IsEmpty());
     QCOMPARE(SlotEvents(session.device.journal), QStringList());
     std::thread control([&task] { task.Execute(); });
