@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CDeferredProcessTask.h"
 #include "TaskSupport.h"
 #include "ovdriver.h"
 
@@ -38,35 +39,40 @@ template<class Category> auto FromPrivateData(int (IPrivateDataInterface::*gette
     };
 }
 
-/// The process of an erase task, or null (an empty task) without a device, a target or an
-/// operation. `resolve` turns the device's private-data interface into the erase target;
-/// `makeCallback` is called only when a device is connected. The item handles are copied
-/// into one array that lives as long as the operation.
+/// The process of an erase task, or null (an empty task) without a device. The library is
+/// asked for the operation only when the task runs on the control thread (see
+/// CDeferredProcessTask); with no device, target or operation by then the run does nothing.
+/// `resolve` turns the device's private-data interface into the erase target; `makeCallback`
+/// is called only when a device is connected. The item handles are copied into one array
+/// that lives as long as the operation.
 template<class Target, class Resolve, class MakeCallback>
 CProcessTask* BuildEraseProcess(Resolve resolve, EraseRule rule, int mode, const QList<quint32>& items,
                                 WholeEraseSlot<Target> whole, SelectedEraseSlot<Target> selected,
                                 MakeCallback makeCallback)
 {
-    IPrivacyCleanDevice* device = FirstDevice();
-    if (!device)
+    if (!FirstDevice())
         return nullptr;
-    CCtrlCallback* callback = makeCallback();
-    Target* target = resolve(PrivateDataInterface(device));
     auto handles = std::make_shared<const std::vector<std::uint32_t>>(items.begin(), items.end());
-    const OvItemList list { handles->data(), static_cast<std::uint32_t>(handles->size()) };
-
-    IDeviceOperation* operation = nullptr;
-    if (target) {
-        switch (ChooseErase(rule, mode)) {
-        case EraseChoice::Whole:
-            operation = whole ? (target->*whole)(callback) : nullptr;
-            break;
-        case EraseChoice::Selected:
-            operation = selected ? (target->*selected)(list, callback) : nullptr;
-            break;
-        case EraseChoice::None:
-            break;
+    return new CDeferredProcessTask([=]() -> CProcessTask* {
+        IPrivacyCleanDevice* device = FirstDevice();
+        if (!device)
+            return nullptr;
+        CCtrlCallback* callback = makeCallback();
+        Target* target = resolve(PrivateDataInterface(device));
+        const OvItemList list { handles->data(), static_cast<std::uint32_t>(handles->size()) };
+        IDeviceOperation* operation = nullptr;
+        if (target) {
+            switch (ChooseErase(rule, mode)) {
+            case EraseChoice::Whole:
+                operation = whole ? (target->*whole)(callback) : nullptr;
+                break;
+            case EraseChoice::Selected:
+                operation = selected ? (target->*selected)(list, callback) : nullptr;
+                break;
+            case EraseChoice::None:
+                break;
+            }
         }
-    }
-    return MakeOperationProcess(operation, callback, std::move(handles));
+        return MakeOperationProcess(operation, callback, handles);
+    });
 }

@@ -5,9 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLockFile>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -95,6 +100,8 @@ bool DeviceImage::load(QString* error)
     QString dummy;
     QString& why = error ? *error : dummy;
     m_root = QJsonObject();
+    m_setAside = QJsonObject();
+    m_warnings.clear();
     QFile file(jsonPath());
     if (!file.open(QIODevice::ReadOnly)) {
         why = QString("cannot read %1: %2").arg(jsonPath(), file.errorString());
@@ -153,12 +160,71 @@ bool DeviceImage::load(QString* error)
         }
     }
     m_root = root;
+    setAsideRecordsWithoutUniqueIds();
     return true;
+}
+
+void DeviceImage::setAsideRecordsWithoutUniqueIds()
+{
+    m_setAside = QJsonObject();
+    m_warnings.clear();
+    auto sift = [this](const QString& name, const QJsonArray& records, QJsonArray& kept) {
+        QHash<qint64, int> uses;
+        for (const QJsonValue& value : records)
+            ++uses[idOf(value.toObject())];
+        QJsonArray aside;
+        int missing = 0;
+        int shared = 0;
+        for (const QJsonValue& value : records) {
+            const QJsonValue id = value.toObject().value("id");
+            const bool valid = id.isDouble() && id.toDouble() >= 1 && id.toDouble() == std::floor(id.toDouble());
+            if (valid && uses.value(idOf(value.toObject())) == 1) {
+                kept.append(value);
+                continue;
+            }
+            aside.append(value);
+            ++(valid ? shared : missing);
+        }
+        if (aside.isEmpty())
+            return false;
+        m_setAside.insert(name, aside);
+        m_warnings << QString("%1: %2 records of \"%3\" refused (%4 without a valid id, %5 sharing an id)")
+                          .arg(jsonPath())
+                          .arg(aside.size())
+                          .arg(name)
+                          .arg(missing)
+                          .arg(shared);
+        return true;
+    };
+    QJsonArray media;
+    if (sift("media", array("media"), media))
+        setArray("media", media);
+    const QJsonObject privateData = m_root.value("privateData").toObject();
+    for (auto it = privateData.begin(); it != privateData.end(); ++it) {
+        if (it.key() == "weChatAccounts")
+            continue; // names, not records
+        QJsonArray kept;
+        if (sift(it.key(), it.value().toArray(), kept))
+            setPrivateArray(it.key(), kept);
+    }
 }
 
 bool DeviceImage::save(QString* error) const
 {
-    return AtomicFile::write(jsonPath(), QJsonDocument(m_root).toJson(QJsonDocument::Indented), error);
+    QJsonObject root = m_root;
+    QJsonObject privateData = root.value("privateData").toObject();
+    for (auto it = m_setAside.begin(); it != m_setAside.end(); ++it) {
+        QJsonArray merged = it.key() == "media" ? root.value("media").toArray() : privateData.value(it.key()).toArray();
+        for (const QJsonValue& value : it.value().toArray())
+            merged.append(value);
+        if (it.key() == "media")
+            root.insert("media", merged);
+        else
+            privateData.insert(it.key(), merged);
+    }
+    if (!privateData.isEmpty() || root.contains("privateData"))
+        root.insert("privateData", privateData);
+    return AtomicFile::write(jsonPath(), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
 }
 
 bool DeviceImage::checkContent(QString* error) const
@@ -183,6 +249,26 @@ bool DeviceImage::checkContent(QString* error) const
         }
     }
     return true;
+}
+
+std::unique_ptr<QLockFile> DeviceImage::lock(int timeoutMs) const
+{
+    QDir().mkpath(m_folder);
+    auto file = std::make_unique<QLockFile>(jsonPath() + ".lock");
+    if (!file->tryLock(timeoutMs))
+        return nullptr;
+    return file;
+}
+
+void DeviceImage::keepControlsOf(const DeviceImage& disk)
+{
+    for (const char* key :
+         { "trusted", "locked", "faults", "findMyIPhone", "activationState", "backupEncrypted", "backupPassword" }) {
+        if (disk.root().contains(key))
+            m_root.insert(key, disk.root().value(key));
+        else
+            m_root.remove(key);
+    }
 }
 
 bool DeviceImage::isPlugged() const
@@ -286,6 +372,11 @@ void DeviceImage::setFault(const QString& operation, const QJsonValue& value)
     m_root.insert("faults", faults);
 }
 
+QString DeviceImage::fillerPath() const
+{
+    return m_folder + "/filler.bin";
+}
+
 quint64 DeviceImage::totalBytes() const
 {
     return number("totalBytes");
@@ -310,6 +401,7 @@ quint64 DeviceImage::usedBytes() const
         for (const QJsonValue& value : records)
             used += sizeOf(value.toObject());
     }
+    used += static_cast<quint64>(std::max<qint64>(0, QFileInfo(fillerPath()).size()));
     const QJsonArray conversations = privateArray("messages");
     for (const QJsonValue& conversation : conversations) {
         const QJsonArray messages = conversation.toObject().value("messages").toArray();

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class QLockFile;
 
 /// One simulated device on disk: a folder holding "device.json" (identity, capacities, trust,
 /// lock, faults, and the manifest of everything the device holds) and "fs/", the device's
@@ -33,11 +36,26 @@ public:
 
     bool exists() const;
     /// Reads and checks the structure of device.json; on failure `error` says what is wrong.
+    /// Records without a positive id, or sharing one, are set aside (warnings() says which):
+    /// an erase by id could not tell them apart. They stay in the file untouched.
     bool load(QString* error);
+    /// What load() set aside, one line per category; empty when all was well.
+    const QStringList& warnings() const { return m_warnings; }
+    /// The records set aside, by array name; save() writes them back.
+    const QJsonObject& setAside() const { return m_setAside; }
+    void setSetAside(const QJsonObject& records) { m_setAside = records; }
     /// Writes device.json atomically.
     bool save(QString* error = nullptr) const;
     /// Every file of the manifest is present and every photo is a readable image.
     bool checkContent(QString* error) const;
+
+    /// Takes the image's lock file, which whoever reads, changes and writes device.json holds
+    /// throughout, so that the library and ovsim never lose each other's changes. Null when
+    /// another holder kept it for `timeoutMs` (a lock left by a killed process is taken over).
+    std::unique_ptr<QLockFile> lock(int timeoutMs = 10000) const;
+    /// Takes from `disk` what only ovsim and people change (trust, lock, faults, ...), so
+    /// that a job saving its content does not undo them.
+    void keepControlsOf(const DeviceImage& disk);
 
     bool isPlugged() const;
     bool setPlugged(bool plugged) const;
@@ -64,6 +82,9 @@ public:
     QString leaveDuring() const;
     void setFault(const QString& operation, const QJsonValue& value);
 
+    /// The sparse file a running fill grows to occupy the free space; no part of device.json,
+    /// so a fill that is killed costs only until the device connects again.
+    QString fillerPath() const;
     quint64 totalBytes() const;
     quint64 usedBytes() const;
     quint64 freeBytes() const;
@@ -79,6 +100,10 @@ public:
     static quint64 sizeOf(const QJsonObject& record);
 
 private:
+    void setAsideRecordsWithoutUniqueIds();
+
     QString m_folder;
     QJsonObject m_root;
+    QJsonObject m_setAside; ///< "media" or a private category -> array of records
+    QStringList m_warnings;
 };

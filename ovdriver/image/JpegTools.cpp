@@ -45,7 +45,8 @@ bool JpegTools::writeJpeg(const QImage& image, const QString& path, int quality)
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    return image.save(&buffer, "JPEG", quality) && AtomicFile::write(path, encoded);
+    // Only new images are written this way; their loss in a crash costs nothing.
+    return image.save(&buffer, "JPEG", quality) && AtomicFile::write(path, encoded, nullptr, AtomicFile::Sync::Fast);
 }
 
 bool JpegTools::writeThumbnail(const QImage& image, const QString& path, int edge)

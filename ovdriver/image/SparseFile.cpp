@@ -126,10 +126,19 @@ bool SparseFile::copy(const QString& source, const QString& target, QString* err
             *error = QString("cannot replace %1").arg(target);
         return false;
     }
+    return copyOnto(source, target, error);
+}
+
+bool SparseFile::copyOnto(const QString& source, const QString& target, QString* error)
+{
+    if (!QFileInfo(source).isFile()) {
+        if (error)
+            *error = QString("missing file %1").arg(source);
+        return false;
+    }
 #if defined(__linux__) && defined(SEEK_DATA)
     if (copyDataRanges(source, target, error))
         return true;
-    QFile::remove(target);
 #endif
     return copyByBlocks(source, target, error);
 }

@@ -12,4 +12,7 @@ public:
     /// Copies `source` to `target` (replacing it), keeping holes as holes where the system
     /// can tell them; the copy has the same length and the same bytes.
     static bool copy(const QString& source, const QString& target, QString* error = nullptr);
+    /// Like copy(), but writes into `target` as it is (a name the caller has claimed) instead
+    /// of removing it first.
+    static bool copyOnto(const QString& source, const QString& target, QString* error = nullptr);
 };

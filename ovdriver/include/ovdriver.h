@@ -741,6 +741,15 @@ class IOneKeyAppCategory
 public:
     virtual IDeviceOperation* CreateScan(CCallBack* callback) = 0;                                  // slot 0
     virtual IDeviceOperation* CreateUninstall(CCallBack* callback, const OvAppDescriptor* app) = 0; // slot 1
+    /// Slot 2 (appended): erases the fragments of the listed apps (matched by bundle id, or by
+    /// name when the bundle id is empty) from the computer's backup copy; a restore then
+    /// brings the smaller data sizes to the device. One notification: 18 with the number of
+    /// apps whose fragments were erased, or 17 with a code. The array is read during the call.
+    virtual IDeviceOperation* CreateEraseFragments(CCallBack* /*callback*/, const OvAppDescriptor* /*apps*/,
+                                                   std::uint32_t /*count*/)
+    {
+        return nullptr;
+    }
 
 protected:
     ~IOneKeyAppCategory() = default;

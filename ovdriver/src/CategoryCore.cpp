@@ -42,9 +42,11 @@ IDeviceOperation* CategoryCore::createErase(CCallBack* callback, const QString& 
                 job.notify(OV_NOTIFY_JOB_FAILED, static_cast<std::uint32_t>(OvSimError::NoBackup));
                 return;
             }
+            const QJsonObject before = copy->root();
             const int erased = erase(*copy);
             QString error;
-            if (erased > 0 && !copy->save(&error)) {
+            // Saved whenever anything changed: clearing fragments alone removes no record.
+            if (copy->root() != before && !copy->save(&error)) {
                 job.log("failed: " + error);
                 job.notify(OV_NOTIFY_JOB_FAILED, static_cast<std::uint32_t>(OvSimError::FileError));
                 return;

@@ -33,8 +33,9 @@ public:
     /// An erase of the copy; `erase` returns how many items it removed.
     IDeviceOperation* createErase(CCallBack* callback, const QString& what, std::function<int(DeviceImage&)> erase);
 
-    /// An erase of the listed items of `table`: handles are resolved now, while the items
-    /// they name are certainly those of the last load.
+    /// An erase of the listed items of `table`. The handles are resolved when the job runs,
+    /// under the same lock as a load, so a load can never rebuild the table while they are
+    /// looked up; handles of an earlier load name nothing by then.
     template<class Item>
     IDeviceOperation* createEraseItems(const ItemTable<Item>& table, const OvItemList& list, CCallBack* callback,
                                        const QString& what, std::function<int(DeviceImage&, const QSet<qint64>&)> erase)
@@ -42,19 +43,24 @@ public:
         std::vector<std::uint32_t> handles;
         if (!copyHandles(list, handles))
             return createRefused(callback, what, "the item list has no handles");
-        int unknown = 0;
-        const QSet<qint64> ids = table.resolve(handles, &unknown);
-        if (unknown > 0)
-            logUnknown(what, unknown);
-        return createErase(callback, what, [ids, erase](DeviceImage& copy) { return erase(copy, ids); });
+        const ItemTable<Item>* source = &table;
+        return createErase(callback, what, [this, source, handles, what, erase](DeviceImage& copy) {
+            int unknown = 0;
+            const QSet<qint64> ids = source->resolve(handles, &unknown);
+            if (unknown > 0)
+                logUnknown(what, unknown);
+            return erase(copy, ids);
+        });
     }
+
+    /// An erase that only reports 17 with -2 (a bad argument) and logs `why`.
+    IDeviceOperation* createRefused(CCallBack* callback, const QString& what, const QString& why);
 
     /// Lowers the app's data size by its fragments in the copy; a restore brings it to the device.
     static void clearFragments(DeviceImage& copy, const QString& bundleId);
 
 private:
     static bool copyHandles(const OvItemList& list, std::vector<std::uint32_t>& handles);
-    IDeviceOperation* createRefused(CCallBack* callback, const QString& what, const QString& why);
     void logUnknown(const QString& what, int unknown);
 
     SimDevice& m_device;

@@ -41,7 +41,7 @@ protected:
     {
         table.clear();
         if (!copy)
-            return;
+            return table.seal();
         const QJsonArray records = copy->privateArray(key);
         table.items.reserve(static_cast<std::size_t>(records.size()));
         table.ids.reserve(static_cast<std::size_t>(records.size()));
@@ -50,6 +50,7 @@ protected:
             table.items.push_back(convert(record, table.strings));
             table.ids.push_back(DeviceImage::idOf(record));
         }
+        table.seal();
     }
 
     /// The deleted records of `keys`; `fragmentsOf` names the app whose fragments go with them.

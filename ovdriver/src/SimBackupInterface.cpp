@@ -9,11 +9,49 @@
 #include "SimOperation.h"
 #include "SparseFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#if defined(__linux__)
+#include <fcntl.h>
+#include <stdio.h>
+#endif
+
+namespace {
+
+// Puts the complete new copy in the place of the old one. Where the system can swap two
+// folders in one step there is no moment without a copy; elsewhere the old copy is only
+// renamed aside until the new one is in place.
+bool replaceFolder(const QString& complete, const QString& target, QString* error)
+{
+#if defined(__linux__) && defined(RENAME_EXCHANGE)
+    if (QFileInfo(target).isDir()
+        && ::renameat2(AT_FDCWD, QFile::encodeName(complete).constData(), AT_FDCWD,
+                       QFile::encodeName(target).constData(), RENAME_EXCHANGE)
+            == 0) {
+        SimEnvironment::removeTree(complete); // now the old copy
+        return true;
+    }
+#endif
+    const QString aside = complete + ".old";
+    if (QFileInfo(target).isDir() && !QDir().rename(target, aside)) {
+        *error = "cannot move the previous backup aside: " + target;
+        return false;
+    }
+    if (!QDir().rename(complete, target)) {
+        QDir().rename(aside, target);
+        *error = "cannot move the new backup to " + target;
+        return false;
+    }
+    SimEnvironment::removeTree(aside);
+    return true;
+}
+
+} // namespace
 
 IDeviceOperation* SimBackupInterface::CreateBackup(CCallBack* callback)
 {
@@ -50,7 +88,8 @@ void SimBackupInterface::run(JobContext& job)
     // The new copy grows beside the old one and replaces it only when complete, so a stop or
     // a failure leaves the previous backup as it was.
     const QString target = m_device.backupFolder();
-    const QString partial = target + ".partial";
+    // Named for this process, so that two processes backing up never share a folder.
+    const QString partial = QString("%1.partial-%2").arg(target).arg(QCoreApplication::applicationPid());
     SimEnvironment::removeTree(partial);
     // Private from the first moment, and marked at once so that even a copy left behind by a
     // crash is recognised as ours and removed when the program ends.
@@ -102,10 +141,9 @@ void SimBackupInterface::run(JobContext& job)
         return fail(-36, error);
     }
     BackupFolders::makePrivate(partial);
-    SimEnvironment::removeTree(target);
-    if (!QDir().rename(partial, target)) {
+    if (!replaceFolder(partial, target, &error)) {
         abandon();
-        return fail(-36, "cannot move the new backup to " + target);
+        return fail(-36, error);
     }
     m_device.forgetBackupCopy();
     job.log("finished");

@@ -18,7 +18,7 @@ void SimContactsCategory::rebuild(const DeviceImage* copy)
     m_table.clear();
     m_phones.clear();
     if (!copy)
-        return;
+        return m_table.seal();
     std::vector<std::size_t> firstPhone;
     const QJsonArray contacts = copy->privateArray("contacts");
     for (const QJsonValue& value : contacts) {
@@ -37,6 +37,7 @@ void SimContactsCategory::rebuild(const DeviceImage* copy)
                                   static_cast<int>(phones.size()), contact.value("deleted").toBool() ? 1 : 0 });
         m_table.ids.push_back(DeviceImage::idOf(contact));
     }
+    m_table.seal();
     for (std::size_t i = 0; i < m_table.items.size(); ++i) {
         if (m_table.items[i].phoneCount > 0)
             m_table.items[i].phones = &m_phones[firstPhone[i]];

@@ -10,7 +10,9 @@
 #include "SimOperation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cstring>
 
@@ -81,6 +83,8 @@ IDeviceOperation* SimDevice::Connect(CCallBack* callback)
             job.notify(OV_NOTIFY_CONNECT_FAILED, static_cast<std::uint32_t>(fault));
             return;
         }
+        // A filler left by a fill that never ended (a killed program) goes with the new connection.
+        QFile::remove(image.fillerPath());
         // The blocks are refreshed when they are asked for: rewriting them here, on the
         // job's thread, would change them under a caller reading them on another thread.
         if (!image.flag("trusted")) {
@@ -267,6 +271,7 @@ bool SimDevice::isPresent() const
 void SimDevice::onArrived()
 {
     m_connected = false;
+    m_fill.resetPasses();
     SimLog::write(QString("%1 arrived (%2)").arg(m_uniqueIdText, m_folder));
 }
 
@@ -320,6 +325,7 @@ bool SimDevice::readImage(DeviceImage& image, QString* error)
         std::lock_guard<std::mutex> lock(m_imageMutex);
         if (info.exists() && info.lastModified() == m_cachedTime && info.size() == m_cachedSize) {
             image.root() = m_cachedRoot;
+            image.setSetAside(m_cachedSetAside);
             return true;
         }
     }
@@ -335,18 +341,28 @@ bool SimDevice::readImage(DeviceImage& image, QString* error)
         m_cachedSize = -1;
         return false;
     }
+    for (const QString& warning : image.warnings())
+        SimLog::write(QString("%1: %2").arg(m_uniqueIdText, warning));
     std::lock_guard<std::mutex> lock(m_imageMutex);
     m_lastImageError.clear();
     m_cachedTime = info.lastModified();
     m_cachedSize = info.size();
     m_cachedRoot = image.root();
+    m_cachedSetAside = image.setAside();
     return true;
 }
 
 bool SimDevice::writeImage(const DeviceImage& image, QString* error)
 {
     QString why;
-    if (!image.save(&why)) {
+    const auto held = image.lock();
+    DeviceImage merged = image;
+    DeviceImage disk(image.folder());
+    if (!held)
+        why = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    else if (disk.load(nullptr))
+        merged.keepControlsOf(disk);
+    if (!held || !merged.save(&why)) {
         SimLog::write(QString("%1: %2").arg(m_uniqueIdText, why));
         if (error)
             *error = why;
@@ -356,7 +372,8 @@ bool SimDevice::writeImage(const DeviceImage& image, QString* error)
     std::lock_guard<std::mutex> lock(m_imageMutex);
     m_cachedTime = info.lastModified();
     m_cachedSize = info.size();
-    m_cachedRoot = image.root();
+    m_cachedRoot = merged.root();
+    m_cachedSetAside = merged.setAside();
     return true;
 }
 
@@ -392,6 +409,8 @@ void SimDevice::withBackupCopy(const std::function<void(DeviceImage* copy)>& wor
             work(nullptr);
             return;
         }
+        for (const QString& warning : copy->warnings())
+            SimLog::write(QString("%1 backup copy: %2").arg(m_uniqueIdText, warning));
         m_copy = std::move(copy);
     }
     work(m_copy.get());

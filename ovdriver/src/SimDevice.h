@@ -128,6 +128,7 @@ private:
     QDateTime m_cachedTime;
     qint64 m_cachedSize = -1;
     QJsonObject m_cachedRoot;
+    QJsonObject m_cachedSetAside;
     QString m_lastImageError;
 
     std::mutex m_backupMutex;

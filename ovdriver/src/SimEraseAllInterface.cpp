@@ -46,6 +46,13 @@ IDeviceOperation* SimEraseAllInterface::stage(CCallBack* callback, int stage, in
     return SimOperation::make(
         m_device, callback, QString("erase-all stage %1").arg(stage), [this, answer, erase](JobContext& job) {
             job.pause();
+            DeviceImage image;
+            if (m_device.readImage(image, nullptr) && image.faultCode("eraseAll") != 0) {
+                const int fault = image.faultCode("eraseAll");
+                job.log(QString("failed with the fault code %1 of its image").arg(fault));
+                job.notify(OV_NOTIFY_JOB_FAILED, static_cast<std::uint32_t>(fault));
+                return;
+            }
             m_device.withBackupCopy([&](DeviceImage* copy) {
                 if (!copy) {
                     job.log("failed: there is no backup of this device");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <ovdriver.h>
 
 class JobContext;
@@ -14,9 +16,12 @@ public:
         : m_device(device)
     { }
     IDeviceOperation* CreateFill(CCallBack* callback) override;
+    /// A new connection starts counting passes from one again.
+    void resetPasses() { m_passes = 0; }
 
 private:
     void run(JobContext& job);
 
     SimDevice& m_device;
+    std::atomic<int> m_passes { 0 };
 };

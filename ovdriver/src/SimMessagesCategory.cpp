@@ -17,8 +17,11 @@ void SimMessagesCategory::rebuild(const DeviceImage* copy)
     m_conversations.clear();
     m_messages.clear();
     m_attachments.clear();
-    if (!copy)
+    if (!copy) {
+        m_conversations.seal();
+        m_attachments.seal();
         return;
+    }
     // Items point at each other, so the arrays are filled first and linked afterwards, when
     // no more push_back can move them.
     struct Range
@@ -51,6 +54,8 @@ void SimMessagesCategory::rebuild(const DeviceImage* copy)
                                           conversation.value("deleted").toBool() ? 1 : 0 });
         m_conversations.ids.push_back(DeviceImage::idOf(conversation));
     }
+    m_conversations.seal();
+    m_attachments.seal();
     for (std::size_t m = 0; m < m_messages.size(); ++m) {
         if (attachmentRanges[m].count > 0)
             m_messages[m].attachments = &m_attachments.items[attachmentRanges[m].first];

@@ -50,6 +50,46 @@ OvAppItem SimOneKeyApps::appItem(const QJsonObject& app, const DeviceImage& imag
     return item;
 }
 
+SimOneKeyApps::SimOneKeyApps(SimDevice& device)
+    : m_device(device)
+    , m_fragments(device, "app fragments")
+{ }
+
+IDeviceOperation* SimOneKeyApps::CreateEraseFragments(CCallBack* callback, const OvAppDescriptor* apps,
+                                                      std::uint32_t count)
+{
+    // Far more than the fifteen apps of the fragments feature: a larger count is garbage.
+    constexpr std::uint32_t kMaxApps = 10000;
+    QStringList bundleIds;
+    QStringList names;
+    if (apps && count <= kMaxApps) {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const QString bundleId
+                = QString::fromUtf8(apps[i].bundleId, int(strnlen(apps[i].bundleId, sizeof apps[i].bundleId)));
+            if (!bundleId.isEmpty())
+                bundleIds << bundleId;
+            else
+                names << QString::fromUtf8(apps[i].name, int(strnlen(apps[i].name, sizeof apps[i].name)));
+        }
+    }
+    if ((!apps && count > 0) || count > kMaxApps)
+        return m_fragments.createRefused(callback, "fragments", "the app list is missing or too long");
+    return m_fragments.createErase(callback, "fragments", [bundleIds, names](DeviceImage& copy) {
+        int erased = 0;
+        QJsonArray installed = copy.array("apps");
+        for (int i = 0; i < installed.size(); ++i) {
+            const QJsonObject app = installed.at(i).toObject();
+            const bool chosen
+                = bundleIds.contains(app.value("bundleId").toString()) || names.contains(app.value("name").toString());
+            if (chosen && app.value("fragmentBytes").toDouble() > 0) {
+                CategoryCore::clearFragments(copy, app.value("bundleId").toString());
+                ++erased;
+            }
+        }
+        return erased;
+    });
+}
+
 IDeviceOperation* SimOneKeyApps::CreateScan(CCallBack* callback)
 {
     return SimOperation::make(m_device, callback, "scan", [this](JobContext& job) {

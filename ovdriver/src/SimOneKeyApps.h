@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CategoryCore.h"
+
 #include <ovdriver.h>
 
 #include <QJsonObject>
@@ -12,17 +14,18 @@ class SimDevice;
 class SimOneKeyApps final : public IOneKeyAppCategory
 {
 public:
-    explicit SimOneKeyApps(SimDevice& device)
-        : m_device(device)
-    { }
+    explicit SimOneKeyApps(SimDevice& device);
     ~SimOneKeyApps() = default;
 
     IDeviceOperation* CreateScan(CCallBack* callback) override;
     IDeviceOperation* CreateUninstall(CCallBack* callback, const OvAppDescriptor* app) override;
+    IDeviceOperation* CreateEraseFragments(CCallBack* callback, const OvAppDescriptor* apps,
+                                           std::uint32_t count) override;
 
 private:
     static OvAppItem appItem(const QJsonObject& app, const DeviceImage& image);
     void uninstall(JobContext& job, const QString& name, const QString& bundleId);
 
     SimDevice& m_device;
+    CategoryCore m_fragments;
 };

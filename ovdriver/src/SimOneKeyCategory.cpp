@@ -2,17 +2,18 @@
 
 #include "DeviceImage.h"
 #include "ErrorCodes.h"
+#include "ExportCopy.h"
 #include "ItemConverters.h"
 #include "JobContext.h"
 #include "JpegTools.h"
 #include "SafePathComponent.h"
 #include "SimDevice.h"
 #include "SimOperation.h"
-#include "SparseFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -228,34 +229,53 @@ void SimOneKeyCategory::clean(JobContext& job)
         return;
     const QString key = arrayKey();
     const QJsonArray entries = image.array(key);
-    int total = 0;
-    for (const QJsonValue& value : entries)
-        total += belongs(value.toObject()) ? 1 : 0;
     QJsonArray kept;
+    QList<QJsonObject> doomed;
+    for (const QJsonValue& value : entries) {
+        if (belongs(value.toObject()))
+            doomed << value.toObject();
+        else
+            kept.append(value);
+    }
+    // The files go in about twenty batches, each first left out of the manifest and saved,
+    // then deleted: killed at any moment, the image never lists a file it no longer has.
+    const int total = doomed.size();
+    const int batch = std::max(1, (total + 19) / 20);
     int removed = 0;
     bool gone = false;
-    for (const QJsonValue& value : entries) {
-        const QJsonObject entry = value.toObject();
-        if (!belongs(entry) || job.stopped() || gone) {
-            kept.append(entry);
-            continue;
+    QString error;
+    while (removed < total && !job.stopped() && !gone) {
+        const int end = std::min(total, removed + batch);
+        QJsonArray listed = kept;
+        for (int i = end; i < total; ++i)
+            listed.append(doomed[i]);
+        image.setArray(key, listed);
+        if (!m_device.writeImage(image, &error))
+            return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
+        for (; removed < end && !job.stopped(); ++removed) {
+            // Temporary files are a figure of the device, not files of the image.
+            if (key == "junk")
+                QFile::remove(image.localPath(doomed[removed].value("path").toString()));
+            OvOneKeyFileItem item = fileItem(doomed[removed]);
+            job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &item);
         }
-        // Temporary files are a figure of the device, not files of the image.
-        if (key == "junk")
-            QFile::remove(image.localPath(entry.value("path").toString()));
-        ++removed;
-        OvOneKeyFileItem item = fileItem(entry);
-        job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, &item);
+        if (job.stopped() && removed < end) {
+            // Stopped inside a batch: what was not deleted is listed again.
+            QJsonArray left = kept;
+            for (int i = removed; i < total; ++i)
+                left.append(doomed[i]);
+            image.setArray(key, left);
+            if (!m_device.writeImage(image, &error))
+                return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
+        }
         job.pace(removed - 1, total);
         job.leaveIfAsked(image, removed, total);
         gone = job.deviceGone();
     }
-    image.setArray(key, kept);
-    QString error;
-    if (!m_device.writeImage(image, &error))
-        return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
     if (gone)
         return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::DeviceGone, "the device left during the clean");
+    if (job.stopped())
+        return;
     job.log(QString("code %1: %2 items removed").arg(m_code).arg(removed));
     job.notify(OV_NOTIFY_ONEKEY_END, static_cast<std::uint32_t>(removed));
 }
@@ -284,7 +304,8 @@ void SimOneKeyCategory::compress(JobContext& job, const QStringList& paths)
         QJsonObject entry = media.at(index).toObject();
         const QString local = image.localPath(paths[p]);
         OvOneKeyFileItem item = fileItem(entry);
-        if (!SparseFile::copy(local, folder + '/' + SafePathComponent(QFileInfo(local).fileName()), &error)) {
+        // The photo is changed on the device only once its original is safely kept.
+        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), true, &error).isEmpty()) {
             image.setArray("media", media);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -338,7 +359,10 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         }
         const QJsonObject entry = entries.at(index).toObject();
         const QString local = image.localPath(paths[p]);
-        if (!SparseFile::copy(local, folder + '/' + SafePathComponent(QFileInfo(local).fileName()), &error)) {
+        // Deleted from the device only once the copy is known good; large files, usually
+        // sparse and huge, are checked by size.
+        const bool photo = entry.value("kind").toString() == "photo";
+        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), photo, &error).isEmpty()) {
             image.setArray(key, entries);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -346,21 +370,20 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         OvOneKeyMediaItem media = m_code == OV_ONEKEY_PHOTOS ? mediaItem(entry, image) : OvOneKeyMediaItem {};
         OvOneKeyFileItem file = m_code == OV_ONEKEY_PHOTOS ? OvOneKeyFileItem {} : fileItem(entry);
         if (deleteAfter) {
+            // Out of the manifest before the file goes, so a kill never leaves it listed.
+            entries.removeAt(index);
+            image.setArray(key, entries);
+            if (!m_device.writeImage(image, &error))
+                return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
             QFile::remove(local);
             if (!entry.value("thumbnail").toString().isEmpty())
                 QFile::remove(SafePathBelow(image.folder(), entry.value("thumbnail").toString()));
-            entries.removeAt(index);
         }
         ++done;
         job.notify(OV_NOTIFY_ITEM_DONE, 0, 0, 0, 0, m_code == OV_ONEKEY_PHOTOS ? static_cast<void*>(&media) : &file);
         job.pace(p, paths.size());
         job.leaveIfAsked(image, p + 1, paths.size());
         gone = job.deviceGone();
-    }
-    if (deleteAfter) {
-        image.setArray(key, entries);
-        if (!m_device.writeImage(image, &error))
-            return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
     }
     if (gone)
         return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::DeviceGone, "the device left during the export");

@@ -10,13 +10,14 @@ void SimPhotoVideoCategory::rebuild(const DeviceImage* copy)
 {
     m_table.clear();
     if (!copy)
-        return;
+        return m_table.seal();
     const QJsonArray media = copy->array("media");
     m_table.items.reserve(static_cast<std::size_t>(media.size()));
     for (const QJsonValue& value : media) {
         m_table.items.push_back(ItemConverters::photoVideo(value.toObject(), m_table.strings));
         m_table.ids.push_back(DeviceImage::idOf(value.toObject()));
     }
+    m_table.seal();
 }
 
 IDeviceOperation* SimPhotoVideoCategory::CreateEraseSelected(OvItemList items, CCallBack* callback)

@@ -8,9 +8,12 @@
 #include "SimOperation.h"
 #include "SparseFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <cstdio>
 
 namespace {
 
@@ -24,7 +27,7 @@ QHash<QString, QJsonObject> byKey(const QJsonArray& entries, const QString& key)
 
 // Keeps the device's files of `key` that the copy still lists; files the copy lists but the
 // device lost cannot come back (they are not part of a backup) and leave the manifest.
-QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString& key)
+QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString& key, QStringList& doomed)
 {
     const QHash<QString, QJsonObject> listed = byKey(copy.array(key), "path");
     QJsonArray kept;
@@ -34,7 +37,7 @@ QJsonArray keepListed(DeviceImage& image, const DeviceImage& copy, const QString
         if (listed.contains(path))
             kept.append(value);
         else
-            QFile::remove(image.localPath(path));
+            doomed << image.localPath(path);
     }
     return kept;
 }
@@ -82,9 +85,13 @@ void SimRestoreInterface::run(JobContext& job, int restoreType)
                 return;
             job.pause();
         }
-        apply(image, *copy, restoreType, job);
+        const QStringList doomed = apply(image, *copy, restoreType, job);
         if (!m_device.writeImage(image, &error))
             return fail(OvSimError::FileError, error);
+        // Deleted only once the manifest no longer lists them: a kill before this point
+        // leaves files nobody lists, never a manifest naming missing files.
+        for (const QString& path : doomed)
+            QFile::remove(path);
         written = true;
     });
     if (!written)
@@ -94,17 +101,18 @@ void SimRestoreInterface::run(JobContext& job, int restoreType)
     m_device.beginRestart();
 }
 
-void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job)
+QStringList SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job)
 {
+    QStringList doomed;
     // Photos and videos become exactly those of the copy.
     const QHash<QString, QJsonObject> kept = byKey(copy.array("media"), "id");
     const QJsonArray current = image.array("media");
     for (const QJsonValue& value : current) {
         const QJsonObject item = value.toObject();
         if (!kept.contains(item.value("id").toVariant().toString())) {
-            QFile::remove(image.localPath(item.value("path").toString()));
+            doomed << image.localPath(item.value("path").toString());
             if (!item.value("thumbnail").toString().isEmpty())
-                QFile::remove(SafePathBelow(image.folder(), item.value("thumbnail").toString()));
+                doomed << SafePathBelow(image.folder(), item.value("thumbnail").toString());
         }
     }
     QJsonArray media;
@@ -114,9 +122,19 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         const QString path = item.value("path").toString();
         const QString local = image.localPath(path);
         if (!QFileInfo(local).isFile() || static_cast<quint64>(QFileInfo(local).size()) != DeviceImage::sizeOf(item)) {
+            // Written beside and renamed over, so a kill never leaves a half photo the
+            // device would refuse to connect with.
             QString error;
-            if (!SparseFile::copy(copy.localPath(path), local, &error)) {
-                job.log("cannot restore " + path + ": " + error);
+            const QString partial = QString("%1.restoring-%2").arg(local).arg(QCoreApplication::applicationPid());
+            const bool copied = SparseFile::copy(copy.localPath(path), partial, &error);
+#if defined(_WIN32)
+            if (copied)
+                QFile::remove(local); // rename does not replace on Windows
+#endif
+            if (!copied
+                || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(local).constData()) != 0) {
+                QFile::remove(partial);
+                job.log("cannot restore " + path + ": " + (error.isEmpty() ? "cannot replace " + local : error));
                 continue;
             }
         }
@@ -126,19 +144,25 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
     image.set("privateData", copy.root().value("privateData"));
 
     if (restoreType == 0) {
+        // Records the device held without a usable id were never in the copy; an erase of
+        // everything takes them too.
+        const QJsonArray unlisted = image.setAside().value("media").toArray();
+        for (const QJsonValue& value : unlisted)
+            doomed << image.localPath(value.toObject().value("path").toString());
+        image.setSetAside({});
         const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
         const QJsonArray installed = image.array("apps");
         for (const QJsonValue& value : installed) {
             const QJsonObject app = value.toObject();
             if (!apps.contains(app.value("bundleId").toString()) && !app.value("icon").toString().isEmpty())
-                QFile::remove(SafePathBelow(image.folder(), app.value("icon").toString()));
+                doomed << SafePathBelow(image.folder(), app.value("icon").toString());
         }
         image.setArray("apps", copy.array("apps"));
-        image.setArray("largeFiles", keepListed(image, copy, "largeFiles"));
-        image.setArray("junk", keepListed(image, copy, "junk"));
+        image.setArray("largeFiles", keepListed(image, copy, "largeFiles", doomed));
+        image.setArray("junk", keepListed(image, copy, "junk", doomed));
         image.setArray("tempFiles", copy.array("tempFiles"));
         image.set("otherBytes", copy.root().value("otherBytes"));
-        return;
+        return doomed;
     }
     // The copy's app data sizes carry the fragments erased from it.
     const QHash<QString, QJsonObject> apps = byKey(copy.array("apps"), "bundleId");
@@ -153,4 +177,5 @@ void SimRestoreInterface::apply(DeviceImage& image, const DeviceImage& copy, int
         installed.replace(i, app);
     }
     image.setArray("apps", installed);
+    return doomed;
 }

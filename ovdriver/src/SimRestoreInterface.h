@@ -2,6 +2,8 @@
 
 #include <ovdriver.h>
 
+#include <QStringList>
+
 class DeviceImage;
 class JobContext;
 class SimDevice;
@@ -19,7 +21,8 @@ public:
 
 private:
     void run(JobContext& job, int restoreType);
-    static void apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job);
+    /// Changes `image` to the copy; returns the files to delete once it is saved.
+    static QStringList apply(DeviceImage& image, const DeviceImage& copy, int restoreType, JobContext& job);
 
     SimDevice& m_device;
 };

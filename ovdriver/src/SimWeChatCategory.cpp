@@ -35,7 +35,7 @@ void SimWeChatCategory::rebuild(const DeviceImage* copy)
     m_table.clear();
     m_current.clear();
     if (!copy)
-        return;
+        return m_table.seal();
     const QStringList accounts = copy->weChatAccounts();
     for (const QString& name : accounts)
         m_current.push_back(account(name));
@@ -51,6 +51,7 @@ void SimWeChatCategory::rebuild(const DeviceImage* copy)
                                   message.value("messageType").toInt(), message.value("deleted").toBool() ? 1 : 0 });
         m_table.ids.push_back(DeviceImage::idOf(message));
     }
+    m_table.seal();
 }
 
 int SimWeChatCategory::messageCount(const SimWeChatAccount& owner) const

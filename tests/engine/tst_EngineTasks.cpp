@@ -1,6 +1,7 @@
 #include "CController.h"
 #include "CCtrlEraseWeChatDataCallback.h"
 #include "CCtrlThread.h"
+#include "CEraseCallLogDataTask.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "EngineTestSupport.h"
@@ -40,6 +41,7 @@ private slots:
     void nothingIsPostedWithoutADevice();
     void queriesAddressTheFirstDevice();
     void modesOtherThanOneEraseTheWholeCategoryOrNothing();
+    void selectedErasesReachTheLibraryOnlyWhenTheyRun();
     void weChatErasePostsOneTaskPerAccountWithItems();
     void releaseEndsTheRunningJobAndEveryThread();
 };
@@ -141,6 +143,19 @@ void tst_EngineTasks::modesOtherThanOneEraseTheWholeCategoryOrNothing()
         const QStringList events = SlotEvents(session.device.journal);
         QCOMPARE(events.value(0), QString(row.slot ? row.slot : ""));
     }
+}
+
+void tst_EngineTasks::selectedErasesReachTheLibraryOnlyWhenTheyRun()
+{
+    // The library looks handles up in the lists a load may be rebuilding on the control
+    // thread: building the task on the window thread must not ask it yet.
+    FakeDeviceSession session;
+    CEraseCallLogDataTask task(1, kItems, [] {});
+    QVERIFY(!task.IsEmpty());
+    QCOMPARE(SlotEvents(session.device.journal), QStringList());
+    std::thread control([&task] { task.Execute(); });
+    control.join();
+    QCOMPARE(SlotEvents(session.device.journal), (QStringList { "calllog:7", "calllog:7:7,4294967294,42" }));
 }
 
 void tst_EngineTasks::weChatErasePostsOneTaskPerAccountWithItems()

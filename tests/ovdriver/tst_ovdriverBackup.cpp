@@ -3,19 +3,57 @@
 #include "DeviceImageFixture.h"
 #include "LibrarySession.h"
 #include "NotificationRecorder.h"
+#include "SpawnedProcess.h"
 
 #include <ovdriver.h>
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
+#include <csignal>
+#include <cstring>
 #include <thread>
 
 namespace {
+
+/// Folders a backup left beside the copy (partial or previous copies).
+QStringList besideTheCopy(const QString& backupFolder)
+{
+    const QFileInfo copy(backupFolder);
+    return QDir(copy.absolutePath()).entryList({ copy.fileName() + ".*" }, QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+/// The junk files of `code` the image lists.
+QStringList junkFiles(const DeviceImage& image, int code)
+{
+    QStringList files;
+    for (const QJsonValue& value : image.array("junk")) {
+        if (value.toObject().value("code").toInt() == code)
+            files << image.localPath(value.toObject().value("path").toString());
+    }
+    return files;
+}
+
+class DelayScope
+{
+public:
+    explicit DelayScope(const QByteArray& ms)
+        : m_saved(qgetenv("OVDRIVER_SIM_DELAY_MS"))
+    {
+        qputenv("OVDRIVER_SIM_DELAY_MS", ms);
+    }
+    ~DelayScope() { qputenv("OVDRIVER_SIM_DELAY_MS", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
 
 QList<int> without(QList<int> types, int dropped)
 {
@@ -103,6 +141,9 @@ private slots:
     void backupReportsProgressThenEndAndCopiesTheContent();
     void wholeCategoryErasesRemoveOnlyDeletedItems();
     void erasesRefuseWhatTheyCannotDo();
+    void fragmentsOfEveryChosenAppGoWithTheRestore();
+    void handlesOfAnEarlierLoadNameNothing();
+    void recordsWithoutAUniqueIdAreRefusedWhenRead();
     void stoppedBackupReports1003AndKeepsThePreviousCopy();
     void backupFailures_data();
     void backupFailures();
@@ -110,11 +151,13 @@ private slots:
     void restoreFailures();
     void stoppedRestoreLeavesTheDeviceAsItWas();
     void eraseAllThenRestoreType0EmptiesTheDevice();
-    void fillReportsWrittenAndTotalInWordPairs();
+    void fillOccupiesTheFreeSpaceWhileItRuns();
     void fillFailureAndStop();
     void deviceLeavingDuringAJob_data();
     void deviceLeavingDuringAJob();
     void unplugDuringARunningBackupEndsIt();
+    void killedInTheMiddleOfACleanTheDeviceStillConnects();
+    void ovsimChangesDuringAJobSurviveIt();
 };
 
 void tst_ovdriverBackup::backupReportsProgressThenEndAndCopiesTheContent()
@@ -280,6 +323,156 @@ void tst_ovdriverBackup::erasesRefuseWhatTheyCannotDo()
              phone.fixture.summary(phone.folder).count("callLog"));
 }
 
+void tst_ovdriverBackup::fragmentsOfEveryChosenAppGoWithTheRestore()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    // WhatsApp holds fragments but no deleted records: its erase changes figures only.
+    QVERIFY(phone.fixture.edit(phone.folder, [](DeviceImage& image) {
+        for (const char* key : { "whatsApp", "whatsAppAttachments" })
+            image.removePrivateRecords(key, [](const QJsonObject& r) { return r.value("deleted").toBool(); });
+    }));
+    QVERIFY(phone.backup());
+    const QJsonArray appsBefore = phone.fixture.image(phone.folder).array("apps");
+    auto appNamed = [](const QJsonArray& apps, const QString& name) {
+        for (const QJsonValue& app : apps) {
+            if (app.toObject().value("name").toString() == name)
+                return app.toObject();
+        }
+        return QJsonObject();
+    };
+    IWhatsAppCategory* whatsApp = nullptr;
+    phone.data->GetWhatsApp(&whatsApp);
+    NotificationRecorder whatsAppErase;
+    LibrarySession::run(whatsApp->CreateEraseAll(&whatsAppErase));
+    QCOMPARE(whatsAppErase.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(whatsAppErase.all().first().p1, 0u);
+    QCOMPARE(appNamed(phone.fixture.backup(phone.folder).array("apps"), "WhatsApp").value("fragmentBytes").toDouble(),
+             0.0);
+
+    // Every app with fragments but Spotify is chosen; WhatsApp's are gone already.
+    std::vector<OvAppDescriptor> chosen;
+    QSet<QString> cleared { "WhatsApp" };
+    for (const QJsonValue& value : appsBefore) {
+        const QJsonObject app = value.toObject();
+        const QString name = app.value("name").toString();
+        if (app.value("fragmentBytes").toDouble() <= 0 || name == "Spotify" || name == "WhatsApp")
+            continue;
+        OvAppDescriptor descriptor {};
+        const QByteArray bundleId = app.value("bundleId").toString().toUtf8();
+        std::memcpy(descriptor.bundleId, bundleId.constData(), std::size_t(bundleId.size()));
+        chosen.push_back(descriptor);
+        cleared << name;
+    }
+    QVERIFY2(chosen.size() >= 12, "the apps of the fragments feature hold fragments");
+    QVERIFY(appNamed(appsBefore, "Spotify").value("fragmentBytes").toDouble() > 0);
+    IOneKeyAppCategory* apps = nullptr;
+    phone.device->GetOneKeyApps(&apps);
+    NotificationRecorder fragments;
+    LibrarySession::run(apps->CreateEraseFragments(&fragments, chosen.data(), std::uint32_t(chosen.size())));
+    QCOMPARE(fragments.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+    QCOMPARE(fragments.all().first().p1, std::uint32_t(chosen.size()));
+
+    const quint64 usedBefore = phone.fixture.summary(phone.folder).usedBytes;
+    QVERIFY(phone.restoreAndRestart(1));
+    double freed = 0;
+    const QJsonArray appsAfter = phone.fixture.image(phone.folder).array("apps");
+    QCOMPARE(appsAfter.size(), appsBefore.size());
+    for (const QJsonValue& value : appsBefore) {
+        const QJsonObject was = value.toObject();
+        const QJsonObject now = appNamed(appsAfter, was.value("name").toString());
+        const bool gone = cleared.contains(was.value("name").toString());
+        const double fragmentBytes = was.value("fragmentBytes").toDouble();
+        QVERIFY2(now.value("fragmentBytes").toDouble() == (gone ? 0 : fragmentBytes),
+                 qPrintable(was.value("name").toString()));
+        QVERIFY(now.value("dataSize").toDouble() == was.value("dataSize").toDouble() - (gone ? fragmentBytes : 0));
+        freed += gone ? fragmentBytes : 0;
+    }
+    QCOMPARE(phone.fixture.summary(phone.folder).usedBytes, usedBefore - quint64(freed));
+}
+
+void tst_ovdriverBackup::handlesOfAnEarlierLoadNameNothing()
+{
+    Phone phone;
+    QVERIFY(phone.device && phone.backup());
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+    LibrarySession::run(calls->CreateLoad());
+    const int loaded = calls->GetCount();
+    QVERIFY(loaded >= 3);
+    std::uint32_t kept = OvItemHandle(calls->GetItem(0));
+    NotificationRecorder first;
+    LibrarySession::run(calls->CreateEraseSelected({ &kept, 1 }, &first));
+    QCOMPARE(first.all().first().p1, 1u);
+
+    // Each reload would put the next call where the erased one was; the kept handle must
+    // erase nothing, however often the list is rebuilt.
+    for (int reload = 1; reload <= 3; ++reload) {
+        LibrarySession::run(calls->CreateLoad());
+        QCOMPARE(calls->GetCount(), loaded - 1);
+        NotificationRecorder stale;
+        LibrarySession::run(calls->CreateEraseSelected({ &kept, 1 }, &stale));
+        QCOMPARE(stale.types(), QList<int> { OV_NOTIFY_ERASE_DONE });
+        QCOMPARE(stale.all().first().p1, 0u);
+        QCOMPARE(phone.fixture.backupSummary(phone.folder).count("callLog").total(), loaded - 1);
+    }
+    // The handles of the current load still erase exactly their records.
+    std::uint32_t current = OvItemHandle(calls->GetItem(0));
+    const qint64 currentId
+        = DeviceImage::idOf(phone.fixture.backup(phone.folder).privateArray("callLog").at(0).toObject());
+    NotificationRecorder fresh;
+    LibrarySession::run(calls->CreateEraseSelected({ &current, 1 }, &fresh));
+    QCOMPARE(fresh.all().first().p1, 1u);
+    const QJsonArray left = phone.fixture.backup(phone.folder).privateArray("callLog");
+    QCOMPARE(left.size(), loaded - 2);
+    for (const QJsonValue& call : left)
+        QVERIFY(DeviceImage::idOf(call.toObject()) != currentId);
+}
+
+void tst_ovdriverBackup::recordsWithoutAUniqueIdAreRefusedWhenRead()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    int total = 0;
+    QVERIFY(phone.fixture.edit(phone.folder, [&total](DeviceImage& image) {
+        QJsonArray calls = image.privateArray("callLog");
+        total = calls.size();
+        QJsonObject twin = calls.at(1).toObject();
+        twin.insert("id", calls.at(0).toObject().value("id"));
+        QJsonObject anonymous = calls.at(2).toObject();
+        anonymous.remove("id");
+        calls.replace(1, twin);
+        calls.replace(2, anonymous);
+        image.setPrivateArray("callLog", calls);
+    }));
+    QVERIFY(total >= 4);
+    QVERIFY(phone.backup());
+    ISimpleCategory* calls = nullptr;
+    phone.data->GetCallLog(&calls);
+    LibrarySession::run(calls->CreateLoad());
+    QCOMPARE(calls->GetCount(), total - 3);
+
+    // Erasing every listed call leaves the three refused ones on the device.
+    std::vector<std::uint32_t> handles;
+    for (int i = 0; i < calls->GetCount(); ++i)
+        handles.push_back(OvItemHandle(calls->GetItem(i)));
+    NotificationRecorder erase;
+    LibrarySession::run(calls->CreateEraseSelected({ handles.data(), std::uint32_t(handles.size()) }, &erase));
+    QCOMPARE(erase.all().first().p1, std::uint32_t(total - 3));
+    QVERIFY(phone.restoreAndRestart(1));
+    QFile json(phone.folder + "/device.json");
+    QVERIFY(json.open(QIODevice::ReadOnly));
+    const QJsonArray onDevice
+        = QJsonDocument::fromJson(json.readAll()).object().value("privateData").toObject().value("callLog").toArray();
+    QCOMPARE(onDevice.size(), 3);
+
+    QFile log(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString refusal = QString("%1: %2/device.json: 3 records of \"callLog\" refused")
+                                .arg(phone.fixture.uniqueId(phone.folder), phone.folder);
+    QVERIFY2(QString::fromUtf8(log.readAll()).contains(refusal), qPrintable(refusal));
+}
+
 void tst_ovdriverBackup::stoppedBackupReports1003AndKeepsThePreviousCopy()
 {
     Phone phone;
@@ -309,7 +502,7 @@ void tst_ovdriverBackup::stoppedBackupReports1003AndKeepsThePreviousCopy()
     QFile file(backupFolder + "/device.json");
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), previous);
-    QVERIFY(!QFile::exists(backupFolder + ".partial"));
+    QCOMPARE(besideTheCopy(backupFolder), QStringList());
 }
 
 void tst_ovdriverBackup::backupFailures_data()
@@ -344,7 +537,7 @@ void tst_ovdriverBackup::backupFailures()
     QCOMPARE(without(types, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
     QCOMPARE(int(recorder.all().last().p1), code);
     QVERIFY(!phone.fixture.hasBackup(phone.folder));
-    QVERIFY(!QFile::exists(phone.fixture.backupFolder(phone.folder) + ".partial"));
+    QCOMPARE(besideTheCopy(phone.fixture.backupFolder(phone.folder)), QStringList());
 }
 
 void tst_ovdriverBackup::restoreFailures_data()
@@ -409,6 +602,17 @@ void tst_ovdriverBackup::eraseAllThenRestoreType0EmptiesTheDevice()
         { &IEraseAllInterface::CreateStage4, OV_NOTIFY_ERASEALL_STAGE4 },
         { &IEraseAllInterface::CreateStage8, OV_NOTIFY_ERASEALL_STAGE8 },
     };
+    // A fault of the image fails every stage and leaves the copy as it was.
+    const QMap<QString, ImageSummary::Count> copyCounts = phone.fixture.backupSummary(phone.folder).counts();
+    QCOMPARE(QProcess::execute(OVSIM, { "fault", phone.folder, "eraseall", "-7" }), 0);
+    for (const auto& stage : stages) {
+        NotificationRecorder recorder;
+        LibrarySession::run((eraseAll->*stage.first)(&recorder));
+        QCOMPARE(recorder.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
+        QCOMPARE(int(recorder.all().first().p1), -7);
+    }
+    QCOMPARE(phone.fixture.backupSummary(phone.folder).counts(), copyCounts);
+    QCOMPARE(QProcess::execute(OVSIM, { "fault", phone.folder, "eraseall", "none" }), 0);
     for (const auto& stage : stages) {
         NotificationRecorder recorder;
         LibrarySession::run((eraseAll->*stage.first)(&recorder));
@@ -427,31 +631,59 @@ void tst_ovdriverBackup::eraseAllThenRestoreType0EmptiesTheDevice()
     QVERIFY2(!files.hasNext(), "every content file of the device must be gone");
 }
 
-void tst_ovdriverBackup::fillReportsWrittenAndTotalInWordPairs()
+void tst_ovdriverBackup::fillOccupiesTheFreeSpaceWhileItRuns()
 {
     Phone phone;
     QVERIFY(phone.device);
     const std::uint64_t free = freeBytes(phone.device);
     QVERIFY(free > (std::uint64_t(1) << 32)); // so that the high words matter
+    const ImageSummary before = phone.fixture.summary(phone.folder);
+    QCOMPARE(free, std::uint64_t(before.totalBytes - before.usedBytes));
     IFillInterface* fill = nullptr;
     phone.device->GetFillInterface(&fill);
-    NotificationRecorder recorder;
-    LibrarySession::run(fill->CreateFill(&recorder));
-    const auto all = recorder.all();
-    QVERIFY(all.size() >= 3);
-    QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
-    std::uint64_t previous = 0;
-    for (const auto& n : all) {
-        const std::uint64_t written = OvJoinWords(n.p1, n.p2);
-        QCOMPARE(OvJoinWords(n.p3, n.p4), free);
-        QVERIFY(written >= previous && written <= free);
-        previous = written;
-        if (&n != &all.last())
-            QCOMPARE(n.type, int(OV_NOTIFY_ITEM_DONE));
+    const QString filler = phone.folder + "/filler.bin";
+    for (int pass = 1; pass <= 2; ++pass) {
+        NotificationRecorder recorder;
+        // While it runs, the device's free space is what the fill has not written yet.
+        QList<std::uint64_t> freeWhileWriting;
+        recorder.answer = [&](const NotificationRecorder::Notification& n) {
+            if (n.type == OV_NOTIFY_ITEM_DONE) {
+                freeWhileWriting << freeBytes(phone.device);
+                QFileInfo file(filler);
+                if (!file.exists() || std::uint64_t(file.size()) != OvJoinWords(n.p1, n.p2))
+                    freeWhileWriting << std::uint64_t(-1);
+            }
+            return 0;
+        };
+        LibrarySession::run(fill->CreateFill(&recorder));
+        const auto all = recorder.all();
+        QVERIFY(all.size() >= 3);
+        QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
+        QCOMPARE(freeWhileWriting.size(), all.size() - 1);
+        std::uint64_t previous = 0;
+        for (int i = 0; i < all.size(); ++i) {
+            const std::uint64_t written = OvJoinWords(all[i].p1, all[i].p2);
+            QCOMPARE(OvJoinWords(all[i].p3, all[i].p4), free);
+            QVERIFY(written >= previous && written <= free);
+            previous = written;
+            if (i + 1 < all.size()) {
+                QCOMPARE(all[i].type, int(OV_NOTIFY_ITEM_DONE));
+                QCOMPARE(freeWhileWriting[i], free - written);
+            }
+        }
+        QCOMPARE(OvJoinWords(all.at(all.size() - 2).p1, all.at(all.size() - 2).p2), free);
+        QCOMPARE(freeWhileWriting.last(), std::uint64_t(0));
+        QCOMPARE(OvJoinWords(all.last().p1, all.last().p2), free);
+        // Given back at the end.
+        QVERIFY(!QFile::exists(filler));
+        QCOMPARE(freeBytes(phone.device), free);
+        QCOMPARE(phone.fixture.summary(phone.folder).usedBytes, before.usedBytes);
+
+        QFile log(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString line = QString("%1 fill: pass %2 finished").arg(phone.fixture.uniqueId(phone.folder)).arg(pass);
+        QVERIFY2(QString::fromUtf8(log.readAll()).contains(line), qPrintable(line));
     }
-    QCOMPARE(OvJoinWords(all.at(all.size() - 2).p1, all.at(all.size() - 2).p2), free);
-    QCOMPARE(OvJoinWords(all.last().p1, all.last().p2), free);
-    QCOMPARE(freeBytes(phone.device), free); // a fill writes nothing that stays
 }
 
 void tst_ovdriverBackup::fillFailureAndStop()
@@ -550,6 +782,67 @@ void tst_ovdriverBackup::unplugDuringARunningBackupEndsIt()
     QCOMPARE(recorder.all().last().type, int(OV_NOTIFY_BACKUP_FAILED));
     QCOMPARE(int(recorder.all().last().p1), -4);
     QVERIFY(phone.session->waitForRemoval(phone.fixture.uniqueId(phone.folder)));
+}
+
+void tst_ovdriverBackup::killedInTheMiddleOfACleanTheDeviceStillConnects()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.junkFilesPerCode = 40;
+    Phone phone(content);
+    QVERIFY(phone.device && phone.backup());
+    const QStringList files = junkFiles(phone.fixture.image(phone.folder), 256);
+    QCOMPARE(files.size(), 40);
+    auto present = [&files] {
+        return std::count_if(files.begin(), files.end(), [](const QString& f) { return QFile::exists(f); });
+    };
+    const QString id = phone.fixture.uniqueId(phone.folder);
+    {
+        DelayScope slow("40");
+        SpawnedProcess child;
+        QVERIFY(child.start(JOBCHILD, { id, "clean", "256" }));
+        QVERIFY(DeviceImageFixture::waitFor([&] { return present() < files.size() || !child.isRunning(); }, 20000));
+        child.killHard();
+        QVERIFY(child.waitForEnd(5000));
+        QCOMPARE(child.terminatingSignal(), SIGKILL);
+    }
+    QVERIFY(present() > 0);
+
+    // The image lists only files it has, so the device connects and a new clean finishes
+    // what the killed one began, its count agreeing with what the device held.
+    QCOMPARE(phone.session->connect(id), phone.device);
+    QString error;
+    QVERIFY2(phone.fixture.image(phone.folder).checkContent(&error), qPrintable(error));
+    const int listed = phone.fixture.summary(phone.folder).count("junk256").existing;
+    QVERIFY(listed <= present());
+    NotificationRecorder clean;
+    LibrarySession::run(OvOneKeyCategoryOf(phone.device, 256)->CreateClean(&clean));
+    QCOMPARE(clean.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(int(clean.all().last().p1), listed);
+    QCOMPARE(phone.fixture.summary(phone.folder).count("junk256").existing, 0);
+    QVERIFY(phone.backup());
+    QCOMPARE(besideTheCopy(phone.fixture.backupFolder(phone.folder)), QStringList());
+}
+
+void tst_ovdriverBackup::ovsimChangesDuringAJobSurviveIt()
+{
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.junkFilesPerCode = 40;
+    Phone phone(content);
+    QVERIFY(phone.device);
+    const int junkBefore = phone.fixture.summary(phone.folder).count("junk128").existing;
+    DelayScope slow("50");
+    NotificationRecorder clean;
+    IDeviceOperation* operation = OvOneKeyCategoryOf(phone.device, 128)->CreateClean(&clean);
+    std::thread job([operation] { LibrarySession::run(operation); });
+    QVERIFY(DeviceImageFixture::waitFor([&] { return clean.count(OV_NOTIFY_ITEM_DONE) > 0; }));
+    const int fault = QProcess::execute(OVSIM, { "fault", phone.folder, "backup", "-36" });
+    job.join();
+    QCOMPARE(fault, 0);
+    QCOMPARE(clean.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(int(clean.all().last().p1), junkBefore);
+    const DeviceImage image = phone.fixture.image(phone.folder);
+    QCOMPARE(image.faultCode("backup"), -36);
+    QCOMPARE(phone.fixture.summary(phone.folder).count("junk128").existing, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ovdriverBackup)

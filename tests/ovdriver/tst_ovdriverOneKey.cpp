@@ -6,10 +6,14 @@
 
 #include <ovdriver.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
+
+#include <algorithm>
+#include <cstring>
 
 #if defined(__linux__)
 #include <sys/stat.h>
@@ -54,6 +58,7 @@ private slots:
     void scansReportEveryItemThenEnd_data();
     void scansReportEveryItemThenEnd();
     void refusedArgumentsAndUnsupportedJobs();
+    void sameNamedPhotosAreAllKeptAndNoCopyIsReplaced();
 };
 
 void tst_ovdriverOneKey::scansReportEveryItemThenEnd_data()
@@ -139,6 +144,91 @@ void tst_ovdriverOneKey::refusedArgumentsAndUnsupportedJobs()
     LibrarySession::run(junk->CreateScan(&gone));
     QCOMPARE(gone.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
     QCOMPARE(int(gone.all().first().p1), -4);
+}
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template<class Item> int addItem(IOneKeyCategory* category, const QString& devicePath)
+{
+    Item item {};
+    const QByteArray bytes = devicePath.toUtf8();
+    std::memcpy(item.path, bytes.constData(), std::min<std::size_t>(bytes.size(), sizeof item.path - 1));
+    return category->AddItem(&item);
+}
+
+} // namespace
+
+void tst_ovdriverOneKey::sameNamedPhotosAreAllKeptAndNoCopyIsReplaced()
+{
+    Phone phone;
+    QVERIFY(phone.device);
+    // Two existing photos with one name in two DCIM folders, as on any phone past IMG_9999.
+    QString first;
+    QString twin;
+    QVERIFY(phone.fixture.edit(phone.folder, [&](DeviceImage& image) {
+        QJsonArray media = image.array("media");
+        for (int i = 0; i < media.size(); ++i) {
+            QJsonObject photo = media.at(i).toObject();
+            if (photo.value("kind").toString() != "photo" || photo.value("deleted").toBool())
+                continue;
+            if (first.isEmpty()) {
+                first = photo.value("path").toString();
+                continue;
+            }
+            twin = "/var/mobile/Media/DCIM/101APPLE/" + QFileInfo(first).fileName();
+            QDir().mkpath(QFileInfo(image.localPath(twin)).absolutePath());
+            QFile::rename(image.localPath(photo.value("path").toString()), image.localPath(twin));
+            photo.insert("path", twin);
+            media.replace(i, photo);
+            break;
+        }
+        image.setArray("media", media);
+    }));
+    QVERIFY(!twin.isEmpty());
+    const DeviceImage image = phone.fixture.image(phone.folder);
+    const QString key = phone.fixture.deviceKey(phone.folder);
+    const QString name = QFileInfo(first).completeBaseName();
+    const QString suffix = "." + QFileInfo(first).suffix();
+    const QByteArray originals[] = { contentOf(image.localPath(first)), contentOf(image.localPath(twin)) };
+    QVERIFY(!originals[0].isEmpty() && originals[0] != originals[1]);
+
+    // Compression keeps both originals.
+    IOneKeyCategory* compress = phone.category(2048);
+    for (const QString& path : { first, twin })
+        QCOMPARE(addItem<OvOneKeyFileItem>(compress, path), 0);
+    NotificationRecorder compressed;
+    LibrarySession::run(compress->CreateProcess(&compressed));
+    QCOMPARE(compressed.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(compressed.all().last().p1, 2u);
+    QCOMPARE(contentOf(key + "/Compress/" + name + suffix), originals[0]);
+    QCOMPARE(contentOf(key + "/Compress/" + name + " (2)" + suffix), originals[1]);
+
+    // Exports: an export never replaces an earlier one, and a move deletes only what it copied.
+    const QByteArray shrunk[] = { contentOf(image.localPath(first)), contentOf(image.localPath(twin)) };
+    QVERIFY(shrunk[0] != originals[0]);
+    IOneKeyCategory* photos = phone.category(1024);
+    QCOMPARE(addItem<OvOneKeyMediaItem>(photos, first), 0);
+    NotificationRecorder exported;
+    LibrarySession::run(photos->CreateExport(&exported));
+    QCOMPARE(exported.all().last().p1, 1u);
+    const int photosBefore = phone.fixture.summary(phone.folder).count("photos").existing;
+    for (const QString& path : { first, twin })
+        QCOMPARE(addItem<OvOneKeyMediaItem>(photos, path), 0);
+    NotificationRecorder moved;
+    LibrarySession::run(photos->CreateProcess(&moved));
+    QCOMPARE(moved.types().last(), int(OV_NOTIFY_ONEKEY_END));
+    QCOMPARE(moved.all().last().p1, 2u);
+    QCOMPARE(phone.fixture.summary(phone.folder).count("photos").existing, photosBefore - 2);
+    QVERIFY(!QFile::exists(image.localPath(first)) && !QFile::exists(image.localPath(twin)));
+    QCOMPARE(contentOf(key + "/Export/" + name + suffix), shrunk[0]);
+    QCOMPARE(contentOf(key + "/Export/" + name + " (2)" + suffix), shrunk[0]);
+    QCOMPARE(contentOf(key + "/Export/" + name + " (3)" + suffix), shrunk[1]);
 }
 
 QTEST_GUILESS_MAIN(tst_ovdriverOneKey)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLockFile>
 
 namespace {
 
@@ -19,7 +20,7 @@ const char kUsage[] = R"(usage: ovsim COMMAND ...
   trust [DIR]            the device trusts this computer from now on
   unlock [DIR]           unlock the device
   fault [DIR] OP VALUE   set a fault of the image (VALUE 0 or none clears it):
-                           connect|backup|restore|fill CODE   the job fails with CODE
+                           connect|backup|restore|fill|eraseall CODE   the job fails with CODE
                            leave JOB       the device unplugs itself halfway through JOB
                                            (backup, restore, fill, scan, clean, process,
                                            export, uninstall)
@@ -273,7 +274,12 @@ int OvsimCommands::setFlag(const QStringList& arguments, const QString& key, boo
     QString error;
     const QString folder = resolve(arguments.value(0), &error);
     DeviceImage image(folder);
-    if (folder.isEmpty() || !image.load(&error)) {
+    // Held until the change is saved, so a job of the library writing the image meanwhile
+    // neither loses this change nor has its own undone.
+    const auto held = folder.isEmpty() ? nullptr : image.lock();
+    if (!folder.isEmpty() && !held)
+        error = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    if (folder.isEmpty() || !held || !image.load(&error)) {
         m_err << "ovsim: " << error << "\n";
         return 2;
     }
@@ -291,23 +297,28 @@ int OvsimCommands::fault(const QStringList& arguments)
         return usage("fault needs OP and VALUE");
     const QString operation = arguments[arguments.size() - 2];
     const QString value = arguments.last();
-    static const QStringList operations { "connect",  "backup",    "restore", "fill",   "leave",
+    static const QStringList operations { "connect",  "backup",    "restore", "fill",   "eraseall",   "leave",
                                           "password", "untrusted", "locked",  "findmy", "unactivated" };
     if (!operations.contains(operation))
         return usage("unknown fault " + operation);
     QString error;
     const QString folder = resolve(arguments.size() == 3 ? arguments.first() : QString(), &error);
     DeviceImage image(folder);
-    if (folder.isEmpty() || !image.load(&error)) {
+    // Held until the change is saved, so a job of the library writing the image meanwhile
+    // neither loses this change nor has its own undone.
+    const auto held = folder.isEmpty() ? nullptr : image.lock();
+    if (!folder.isEmpty() && !held)
+        error = "the image is locked by another process: " + image.jsonPath() + ".lock";
+    if (folder.isEmpty() || !held || !image.load(&error)) {
         m_err << "ovsim: " << error << "\n";
         return 2;
     }
     const bool clear = value == "none" || value == "0";
     bool ok = true;
-    if (QStringList { "connect", "backup", "restore", "fill" }.contains(operation)) {
+    if (QStringList { "connect", "backup", "restore", "fill", "eraseall" }.contains(operation)) {
         const int code = clear ? 0 : value.toInt(&ok);
         ok = ok && (clear || code != 0);
-        image.setFault(operation, code);
+        image.setFault(operation == "eraseall" ? "eraseAll" : operation, code);
     } else if (operation == "leave") {
         static const QStringList jobs {
             "backup", "restore", "fill", "scan", "clean", "process", "export", "uninstall"
