@@ -26,7 +26,6 @@
 #include "CEraseWhatsAppDataTask.h"
 #include "CFillDataTask.h"
 #include "CGlobalData.h"
-#include "DeviceInfoBlocks.h"
 #include "CLoadAppSizeTask.h"
 #include "CLoadBookMarkDataTask.h"
 #include "CLoadCallLogDataTask.h"
@@ -49,6 +48,7 @@
 #include "CRestoreDevDataTask.h"
 #include "CTaskCallback.h"
 #include "CheckItunesThread.h"
+#include "DeviceInfoBlocks.h"
 #include "Log.h"
 #include "OneKeyConversions.h"
 #include "RecordConversions.h"
@@ -471,7 +471,9 @@ bool CController::PostEraseWeChatDataTask(int mode, const QMap<WeChatAccountKey,
         return false;
     std::vector<CTask*> tasks;
     for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it) {
-        if (it.value().isEmpty())
+        // An account the library gave no interface for has nothing to erase, and would
+        // keep the end from being told if it were counted.
+        if (it.value().isEmpty() || !it.key().first)
             continue;
         auto* task
             = new CEraseWeChatDataTask(mode, it.key().first, it.value(), CTaskCallback::Emit_signalEraseWeChatData);

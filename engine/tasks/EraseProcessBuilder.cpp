@@ -1,5 +1,8 @@
 #include "EraseProcessBuilder.h"
 
+#include "CCtrlCallback.h"
+#include "Log.h"
+
 EraseChoice ChooseErase(EraseRule rule, int mode)
 {
     switch (rule) {
@@ -13,4 +16,10 @@ EraseChoice ChooseErase(EraseRule rule, int mode)
         return EraseChoice::Whole;
     }
     return EraseChoice::None;
+}
+
+void LogEraseNotStarted(CCtrlCallback* callback)
+{
+    FileLog("erase not started: the device gave no erase for the category");
+    callback->OnStateChange(OV_NOTIFY_JOB_FAILED, 0, 0, 0, 0, nullptr);
 }

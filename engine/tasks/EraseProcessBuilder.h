@@ -25,6 +25,10 @@ enum class EraseChoice { None, Whole, Selected };
 
 EraseChoice ChooseErase(EraseRule rule, int mode);
 
+/// Reports the end of an erase the library gave no operation for, through its callback,
+/// and notes in the log that nothing was erased.
+void LogEraseNotStarted(CCtrlCallback* callback);
+
 template<class Target> using WholeEraseSlot = IDeviceOperation* (Target::*)(CCallBack*);
 template<class Target> using SelectedEraseSlot = IDeviceOperation* (Target::*)(OvItemList, CCallBack*);
 
@@ -41,9 +45,9 @@ template<class Category> auto FromPrivateData(int (IPrivateDataInterface::*gette
 
 /// The process of an erase task, or null (an empty task) without a device. The library is
 /// asked for the operation only when the task runs on the control thread (see
-/// CDeferredProcessTask); with no device, target or operation by then the run does nothing.
-/// `resolve` turns the device's private-data interface into the erase target; `makeCallback`
-/// is called only when a device is connected. The item handles are copied into one array
+/// CDeferredProcessTask); with no device, target or operation by then the run erases nothing
+/// and reports the end. `resolve` turns the device's private-data interface into the erase
+/// target. The item handles are copied into one array
 /// that lives as long as the operation.
 template<class Target, class Resolve, class MakeCallback>
 CProcessTask* BuildEraseProcess(Resolve resolve, EraseRule rule, int mode, const QList<quint32>& items,
@@ -55,10 +59,8 @@ CProcessTask* BuildEraseProcess(Resolve resolve, EraseRule rule, int mode, const
     auto handles = std::make_shared<const std::vector<std::uint32_t>>(items.begin(), items.end());
     return new CDeferredProcessTask([=]() -> CProcessTask* {
         IPrivacyCleanDevice* device = FirstDevice();
-        if (!device)
-            return nullptr;
         CCtrlCallback* callback = makeCallback();
-        Target* target = resolve(PrivateDataInterface(device));
+        Target* target = device ? resolve(PrivateDataInterface(device)) : nullptr;
         const OvItemList list { handles->data(), static_cast<std::uint32_t>(handles->size()) };
         IDeviceOperation* operation = nullptr;
         if (target) {
@@ -72,6 +74,11 @@ CProcessTask* BuildEraseProcess(Resolve resolve, EraseRule rule, int mode, const
             case EraseChoice::None:
                 break;
             }
+        }
+        if (!operation) {
+            // Whoever waits for this erase must still hear of its end (the WeChat countdown
+            // counts it too); the log says nothing was erased.
+            LogEraseNotStarted(callback);
         }
         return MakeOperationProcess(operation, callback, handles);
     });

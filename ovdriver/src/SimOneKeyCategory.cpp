@@ -305,7 +305,8 @@ void SimOneKeyCategory::compress(JobContext& job, const QStringList& paths)
         const QString local = image.localPath(paths[p]);
         OvOneKeyFileItem item = fileItem(entry);
         // The photo is changed on the device only once its original is safely kept.
-        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), true, &error).isEmpty()) {
+        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), true, &error)
+                .isEmpty()) {
             image.setArray("media", media);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);
@@ -362,7 +363,8 @@ void SimOneKeyCategory::exportItems(JobContext& job, const QStringList& paths, b
         // Deleted from the device only once the copy is known good; large files, usually
         // sparse and huge, are checked by size.
         const bool photo = entry.value("kind").toString() == "photo";
-        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), photo, &error).isEmpty()) {
+        if (ExportCopy::copyVerified(local, folder, SafePathComponent(QFileInfo(local).fileName()), photo, &error)
+                .isEmpty()) {
             image.setArray(key, entries);
             m_device.writeImage(image);
             return job.fail(OV_NOTIFY_JOB_FAILED, OvSimError::FileError, error);

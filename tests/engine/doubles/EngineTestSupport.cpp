@@ -14,6 +14,7 @@
 #include <atomic>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +30,15 @@ private:
     std::shared_ptr<std::atomic<bool>> m_done;
 };
 
+std::mutex g_traceMutex;
+QStringList g_traces;
+QtMessageHandler g_previousHandler = nullptr;
+
+void CollectTrace(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    std::lock_guard<std::mutex> lock(g_traceMutex);
+    g_traces.append(message);
+}
 } // namespace
 
 FakeDeviceSession::FakeDeviceSession()
@@ -69,6 +79,24 @@ QStringList FileLogLines()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+DebugTraceCapture::DebugTraceCapture()
+{
+    std::lock_guard<std::mutex> lock(g_traceMutex);
+    g_traces.clear();
+    g_previousHandler = qInstallMessageHandler(CollectTrace);
+}
+
+DebugTraceCapture::~DebugTraceCapture()
+{
+    qInstallMessageHandler(g_previousHandler);
+}
+
+QStringList DebugTraceCapture::Lines() const
+{
+    std::lock_guard<std::mutex> lock(g_traceMutex);
+    return g_traces;
 }
 
 StderrCapture::StderrCapture()

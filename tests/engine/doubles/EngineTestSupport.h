@@ -30,6 +30,15 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 /// The lines of "./dravo.log".
 QStringList FileLogLines();
 
+/// Collects the lines of the debug channel (qDebug and friends) while it lives.
+class DebugTraceCapture
+{
+public:
+    DebugTraceCapture();
+    ~DebugTraceCapture();
+    QStringList Lines() const;
+};
+
 /// Collects what the process writes to standard error (the debug channel on POSIX).
 class StderrCapture
 {

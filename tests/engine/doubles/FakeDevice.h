@@ -67,6 +67,7 @@ public:
         : m_device(device)
         , m_name(std::move(name))
     { }
+    virtual ~FakeCategory() = default;
     std::vector<Item> items;
     /// Called with the index before each item is handed out.
     std::function<void(int)> onItem;
@@ -97,9 +98,9 @@ public:
     int GetAttachmentCount() override { return static_cast<int>(attachments.size()); }
     int Reserved6() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return Erase(7, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(8, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(8, cb, &list); }
     int Reserved9() override { return 0; }
-    IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) override { return Erase(10, cb, &items); }
+    IDeviceOperation* CreateEraseAttachments(OvItemList list, CCallBack* cb) override { return Erase(10, cb, &list); }
 };
 
 template<class Item> class FakeWholeCategory : public FakeCategory<IWholeEraseCategory, Item>
@@ -118,10 +119,7 @@ public:
     int Reserved4() override { return 0; }
     int Reserved5() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return this->Erase(6, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override
-    {
-        return this->Erase(7, cb, &items);
-    }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return this->Erase(7, cb, &list); }
 };
 
 class FakeNotes : public FakeCategory<INotesCategory, OvNoteItem>
@@ -132,9 +130,9 @@ public:
     int GetAttachmentCount() override { return static_cast<int>(attachments.size()); }
     const OvNoteAttachmentItem* GetAttachment(int index) override;
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return Erase(6, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(7, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(7, cb, &list); }
     int Reserved8() override { return 0; }
-    IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) override { return Erase(9, cb, &items); }
+    IDeviceOperation* CreateEraseAttachments(OvItemList list, CCallBack* cb) override { return Erase(9, cb, &list); }
 };
 
 class FakePhotos : public FakeCategory<IPhotoVideoCategory, OvPhotoVideoItem>
@@ -142,7 +140,7 @@ class FakePhotos : public FakeCategory<IPhotoVideoCategory, OvPhotoVideoItem>
 public:
     using FakeCategory::FakeCategory;
     int Reserved4() override { return 0; }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(5, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(5, cb, &list); }
 };
 
 class FakeWhatsApp : public FakeCategory<IWhatsAppCategory, OvWhatsAppItem>
@@ -156,9 +154,9 @@ public:
     int Reserved7() override { return 0; }
     int Reserved8() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return Erase(9, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(10, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(10, cb, &list); }
     int Reserved11() override { return 0; }
-    IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) override { return Erase(12, cb, &items); }
+    IDeviceOperation* CreateEraseAttachments(OvItemList list, CCallBack* cb) override { return Erase(12, cb, &list); }
 };
 
 template<class Item> class FakeChat : public FakeCategory<IChatCategory, Item>
@@ -173,14 +171,11 @@ public:
     }
     int Reserved6() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return this->Erase(7, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override
-    {
-        return this->Erase(8, cb, &items);
-    }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return this->Erase(8, cb, &list); }
     int Reserved9() override { return 0; }
-    IDeviceOperation* CreateEraseAttachments(OvItemList items, CCallBack* cb) override
+    IDeviceOperation* CreateEraseAttachments(OvItemList list, CCallBack* cb) override
     {
-        return this->Erase(10, cb, &items);
+        return this->Erase(10, cb, &list);
     }
 };
 
@@ -193,7 +188,7 @@ public:
     int Reserved6() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return Erase(7, cb); }
     int Reserved8() override { return 0; }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(9, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(9, cb, &list); }
 };
 
 class FakeCache : public FakeCategory<ISafariCacheCategory, OvSafariCacheItem>
@@ -202,7 +197,7 @@ public:
     using FakeCategory::FakeCategory;
     int Reserved4() override { return 0; }
     IDeviceOperation* CreateEraseAll(CCallBack* cb) override { return Erase(5, cb); }
-    IDeviceOperation* CreateEraseSelected(OvItemList items, CCallBack* cb) override { return Erase(6, cb, &items); }
+    IDeviceOperation* CreateEraseSelected(OvItemList list, CCallBack* cb) override { return Erase(6, cb, &list); }
 };
 
 class FakeWeChatAccount : public IWeChatAccount
@@ -401,10 +396,10 @@ IDeviceOperation* FakeCategory<Interface, Item>::Erase(int slot, CCallBack* call
 {
     std::string event = m_name + ":" + std::to_string(slot);
     m_device.journal.Add(event);
-    const auto handles = [](const OvItemList& items) {
+    const auto handles = [](const OvItemList& given) {
         std::string text;
-        for (std::uint32_t i = 0; i < items.count; ++i)
-            text += (i ? "," : "") + std::to_string(items.handles[i]);
+        for (std::uint32_t i = 0; i < given.count; ++i)
+            text += (i ? "," : "") + std::to_string(given.handles[i]);
         return text;
     };
     if (list)
