@@ -84,8 +84,9 @@ QString DeviceImage::localPath(const QString& devicePath) const
     QString relative = QDir::cleanPath(devicePath);
     while (relative.startsWith('/'))
         relative.remove(0, 1);
-    // A manifest path must not reach outside the image.
-    if (relative.startsWith("../") || relative == "..")
+    // A manifest path must not reach outside the image, nor carry a NUL that the file
+    // system calls would cut it at.
+    if (relative.startsWith("../") || relative == ".." || relative.contains(QChar(0)))
         relative = "invalid-path";
     return m_folder + "/fs/" + relative;
 }
