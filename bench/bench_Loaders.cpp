@@ -308,7 +308,7 @@ double Seconds(const std::function<void()>& work)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(Quiet); // the contacts loader traces every phone number
+    qInstallMessageHandler(Quiet); // keeps progress traces out of the figures
     std::printf("before loading                                                              peak %7.1f MiB\n",
                 PeakMemoryMiB());
     FakeDeviceSession session;
