@@ -28,10 +28,35 @@ void CheckableTableModel::SetChecked(int row, bool checked)
     emit dataChanged(cell, cell, { Qt::CheckStateRole });
 }
 
+void CheckableTableModel::SetHeader(const QStringList& titles, int textColumn)
+{
+    m_titles = titles;
+    m_textColumn = textColumn;
+    emit headerDataChanged(Qt::Horizontal, 0, qMax(0, columnCount() - 1));
+}
+
+int CheckableTableModel::Alignment(int column) const
+{
+    return column == m_textColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+}
+
+QVariant CheckableTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(section);
+    if (role == Qt::DisplayRole)
+        return m_titles.value(section);
+    return {};
+}
+
 QVariant CheckableTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(index.column());
     if (role == Qt::CheckStateRole)
         return index.column() == m_checkColumn ? QVariant(RowChecked(index.row()) ? Qt::Checked : Qt::Unchecked)
                                                : QVariant();

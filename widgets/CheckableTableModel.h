@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,7 +28,12 @@ public:
     /// Sets a row's flag and tells the views; does nothing past the end or when unchanged.
     void SetChecked(int row, bool checked);
 
+    /// The header titles by column, and the one column whose text reads from the left (its
+    /// cells and header); every other column is centred.
+    void SetHeader(const QStringList& titles, int textColumn);
+
     QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -40,10 +46,15 @@ public:
 protected:
     virtual bool RowChecked(int row) const = 0;
     virtual void StoreChecked(int row, bool checked) = 0;
-    /// Every role of the other columns, and the check column's roles but the check state.
+    /// Every role of the other columns, and the check column's roles but the check state
+    /// (text alignment comes from SetHeader).
     virtual QVariant CellData(const QModelIndex& index, int role) const = 0;
 
 private:
+    int Alignment(int column) const;
+
     int m_checkColumn;
+    int m_textColumn = -1;
+    QStringList m_titles;
     bool m_locked = false;
 };

@@ -57,7 +57,10 @@ class Model : public CheckableTableModel
 public:
     explicit Model(QObject* parent)
         : CheckableTableModel(CheckColumn, parent)
-    { }
+    {
+        SetHeader({ QString(), AppManagerView::tr("App"), AppManagerView::tr("Version"), AppManagerView::tr("Size") },
+                  AppColumn);
+    }
 
     QPixmap spinnerFrame;
 
@@ -152,29 +155,8 @@ protected:
             return index.column() == CheckColumn ? QVariant(row.app.m_strName) : QVariant();
         case Qt::ToolTipRole:
             return index.column() == AppColumn ? QVariant(row.app.m_strBundleId) : QVariant();
-        case Qt::TextAlignmentRole:
-            return index.column() == AppColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
         default:
             return {};
-        }
-    }
-
-public:
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
-            return section == AppColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return QAbstractTableModel::headerData(section, orientation, role);
-        switch (section) {
-        case AppColumn:
-            return AppManagerView::tr("App");
-        case VersionColumn:
-            return AppManagerView::tr("Version");
-        case SizeColumn:
-            return AppManagerView::tr("Size");
-        default:
-            return QString();
         }
     }
 

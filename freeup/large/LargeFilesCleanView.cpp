@@ -60,7 +60,11 @@ class Model : public CheckableTableModel
 public:
     explicit Model(QObject* parent)
         : CheckableTableModel(CheckColumn, parent)
-    { }
+    {
+        SetHeader({ QString(), LargeFilesCleanView::tr("Thumbnail"), LargeFilesCleanView::tr("Name"),
+                    LargeFilesCleanView::tr("Format"), LargeFilesCleanView::tr("Size") },
+                  NameColumn);
+    }
 
     void SetRows(QVector<Row> rows)
     {
@@ -102,31 +106,8 @@ protected:
             if (index.column() == CheckColumn)
                 return row.name;
             return index.column() == ThumbnailColumn ? QVariant(row.name) : QVariant();
-        case Qt::TextAlignmentRole:
-            return index.column() == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
         default:
             return {};
-        }
-    }
-
-public:
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
-            return section == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return QAbstractTableModel::headerData(section, orientation, role);
-        switch (section) {
-        case ThumbnailColumn:
-            return LargeFilesCleanView::tr("Thumbnail");
-        case NameColumn:
-            return LargeFilesCleanView::tr("Name");
-        case FormatColumn:
-            return LargeFilesCleanView::tr("Format");
-        case SizeColumn:
-            return LargeFilesCleanView::tr("Size");
-        default:
-            return QString();
         }
     }
 
