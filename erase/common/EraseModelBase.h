@@ -2,7 +2,7 @@
 
 #include "OvModel.h"
 
-class FeatureHomePage;
+class EraseTabPage;
 
 /// What the four erase features share with the main window: their home page with the
 /// device summary, the scan-result question, the security level handed down from the Tools
@@ -12,7 +12,13 @@ class EraseModelBase : public OvModel
     Q_OBJECT
 
 public:
-    EraseModelBase(const QString& picture, const QString& title, const QString& description, QWidget* parent = nullptr);
+    /// `feature` is the feature's tab index (1 all data, 2 deleted files, 3 private data,
+    /// 4 fragments); page 0 is its start page.
+    EraseModelBase(int feature, const QString& picture, const QString& title, const QString& description,
+                   const QString& buttonText, QWidget* parent = nullptr);
+
+    int feature() const { return m_feature; }
+    EraseTabPage* startPage() const { return m_start; }
 
     /// Whether a scan result would be lost by leaving the feature.
     virtual bool HasScanResult() const { return false; }
@@ -22,7 +28,7 @@ public:
     /// (High 2, Medium 1, Low 0).
     void SetSecurityLevel(int level);
     int securityLevel() const { return m_level; }
-    int FillPasses() const;
+    virtual int FillPasses() const;
 
     /// Stops a scan under way when the user leaves the feature anyway.
     virtual void StopScan(int level) { Q_UNUSED(level) }
@@ -31,10 +37,8 @@ public:
     virtual void DeviceAway() { }
     virtual void DeviceBack() { }
 
-protected:
-    FeatureHomePage* homePage() const { return m_home; }
-
 private:
-    FeatureHomePage* m_home = nullptr;
+    int m_feature;
+    EraseTabPage* m_start = nullptr;
     int m_level;
 };

@@ -1,21 +1,22 @@
 #include "EraseModelBase.h"
 
-#include "FeatureHomePage.h"
+#include "EraseTabPage.h"
 #include "MainWindowAccess.h"
 
-EraseModelBase::EraseModelBase(const QString& picture, const QString& title, const QString& description,
-                               QWidget* parent)
+EraseModelBase::EraseModelBase(int feature, const QString& picture, const QString& title, const QString& description,
+                               const QString& buttonText, QWidget* parent)
     : OvModel(parent)
+    , m_feature(feature)
     , m_level(MainWindowAccess::securityLevel())
 {
-    m_home = new FeatureHomePage(picture, title, description, this);
-    AddPage(0, m_home);
+    m_start = new EraseTabPage(feature, this, picture, title, description, buttonText, this);
+    AddPage(0, m_start);
     SwitchPage(0);
 }
 
 void EraseModelBase::SetDeviceInfo(const QString& name, quint64 totalBytes, quint64 freeBytes)
 {
-    m_home->SetDeviceInfo(name, totalBytes, freeBytes);
+    m_start->SetDeviceInfo(name, totalBytes, freeBytes);
 }
 
 void EraseModelBase::SetSecurityLevel(int level)

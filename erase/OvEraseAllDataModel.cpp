@@ -1,8 +1,0 @@
-#include "OvEraseAllDataModel.h"
-
-OvEraseAllDataModel::OvEraseAllDataModel(QWidget* parent)
-    : EraseModelBase(QStringLiteral("erase_all_data_safe_confirm_icon.png"), tr("Erase All Data "),
-                     tr("Erase all data permanently and keep your private data completely gone."), parent)
-{
-    setObjectName(QStringLiteral("eraseAllDataModel"));
-}

@@ -1,0 +1,28 @@
+#include "OvEraseDeletedFilesModel.h"
+
+#include <QDebug>
+
+namespace {
+OvEraseDeletedFilesModel* s_instance = nullptr;
+}
+
+OvEraseDeletedFilesModel::OvEraseDeletedFilesModel(QWidget* parent)
+    : EraseModelBase(2, QStringLiteral("erase_deleted_files_icon.png"), tr("Erase Deleted Files "),
+                     tr("Erase deleted files outright and your secrets are gone forever."), tr("Scan"), parent)
+{
+    s_instance = this;
+    setObjectName(QStringLiteral("eraseDeletedFilesModel"));
+}
+
+OvEraseDeletedFilesModel::~OvEraseDeletedFilesModel()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+OvEraseDeletedFilesModel* OvEraseDeletedFilesModel::GetInstance()
+{
+    if (!s_instance)
+        qDebug() << "has not init deletedmodel";
+    return s_instance;
+}
