@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <memory>
@@ -16,6 +17,12 @@ int main(int argc, char* argv[])
 {
     auto app = std::make_unique<QApplication>(argc, argv);
 
+    // Started through a link, the name would follow the link; per-user folders must not.
+    QCoreApplication::setApplicationName(QStringLiteral("VelmoraDravoFree"));
+    // An installed program folder is read-only; settings and logs then live per user.
+    useWritableApplicationDirectory(QCoreApplication::applicationDirPath(),
+                                    QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                                        + QStringLiteral("/program"));
     AppStyle::instance().initialise(applicationDirectory());
 
     // Never released by hand: the end of the process releases it, however it ends.

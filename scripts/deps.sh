@@ -23,6 +23,9 @@ PACKAGES=(
   fonts-dejavu-core
   # app and contact names in Chinese and Japanese
   fonts-wqy-microhei
+  # the install check: validators for the menu entry and the AppStream data, and dpkg-shlibdeps
+  # for the Debian package
+  desktop-file-utils appstream dpkg-dev
   # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN)
   python3 python3-aiosmtpd
 )
