@@ -238,9 +238,15 @@ void OvEraseAllDataModel::onPageShown(int page)
     case RestoreStoppedPage:
     case FillFailedPage:
     case FillStoppedPage:
+        m_step = Step::None;
+        UnlockTabs();
+        break;
     case FinishedPage:
         m_step = Step::None;
         UnlockTabs();
+        // The device is empty: the computer's copy of it has no reason to stay. After a
+        // failure it stays until the program ends, as the only whole copy there may be.
+        CController::GetInstance()->PostRemoveBackupTask();
         break;
     default:
         break;

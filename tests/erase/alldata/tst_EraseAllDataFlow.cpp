@@ -158,6 +158,9 @@ void tst_EraseAllDataFlow::erasesEverythingAtEachLevel()
         files << it.next();
     QVERIFY2(files.isEmpty(), qPrintable(files.join('\n')));
 
+    // No copy of the erased device stays on this computer.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_devices->hasBackup(m_phone), 5000);
+
     // Done shows the start page, the tabs free.
     QTest::mouseClick(model()->finishedPage()->findChild<QPushButton*>("finishedDoneButton"), Qt::LeftButton);
     QCOMPARE(model()->pages()->currentIndex(), int(Model::HomePage));
@@ -234,6 +237,9 @@ void tst_EraseAllDataFlow::deviceFaultsEndOnTheRightPage()
             QCOMPARE(answerer.questions().last().title, boxTitle);
             QVERIFY(answerer.texts().last().endsWith(QString("(error code: %1)").arg(code)));
         }
+        // A failed or stopped erase keeps the copy until the program ends.
+        if (operation != "backup")
+            QVERIFY(m_devices->hasBackup(m_phone));
         if (endPage == Model::FillFailedPage)
             QCOMPARE(int(model()->failurePage(endPage)->form()), int(EraseAllDataFailureView::Completed));
     }
