@@ -470,8 +470,13 @@ void MainView::SlotGetDeviceState(int state)
         runUnlockWait();
         if (current == EraseAllPage) {
             // A restart wait the user stopped ends on its own page; the return starts nothing.
-            if (!m_eraseAll->AwaitingRestart())
+            if (!m_eraseAll->AwaitingRestart()) {
+                if (m_eraseAll->pages()->currentIndex() != OvEraseAllDataModel::RestartPage) {
+                    m_deviceRestarting = false;
+                    enableTabs(true);
+                }
                 return;
+            }
             if (m_eraseAll->FillPasses() > 0) {
                 if (controller->PostFillDataTask())
                     emit SignalFillPage(OvEraseAllDataModel::FillPage);

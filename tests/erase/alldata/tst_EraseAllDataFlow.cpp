@@ -2,6 +2,7 @@
 #include "DeviceImageFixture.h"
 #include "EraseAllDataFailureView.h"
 #include "EraseAllDataFinishedView.h"
+#include "EraseAllDataProcessView.h"
 #include "EraseAllDataView.h"
 #include "FillDataProcessView.h"
 #include "MainView.h"
@@ -36,6 +37,7 @@ private slots:
     void erasesEverythingAtEachLevel();
     void deviceFaultsEndOnTheRightPage_data();
     void deviceFaultsEndOnTheRightPage();
+    void stopWhileRestartingStartsNothingOnReturn();
 
 private:
     bool plugNew(const QString& name);
@@ -254,6 +256,33 @@ void tst_EraseAllDataFlow::deviceFaultsEndOnTheRightPage()
         // A failure before the restore must leave every record where it was.
         QCOMPARE(after.counts(), before.counts());
     }
+}
+
+void tst_EraseAllDataFlow::stopWhileRestartingStartsNothingOnReturn()
+{
+    // Long enough away for the person to stop the wait before the device is back.
+    qputenv("OVDRIVER_SIM_RESTART_MS", "1500");
+    QVERIFY(plugNew("StopRestart"));
+    QSignalSpy fills(CTaskCallback::GetInstance(), &CTaskCallback::signalFillDataSignal);
+    MessageBoxAnswerer answerer(OvMessageBox::Yes);
+    startErase(0, answerer);
+    QVERIFY_PAGE(model(), Model::RestartPage, 30000);
+    QVERIFY(m_view->deviceRestarting());
+    QTest::mouseClick(model()->restartPage()->findChild<QPushButton*>("processStopButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().last().text,
+             QString("It may damage your data or device if you stop restarting. Are you sure you want to stop now?"));
+    QVERIFY_PAGE(model(), Model::BackupStoppedPage, 5000);
+    // The restore had emptied the device before the stop: the page says so.
+    QCOMPARE(int(model()->failurePage(Model::BackupStoppedPage)->form()),
+             int(EraseAllDataFailureView::StoppedDeletionDone));
+    QVERIFY(!m_view->deviceRestarting());
+    QVERIFY(tabsEnabled());
+
+    // The device's return is an ordinary connection: no fill starts.
+    QTRY_VERIFY_WITH_TIMEOUT(m_view->currentPageIndex() == MainView::OneKeyPage && tabsEnabled(), 10000);
+    QTest::qWait(100);
+    QVERIFY(fills.isEmpty());
+    qputenv("OVDRIVER_SIM_RESTART_MS", "50");
 }
 
 QTEST_MAIN(tst_EraseAllDataFlow)
