@@ -15,6 +15,9 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,6 +46,8 @@ private:
     bool plugNew(const QString& name);
     void startErase(int level, MessageBoxAnswerer& answerer);
     bool tabsEnabled() const;
+    /// What device.json lists, records set aside by the library included.
+    QJsonObject rawPrivateData() const;
     Model* model() const { return OvEraseAllDataModel::GetInstance(); }
 
     QTemporaryDir m_app;
@@ -89,6 +94,14 @@ bool tst_EraseAllDataFlow::tabsEnabled() const
     return true;
 }
 
+QJsonObject tst_EraseAllDataFlow::rawPrivateData() const
+{
+    QFile manifest(m_phone + "/device.json");
+    if (!manifest.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(manifest.readAll()).object().value("privateData").toObject();
+}
+
 void tst_EraseAllDataFlow::startErase(int level, MessageBoxAnswerer& answerer)
 {
     QTest::mouseClick(m_view->tabBar()->TabButton(MainView::EraseAllPage), Qt::LeftButton);
@@ -119,7 +132,14 @@ void tst_EraseAllDataFlow::erasesEverythingAtEachLevel()
     QFETCH(int, level);
     QFETCH(QList<int>, barAtPassEnd);
     QVERIFY(plugNew(QString("Level%1").arg(level)));
+    // A record the library sets aside for want of an id goes with everything else.
+    QVERIFY(m_devices->edit(m_phone, [](DeviceImage& image) {
+        QJsonArray calls = image.privateArray("callLog");
+        calls.append(QJsonObject { { "deleted", false }, { "number", "+15550100" } });
+        image.setPrivateArray("callLog", calls);
+    }));
     const ImageSummary before = m_devices->summary(m_phone);
+    QCOMPARE(rawPrivateData().value("callLog").toArray().size(), before.count("callLog").total() + 1);
     QVERIFY(before.count("messages").total() > 0 && before.count("photos").total() > 0
             && before.count("apps").total() > 0 && before.count("largeFiles").total() > 0);
 
@@ -151,6 +171,9 @@ void tst_EraseAllDataFlow::erasesEverythingAtEachLevel()
     for (auto it = after.counts().cbegin(); it != after.counts().cend(); ++it)
         QVERIFY2(it.value().total() == 0, qPrintable(QString("%1 left on the device").arg(it.key())));
     QCOMPARE(after.weChatAccounts, 0);
+    const QJsonObject privateData = rawPrivateData();
+    for (auto it = privateData.begin(); it != privateData.end(); ++it)
+        QVERIFY2(it.value().toArray().isEmpty(), qPrintable(it.key() + " still listed in device.json"));
     const DeviceImage image = m_devices->image(m_phone);
     QCOMPARE(after.freeBytes, image.totalBytes() - image.number("systemBytes"));
     QVERIFY(!QFile::exists(image.fillerPath()));
