@@ -469,9 +469,19 @@ void MainView::SlotGetDeviceState(int state)
         }
         runUnlockWait();
         if (current == EraseAllPage) {
+            // A restart wait the user stopped ends on its own page; the return starts nothing.
+            if (!m_eraseAll->AwaitingRestart()) {
+                if (m_eraseAll->pages()->currentIndex() != OvEraseAllDataModel::RestartPage) {
+                    m_deviceRestarting = false;
+                    enableTabs(true);
+                }
+                return;
+            }
             if (m_eraseAll->FillPasses() > 0) {
-                controller->PostFillDataTask();
-                emit SignalFillPage(OvEraseAllDataModel::FillPage);
+                if (controller->PostFillDataTask())
+                    emit SignalFillPage(OvEraseAllDataModel::FillPage);
+                else
+                    m_eraseAll->SwitchPage(OvEraseAllDataModel::FillFailedPage);
             } else {
                 enableTabs(true);
                 m_eraseAll->SwitchPage(OvEraseAllDataModel::FinishedPage);

@@ -26,7 +26,7 @@ public:
 
     /// The level chosen for this feature's next erase, and the fill passes it asks for
     /// (High 2, Medium 1, Low 0).
-    void SetSecurityLevel(int level);
+    virtual void SetSecurityLevel(int level);
     int securityLevel() const { return m_level; }
     virtual int FillPasses() const;
 
