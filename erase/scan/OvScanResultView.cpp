@@ -83,6 +83,7 @@ OvScanResultView::OvScanResultView(int mode, int feature, QWidget* parent)
     m_stop->setObjectName(QStringLiteral("scanResultStopButton"));
     m_stop->SetImageSet(OvCustomNOButton::StopImages);
     m_stop->SetButtonText(tr(" Stop"));
+    m_stop->setAccessibleName(m_stop->text().trimmed());
     m_stop->SetButtonFixedSize(60, 21);
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("scanResultDevice"));
@@ -138,6 +139,7 @@ OvScanResultView::OvScanResultView(int mode, int feature, QWidget* parent)
     m_back->setObjectName(QStringLiteral("scanResultBackButton"));
     m_back->SetImageSet(OvCustomNOButton::BackImages);
     m_back->SetButtonText(tr("   Back"));
+    m_back->setAccessibleName(m_back->text().trimmed());
     m_eraseNowButton = new OvCustomNOButton(this);
     m_eraseNowButton->setObjectName(QStringLiteral("eraseNowButton"));
     m_eraseNowButton->SetImageSet(OvCustomNOButton::CommonImages);
@@ -966,6 +968,7 @@ void OvScanResultView::OnClickedEraseNowBtn()
         return;
     m_eraseNow = true;
     emit signalClickedEraseBtn();
+    emit SignalInitConfirm();
     emit SignalSwitchPage(3);
 }
 

@@ -184,6 +184,7 @@ void ScanAnalyzeView::ShowDevTaskInitEnd(int type, int nParam)
             emit SignalSwitchPage(0);
             return;
         }
+        emit SignalInitScanResult();
         emit SignalSwitchPage(2);
         return;
     case OV_NOTIFY_BACKUP_FAILED: {

@@ -161,6 +161,7 @@ private slots:
     void resultProgressStopAndEmptyResult();
     void startStopsOnUnactivatedAndFindMyIPhone();
     void deviceLeavingDuringTheBackupReturnsHome();
+    void everyControlHasANameForTestsAndScreenReaders();
 
 private:
     void pressStart(EraseModelBase* model);
@@ -625,6 +626,33 @@ void tst_EraseScanFlow::deviceLeavingDuringTheBackupReturnsHome()
     pressStart(m_deleted);
     QCOMPARE(m_deleted->pages()->currentIndex(), 0);
     QVERIFY(m_window.tabsEnabled);
+}
+
+void tst_EraseScanFlow::everyControlHasANameForTestsAndScreenReaders()
+{
+    QList<QWidget*> pages;
+    for (EraseModelBase* model : { static_cast<EraseModelBase*>(m_deleted), static_cast<EraseModelBase*>(m_private) }) {
+        for (int page = 0; page <= 2; ++page)
+            pages << model->pages()->widget(page);
+    }
+    CDecodingCheckDig dialog;
+    pages << &dialog;
+    int controls = 0;
+    for (QWidget* page : pages) {
+        QList<QWidget*> widgets;
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+            widgets << button;
+        for (QWidget* widget : page->findChildren<QTreeWidget*>())
+            widgets << widget;
+        for (QWidget* widget : page->findChildren<QLineEdit*>())
+            widgets << widget;
+        for (QWidget* widget : widgets) {
+            ++controls;
+            QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+    QVERIFY(controls >= 12);
 }
 
 QTEST_MAIN(tst_EraseScanFlow)
