@@ -54,6 +54,7 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
             const qint64 now = m_clock.elapsed();
             longest = qMax(longest, now - m_last);
+            ++ticks;
             m_last = now;
         });
     }
@@ -62,10 +63,12 @@ public:
         m_clock.start();
         m_last = 0;
         longest = 0;
+        ticks = 0;
         m_timer.start();
     }
     void stop() { m_timer.stop(); }
     qint64 longest = 0;
+    int ticks = 0; // none would mean the meter never ran
 
 private:
     QElapsedTimer m_clock;
@@ -190,13 +193,15 @@ int main(int argc, char** argv)
     StallMeter stalls;
     QElapsedTimer sinceBackup;
     qint64 toScanOver = -1;
-    QObject::connect(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData, [&](int type, int) {
+    // The callback emits on the control thread: the context object brings the lambda to the
+    // window thread, where the meter's timer lives.
+    QObject::connect(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData, &stalls, [&](int type, int) {
         if (type == 20) {
             sinceBackup.start();
             stalls.start();
         }
     });
-    QObject::connect(result, &OvScanResultView::SignalScanOver, [&] {
+    QObject::connect(result, &OvScanResultView::SignalScanOver, &stalls, [&] {
         toScanOver = sinceBackup.elapsed();
         stalls.stop(); // the settling second that follows is a timer, not a stall
     });
@@ -212,7 +217,8 @@ int main(int argc, char** argv)
                 result->total());
     std::printf("backup end to the last load's tree: %lld ms\n", static_cast<long long>(toScanOver));
     std::printf("backup end to the final tree (with the settling second): %lld ms\n", static_cast<long long>(toTree));
-    std::printf("longest window-thread stall during the loads: %lld ms\n", static_cast<long long>(stalls.longest));
+    std::printf("longest window-thread stall during the loads: %lld ms (%d ticks)\n",
+                static_cast<long long>(stalls.longest), stalls.ticks);
     const qint64 peak = PeakKiB();
     std::printf("peak memory: %lld KiB (%.1f times the device's record bytes)\n", static_cast<long long>(peak),
                 recordBytes > 0 ? peak * 1024.0 / recordBytes : 0.0);
