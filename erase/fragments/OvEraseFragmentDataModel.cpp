@@ -229,14 +229,12 @@ void OvEraseFragmentDataModel::RefreshAppList()
 void OvEraseFragmentDataModel::requestAppSizes(SizeRequest purpose)
 {
     m_sizeRequest = purpose;
-    m_appSizesRequested = purpose != SizeRequest::Scan;
     if (!CController::GetInstance()->PostLoadAppSizeTask(m_appList.isEmpty() ? AllAppNames() : m_appList))
         m_sizeRequest = SizeRequest::None;
 }
 
 void OvEraseFragmentDataModel::slotScanAppSize(int page)
 {
-    m_appSizesRequested = false;
     m_appList = AllAppNames();
     m_bundleIds.clear();
     m_apps->SetAppSizes({});
@@ -281,12 +279,10 @@ void OvEraseFragmentDataModel::slotAppSizeCallback()
         return;
     case SizeRequest::EraseStart:
         // Never a backup here: it would bring back what the erase is about to remove.
-        m_appSizesRequested = false;
         if (!sizes.isEmpty())
             m_sizesAtErase = sizes;
         return;
     case SizeRequest::Refresh:
-        m_appSizesRequested = false;
         m_apps->SetAppSizes(sizes);
         return;
     case SizeRequest::None:
@@ -333,7 +329,8 @@ void OvEraseFragmentDataModel::slotStartErase(int page)
     lockTabs(true);
     m_erase->SetEraseMap({});
     m_erase->SetProgress(0);
-    m_fill->slotUpdateFillProcess(0);
+    // The fill page shows what its own progress signal carries.
+    emit m_fill->signalUpdateFillProcess(0);
     const CGlobalData* store = CGlobalData::GetInstance();
     m_usedAtErase = store->m_nTotalSpace > store->m_nFreeSpace ? store->m_nTotalSpace - store->m_nFreeSpace : 0;
     // The confirmation page erases at the process-wide level, which the Tools menu may also
@@ -360,7 +357,7 @@ void OvEraseFragmentDataModel::SlotFragmentFillCallback(int type, int value)
     if (!onFeatureTab() || !m_erasing || pages()->currentIndex() != FillPage || m_passes <= 0)
         return;
     if (type == OV_NOTIFY_ITEM_DONE) {
-        m_fill->slotUpdateFillProcess(qBound(0, (m_passes - m_remaining) * 50 + value / m_passes, 100));
+        emit m_fill->signalUpdateFillProcess(qBound(0, (m_passes - m_remaining) * 50 + value / m_passes, 100));
     } else if (type == OV_NOTIFY_READY) {
         if (m_remaining != 2) {
             requestAppSizes(SizeRequest::EraseStart);

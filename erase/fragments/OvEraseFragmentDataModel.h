@@ -127,7 +127,6 @@ private:
     bool m_weChatEnded = true;
     bool m_kikEnded = true;
     bool m_viberEnded = true;
-    bool m_appSizesRequested = false;
     SizeRequest m_sizeRequest = SizeRequest::None;
     bool m_erasing = false;
     bool m_restoreQueued = false;

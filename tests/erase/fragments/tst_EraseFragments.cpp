@@ -28,10 +28,13 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using Page = OvEraseFragmentDataModel::Page;
 
@@ -73,6 +76,7 @@ private slots:
     void cleanupTestCase();
     void init();
 
+    void pagesAndViewsKeepTheirSignalAndSlotNames();
     void pickerShowsWhatTheDeviceMeasures();
     void eraseTakesExactlyTheChosenFragmentsAtEachLevel_data();
     void eraseTakesExactlyTheChosenFragmentsAtEachLevel();
@@ -191,6 +195,28 @@ void tst_EraseFragments::deviceBackAfterRestart()
     m_model->SwitchPage(Page::FinishedPage);
 }
 
+void tst_EraseFragments::pagesAndViewsKeepTheirSignalAndSlotNames()
+{
+    // Views and the main window connect to these by name.
+    auto names = [](const QMetaObject& meta) {
+        QStringList signatures;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            signatures << QString(meta.method(i).methodSignature());
+        return signatures;
+    };
+    QCOMPARE(names(OvEraseFragmentDataModel::staticMetaObject),
+             QStringList({ "signalUpdateBackupData(int)", "slotScanAppSize(int)", "slotStartErase(int)",
+                           "SlotFragmentFillCallback(int,int)", "slotFragmentBackupCallback(int,int)",
+                           "slotAppSizeCallback()", "slotEraseWhatappsData()", "slotEraseWechatData()",
+                           "slotEraseViberData()", "slotEraseKikData()", "slotScanStop(int)", "slotEraseStop(int)",
+                           "slotRestoreStop(int)", "slotFillStop(int)", "slotFragmentPage(int)", "slotWaitTime()" }));
+    QCOMPARE(names(OvFragmentAppView::staticMetaObject),
+             QStringList({ "signalClickedErase(int)", "signalClickedBack(int)", "slotCheckedSingleAppState(int,bool)",
+                           "checkEreaseButtonState()", "slotClickedBackBtn()", "slotClickedEraseNowBtn()" }));
+    QCOMPARE(names(OvFragmentAppItem::staticMetaObject), QStringList("signalAppIsChecked(int,bool)"));
+    QCOMPARE(m_model->pages()->count(), 10);
+}
+
 void tst_EraseFragments::pickerShowsWhatTheDeviceMeasures()
 {
     scanToAppList();
@@ -246,12 +272,13 @@ void tst_EraseFragments::eraseTakesExactlyTheChosenFragmentsAtEachLevel()
 
     // The device work in the order it happened.
     QStringList events;
+    QList<int> percents;
     CTaskCallback* callback = CTaskCallback::GetInstance();
     QList<QMetaObject::Connection> watching {
         connect(callback, &CTaskCallback::signalFillDataSignal, this,
                 [&](int type, int) {
                     if (type == OV_NOTIFY_READY)
-                        events << "fill";
+                        events << QString("fill at %1").arg(percents.isEmpty() ? -1 : percents.last());
                 }),
         connect(callback, &CTaskCallback::signalEraseWhatsAppData, this, [&] { events << "WhatsApp"; }),
         connect(callback, &CTaskCallback::signalEraseViberData, this, [&] { events << "Viber"; }),
@@ -261,6 +288,8 @@ void tst_EraseFragments::eraseTakesExactlyTheChosenFragmentsAtEachLevel()
                         events << QString("restore %1").arg(type);
                 }),
     };
+    watching << connect(m_model->fillPage(), &CompleteEraseView::signalUpdateFillProcess, this,
+                        [&](int percent) { percents << percent; });
     QList<int> shown;
     watching << connect(m_model->pages(), &QStackedWidget::currentChanged, this, [&](int page) { shown << page; });
     confirm();
@@ -270,14 +299,19 @@ void tst_EraseFragments::eraseTakesExactlyTheChosenFragmentsAtEachLevel()
     for (const QMetaObject::Connection& connection : watching)
         disconnect(connection);
 
+    // Two passes share the fill bar: the first ends at half of it, the second fills it.
     QStringList expected;
-    for (int i = 0; i < fills; ++i)
-        expected << "fill";
+    if (fills == 2)
+        expected << "fill at 50";
+    if (fills > 0)
+        expected << "fill at 100";
     expected << "WhatsApp"
              << "Viber"
              << "restore 22";
     QCOMPARE(events, expected);
     QCOMPARE(shown.contains(int(Page::FillPage)), fills > 0);
+    QCOMPARE(percents.first(), 0);
+    QVERIFY(std::is_sorted(percents.begin(), percents.end()));
     QVERIFY(shown.indexOf(int(Page::ErasePage)) > shown.indexOf(int(Page::FillPage)));
     QCOMPARE(m_model->eraseMap().value("WhatsApp"), true);
     QCOMPARE(m_model->eraseMap().value("Kik"), false);
