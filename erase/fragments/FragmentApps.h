@@ -9,7 +9,6 @@ struct FragmentApp
     QString name;         ///< as the app-size scan reports it (WeChat in English)
     QString picture;      ///< the app has fragments
     QString emptyPicture; ///< nothing was found
-    QString miniPicture;  ///< in the list of apps being erased
     QString sizeKey;      ///< its figure in "clean.ini"
     /// The app has an erase task of its own, whose end the erase waits for.
     bool ownEraseTask = false;
