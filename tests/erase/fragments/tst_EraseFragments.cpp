@@ -355,6 +355,7 @@ void tst_EraseFragments::weChatAndAppsWithoutAnEraseTaskRestoreAtOnce()
     choose({ "WeChat", "Snapchat" });
     SignalRecorder restore(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData);
     SignalRecorder weChatEnd(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseWeChatData);
+    QFile::remove(QStringLiteral("dravo.log"));
     confirm();
     // Queued with the erase itself, not after any end of an erase.
     QVERIFY(LogText().contains("OvEraseFragmentDataModel slotStartErase"));
