@@ -504,6 +504,11 @@ void OvEraseFragmentDataModel::slotEraseStop(int page)
 void OvEraseFragmentDataModel::slotRestoreStop(int page)
 {
     Q_UNUSED(page)
+    // A failed restore may report while the erase page still shows; after the erase nothing
+    // of the restore page's may move the model.
+    const int shown = pages()->currentIndex();
+    if (shown != ErasePage && shown != RestorePage)
+        return;
     resetErase();
     // The stopped page unlocks the tabs itself; a stop must never leave them locked.
     lockTabs(false);
@@ -513,6 +518,8 @@ void OvEraseFragmentDataModel::slotRestoreStop(int page)
 void OvEraseFragmentDataModel::slotFillStop(int page)
 {
     Q_UNUSED(page)
+    if (pages()->currentIndex() != FillPage)
+        return;
     resetErase();
     lockTabs(false);
     CController::GetInstance()->StopDeviceJob(2);
