@@ -5,6 +5,7 @@
 #include "CCtrlEraseWeChatDataCallback.h"
 #include "CCtrlThread.h"
 #include "CEraseAllTask.h"
+#include "CEraseAppFragmentsTask.h"
 #include "CEraseBooMarkDataTask.h"
 #include "CEraseCalendarDataTask.h"
 #include "CEraseCallLogDataTask.h"
@@ -322,6 +323,18 @@ bool CController::PostEraseAllTask(int mode)
 bool CController::PostLoadAppSizeTask(const QStringList& appNames)
 {
     return PostIfDevice<CLoadAppSizeTask>(appNames, CTaskCallback::Emit_signalLoadAppSize);
+}
+
+bool CController::PostEraseAppFragmentsTask(const QList<QPair<QString, QString>>& apps)
+{
+    auto* task = new CEraseAppFragmentsTask(apps);
+    if (task->IsEmpty()) {
+        delete task;
+        return false;
+    }
+    FileLog("erase app fragments start. apps:%d", static_cast<int>(apps.size()));
+    Post(task);
+    return true;
 }
 
 bool CController::PostLoadSMSDataTask()

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -79,6 +80,10 @@ public:
     bool PostFillDataTask();
     bool PostEraseAllTask(int mode);
     bool PostLoadAppSizeTask(const QStringList& appNames);
+    /// Erases the fragments of apps (name, bundle id) without an erase task of their own from
+    /// the backup copy; false, with nothing posted, without a device or when the library
+    /// offers no such erase.
+    bool PostEraseAppFragmentsTask(const QList<QPair<QString, QString>>& apps);
 
     // Loaders.
     bool PostLoadSMSDataTask();

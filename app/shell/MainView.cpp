@@ -500,6 +500,8 @@ void MainView::SlotGetDeviceState(int state)
                                                   : OvErasePrivateDataModel::FinishedPage);
         } else if (current == FragmentsPage) {
             enableTabs(true);
+            LocalConfig::WriteFragmentSizes(m_fragments->AppSpaceFigures());
+            m_fragments->RefreshAppList();
             emit SignalFragmentPage(OvEraseFragmentDataModel::FinishedPage);
         }
         return;

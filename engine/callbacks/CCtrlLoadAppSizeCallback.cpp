@@ -28,6 +28,7 @@ int CCtrlLoadAppSizeCallback::OnStateChange(int notifyType, std::uint32_t, std::
         if (m_obLNames.contains(app.m_strName)) {
             std::unique_lock<std::mutex> lock(store->OneKeyLock());
             store->m_mapAppDataSize.insert(app.m_strName, static_cast<qint64>(app.m_nDataSize));
+            store->m_mapAppBundleId.insert(app.m_strName, app.m_strBundleId);
             qDebug("name:%s data size:%lld", qUtf8Printable(app.m_strName), static_cast<long long>(app.m_nDataSize));
         }
         return 0;

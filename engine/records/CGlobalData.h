@@ -102,6 +102,9 @@ public:
 
     /// Application name to the size of its data, from the app-size scan.
     QMap<QString, qint64> m_mapAppDataSize;
+    /// Application name (as in m_mapAppDataSize) to its bundle id, from the same scan: the
+    /// device names some apps in another language.
+    QMap<QString, QString> m_mapAppBundleId;
 
 private:
     CGlobalData() = default;

@@ -14,6 +14,7 @@ CLoadAppSizeTask::CLoadAppSizeTask(const QStringList& names, VoidResultFunc resu
         CGlobalData* store = CGlobalData::GetInstance();
         std::unique_lock<std::mutex> lock(store->OneKeyLock());
         store->m_mapAppDataSize.clear();
+        store->m_mapAppBundleId.clear();
     }
     auto* callback = new CCtrlLoadAppSizeCallback(names, result);
     IOneKeyAppCategory* apps = nullptr;
