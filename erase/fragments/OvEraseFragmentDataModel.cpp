@@ -17,14 +17,11 @@
 #include "MainWindowAccess.h"
 #include "OvFragmentAppView.h"
 #include "OvMessageBox.h"
+#include "ScanAnalyzeView.h"
 
 #include <QDebug>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <mutex>
 
@@ -33,65 +30,6 @@ namespace {
 OvEraseFragmentDataModel* s_instance = nullptr;
 
 constexpr int kBackupStopped = 1003;
-
-/// Page 1 until the shared analysis page can be built for this feature: the backup's
-/// progress and a way to stop it.
-QWidget* CreateFragmentAnalysisPlaceholder(OvEraseFragmentDataModel* model)
-{
-    auto* page = new QWidget(model);
-    page->setObjectName(QStringLiteral("fragmentAnalysisPage"));
-    auto* label = new QLabel(OvEraseFragmentDataModel::tr("Analying data,please wait..."), page);
-    auto* bar = new QProgressBar(page);
-    bar->setObjectName(QStringLiteral("fragmentAnalysisProgress"));
-    bar->setAccessibleName(OvEraseFragmentDataModel::tr("Analysis progress"));
-    bar->setRange(0, 100);
-    auto* stop = new QPushButton(OvEraseFragmentDataModel::tr("Stop"), page);
-    stop->setObjectName(QStringLiteral("fragmentAnalysisStopButton"));
-    stop->setAccessibleName(OvEraseFragmentDataModel::tr("Stop"));
-    // The bar never shows 100 while the backup runs.
-    QObject::connect(model, &OvEraseFragmentDataModel::signalUpdateBackupData, bar,
-                     [bar](int value) { bar->setValue(qBound(0, value, 99)); });
-    QObject::connect(stop, &QPushButton::clicked, model,
-                     [model] { model->slotScanStop(OvEraseFragmentDataModel::HomePage); });
-    auto* layout = new QVBoxLayout(page);
-    layout->addStretch();
-    layout->addWidget(label, 0, Qt::AlignHCenter);
-    layout->addWidget(bar);
-    layout->addWidget(stop, 0, Qt::AlignHCenter);
-    layout->addStretch();
-    return page;
-}
-
-QString BackupFailureText(int code)
-{
-    switch (code) {
-    case -38:
-        return OvEraseFragmentDataModel::tr("It failed to analyze your device. Please set up your iDevice first. Make "
-                                            "sure you can access the Home screen and try it again. (error code: %1)");
-    case -36:
-        return OvEraseFragmentDataModel::tr("Your PC doesn't have enough storage for data processing. Please free up "
-                                            "space in the disk which has the most available space and try it again. "
-                                            "(error code: %1)");
-    case -19:
-        return OvEraseFragmentDataModel::tr("Please unlock your device and tap \"Trust\" from the pop-up alert on your "
-                                            "device before you continue. (error code: %1)");
-    case -10:
-        return OvEraseFragmentDataModel::tr("Your iDevice storage is almost full. Please free up your iPhone space and "
-                                            "try it again. (error code: %1)");
-    default:
-        return OvEraseFragmentDataModel::tr("There may be unknown error with your iTunes. Please uninstall and "
-                                            "reinstall iTunes to fix. Make sure you have the latest version of iTunes "
-                                            "and try it again. (error code: %1)");
-    }
-}
-
-QStringList AllAppNames()
-{
-    QStringList names;
-    for (const FragmentApp& app : FragmentApps())
-        names << app.name;
-    return names;
-}
 
 } // namespace
 
@@ -102,7 +40,12 @@ OvEraseFragmentDataModel::OvEraseFragmentDataModel(QWidget* parent)
     s_instance = this;
     setObjectName(QStringLiteral("eraseFragmentDataModel"));
 
-    m_analysis = CreateFragmentAnalysisPlaceholder(this);
+    auto* analysis = new ScanAnalyzeView(feature(), this);
+    // This feature drives the analysis bar itself: its backup follows the app sizes.
+    connect(this, &OvEraseFragmentDataModel::signalUpdateBackupData, analysis,
+            &ScanAnalyzeView::slotUpdateBackupProcess);
+    connect(analysis, &ScanAnalyzeView::SignalSwitchPage, this, &OvEraseFragmentDataModel::slotScanStop);
+    m_analysis = analysis;
     m_apps = new OvFragmentAppView(this);
     m_confirm = new EraseSafeConfirm(feature(), this, this);
     m_confirm->SetTitle(tr("Erase Private Fragments  "));
