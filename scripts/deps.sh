@@ -23,8 +23,9 @@ PACKAGES=(
   fonts-dejavu-core
   # app and contact names in Chinese and Japanese
   fonts-wqy-microhei
-  # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN)
-  python3 python3-aiosmtpd
+  # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN; openssl
+  # makes the throw-away certificate of its STARTTLS cases)
+  python3 python3-aiosmtpd openssl
 )
 
 missing=()
