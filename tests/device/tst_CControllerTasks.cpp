@@ -12,10 +12,12 @@
 #include "ovdriver.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QSemaphore>
 #include <QTest>
 
 #include <memory>
+#include <thread>
 
 namespace {
 void DeviceArrived(IBaseDevice*, void*)
@@ -92,6 +94,7 @@ private slots:
     void theWeChatEndCountsOnlyQueuedAccounts();
     void aBackupMarksTheContactsUnreadWhenItRuns();
     void informationBlocksReadWhileTheControlThreadRewritesThem();
+    void releaseEndsTheRunningJobAndEveryThread();
 
 private:
     bool Backup();
@@ -255,6 +258,29 @@ void tst_CControllerTasks::informationBlocksReadWhileTheControlThreadRewritesThe
     QCOMPARE(ready.count(), connects);
     QVERIFY(reads > 0);
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
+}
+
+void tst_CControllerTasks::releaseEndsTheRunningJobAndEveryThread()
+{
+    // Slow steps, so that the backup is surely still running when the program quits.
+    qputenv("OVDRIVER_SIM_DELAY_MS", "1500");
+    CController* controller = CController::GetInstance();
+    QPointer<QThread> controlThread(controller->GetCtrlThread());
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    QVERIFY(controller->PostBackupDevDataTask());
+    QVERIFY(controller->PostLoadSMSDataTask()); // queued behind the backup: never runs
+    QTRY_VERIFY_WITH_TIMEOUT(!backup.isEmpty(), 10000);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::thread releaser([] { CController::Release(); });
+    releaser.join();
+    qunsetenv("OVDRIVER_SIM_DELAY_MS");
+    QVERIFY2(clock.elapsed() < 5000, "the running job was waited for instead of stopped");
+    QVERIFY(controlThread.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(loaded.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_CControllerTasks)
