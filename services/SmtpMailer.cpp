@@ -1,9 +1,12 @@
 #include "SmtpMailer.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QHostInfo>
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -58,6 +61,35 @@ bool offersStartTls(const QByteArray& ehloReply)
             return true;
     }
     return false;
+}
+
+// The first IPv4 address of `host`; null when the name does not resolve within `timeoutMs`
+// (a blocking lookup could hang the mail thread on a dead name server).
+QHostAddress firstIPv4(const QString& host, int timeoutMs)
+{
+    QHostAddress literal;
+    if (literal.setAddress(host))
+        return literal.protocol() == QAbstractSocket::IPv4Protocol ? literal : QHostAddress();
+    QEventLoop wait;
+    QHostInfo info;
+    bool answered = false;
+    const int id = QHostInfo::lookupHost(host, &wait, [&](const QHostInfo& result) {
+        info = result;
+        answered = true;
+        wait.quit();
+    });
+    QTimer::singleShot(timeoutMs, &wait, &QEventLoop::quit);
+    if (!answered)
+        wait.exec();
+    if (!answered) {
+        QHostInfo::abortHostLookup(id);
+        return {};
+    }
+    for (const QHostAddress& address : info.addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            return address;
+    }
+    return {};
 }
 
 void logReply(const QByteArray& text)
@@ -167,9 +199,11 @@ int SmtpMailer::SendMail()
 {
     if (!QSslSocket::supportsSsl() && m_tls == Tls::Required)
         return TlsFailed;
+    const QHostAddress address = firstIPv4(QString::fromUtf8(m_host), m_timeoutMs);
+    if (address.isNull())
+        return ConnectionFailed;
     QSslSocket socket;
-    socket.connectToHost(QString::fromUtf8(m_host), quint16(m_port), QIODevice::ReadWrite,
-                         QAbstractSocket::IPv4Protocol);
+    socket.connectToHost(address, quint16(m_port));
     if (!socket.waitForConnected(m_timeoutMs))
         return ConnectionFailed;
     const int result = exchange(socket);

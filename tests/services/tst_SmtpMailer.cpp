@@ -195,7 +195,8 @@ void tst_SmtpMailer::loginAnswersGiveTheirResults()
     QFETCH(int, result);
     LoopbackServer server;
     QVERIFY(startServer(server, "refusing", serverArguments));
-    SmtpMailer mailer(server.port(), "127.0.0.1", kAccount, password, kRecipient, kSubject, "body");
+    // A host name, not an address: the name is resolved to its IPv4 address first.
+    SmtpMailer mailer(server.port(), "localhost", kAccount, password, kRecipient, kSubject, "body");
     QCOMPARE(mailer.SendMail(), result);
     QCOMPARE(Mailbox("refusing").count(), 0);
 }
@@ -204,6 +205,9 @@ void tst_SmtpMailer::unreachableOrSilentServersGiveOne()
 {
     SmtpMailer closed(LoopbackServer::closedPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
     QCOMPARE(closed.SendMail(), int(SmtpMailer::ConnectionFailed));
+    SmtpMailer unknown(25, "no-such-host.invalid", kAccount, kPassword, kRecipient, kSubject, "b");
+    unknown.setTimeoutMs(2000);
+    QCOMPARE(unknown.SendMail(), int(SmtpMailer::ConnectionFailed));
 
     // A server that takes the connection and never greets: the wait ends at the timeout.
     QTcpServer silent;
