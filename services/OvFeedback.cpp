@@ -125,6 +125,8 @@ OvFeedback::OvFeedback(QWidget* parent)
     m_busy->setRange(0, 0);
     m_busy->setTextVisible(false);
     m_busy->setFixedHeight(6);
+    // It holds the keyboard focus while the inputs are disabled, so a screen reader reads it.
+    m_busy->setFocusPolicy(Qt::TabFocus);
     m_busy->hide();
     layout->addWidget(m_busy);
 

@@ -163,6 +163,7 @@ void tst_OvFeedback::feedbackArrivesWithTheCrashDump()
     QVERIFY(d.dialog.isSending());
     QVERIFY(!d.submit->isEnabled());
     QVERIFY(d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->isVisible());
+    QVERIFY(!d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->accessibleName().isEmpty());
 
     QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
     QCOMPARE(answerer.questions().first().icon, QStringLiteral("/tip_succeed.png"));
