@@ -12,10 +12,13 @@
 #include "ovdriver.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPointer>
 #include <QSemaphore>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -94,6 +97,7 @@ private slots:
     void theWeChatEndCountsOnlyQueuedAccounts();
     void aBackupMarksTheContactsUnreadWhenItRuns();
     void informationBlocksReadWhileTheControlThreadRewritesThem();
+    void messagesAndCallsAreNamedFromTheBackedUpContacts();
     void releaseEndsTheRunningJobAndEveryThread();
 
 private:
@@ -258,6 +262,52 @@ void tst_CControllerTasks::informationBlocksReadWhileTheControlThreadRewritesThe
     QCOMPARE(ready.count(), connects);
     QVERIFY(reads > 0);
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
+}
+
+void tst_CControllerTasks::messagesAndCallsAreNamedFromTheBackedUpContacts()
+{
+    // The loaders name numbers from the contacts of the backup they read, loaded afresh after
+    // each backup: a contact added on the device names its calls and messages next time.
+    const QString number = "+1 555-0100";
+    QVERIFY(m_fixture.edit(m_folder, [&](DeviceImage& image) {
+        const auto first = [&](const QString& category, const std::function<void(QJsonObject&)>& change) {
+            QJsonArray records = image.privateArray(category);
+            QJsonObject record = records.at(0).toObject();
+            change(record);
+            records[0] = record;
+            image.setPrivateArray(category, records);
+        };
+        first("contacts", [&](QJsonObject& contact) {
+            contact["firstName"] = "Ann";
+            contact["lastName"] = "Lee";
+            contact["phones"] = QJsonArray { QJsonObject { { "number", "5550100" },
+                                                           { "label", "mobile" },
+                                                           { "labelType", 1 },
+                                                           { "state", 0 },
+                                                           { "propertyType", 3 } } };
+        });
+        first("messages", [&](QJsonObject& conversation) { conversation["participants"] = number; });
+        first("callLog", [&](QJsonObject& call) { call["number"] = number; });
+    }));
+    QVERIFY(Backup());
+    CController* controller = CController::GetInstance();
+    SignalRecorder messages(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    SignalRecorder calls(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallLogData);
+    QVERIFY(controller->PostLoadSMSDataTask());
+    QVERIFY(controller->PostLoadCallLogDataTask());
+    QTRY_VERIFY_WITH_TIMEOUT(messages.count() == 1 && calls.count() == 1, 10000);
+
+    const CGlobalData& store = *CGlobalData::GetInstance();
+    QStringList named;
+    for (const SMSSessionInfo& session : store.m_obLSMSSession) {
+        if (session.m_strNumbers == number)
+            named << "message:" + session.m_strNames;
+    }
+    for (const CallLogSessionInfo& call : store.m_obLCallLogSession) {
+        if (call.m_strNumber == number)
+            named << "call:" + call.m_strName;
+    }
+    QCOMPARE(named, (QStringList { "message:Ann Lee", "call:Ann Lee" }));
 }
 
 void tst_CControllerTasks::releaseEndsTheRunningJobAndEveryThread()
