@@ -97,7 +97,7 @@ private slots:
     void theWeChatEndCountsOnlyQueuedAccounts();
     void aBackupMarksTheContactsUnreadWhenItRuns();
     void informationBlocksReadWhileTheControlThreadRewritesThem();
-    void messagesAndCallsAreNamedFromTheBackedUpContacts();
+    void loadersNameFromTheBackedUpContactsAndPutNewestPhotosFirst();
     void releaseEndsTheRunningJobAndEveryThread();
 
 private:
@@ -264,7 +264,7 @@ void tst_CControllerTasks::informationBlocksReadWhileTheControlThreadRewritesThe
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
 }
 
-void tst_CControllerTasks::messagesAndCallsAreNamedFromTheBackedUpContacts()
+void tst_CControllerTasks::loadersNameFromTheBackedUpContactsAndPutNewestPhotosFirst()
 {
     // The loaders name numbers from the contacts of the backup they read, loaded afresh after
     // each backup: a contact added on the device names its calls and messages next time.
@@ -308,6 +308,15 @@ void tst_CControllerTasks::messagesAndCallsAreNamedFromTheBackedUpContacts()
             named << "call:" + call.m_strName;
     }
     QCOMPARE(named, (QStringList { "message:Ann Lee", "call:Ann Lee" }));
+
+    // Photos and videos come newest first, however the backup lists them.
+    SignalRecorder media(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadPhotoAndVideoData);
+    QVERIFY(controller->PostLoadPhotoAndVideoDataTask());
+    QTRY_COMPARE_WITH_TIMEOUT(media.count(), 1, 10000);
+    const QVector<PhotoVideoInfo>& items = store.m_obLPhotoAndVideo;
+    QVERIFY(items.size() > 2);
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY2(items.at(i - 1).m_nSortKey >= items.at(i).m_nSortKey, qPrintable(items.at(i).m_strPath));
 }
 
 void tst_CControllerTasks::releaseEndsTheRunningJobAndEveryThread()
