@@ -13,6 +13,7 @@
 #include "CProcessLoadSMSTask.h"
 #include "ContactNameIndex.h"
 #include "EngineTestSupport.h"
+#include "FakeDevice.h"
 #include "LookupContactName.h"
 #include "PhotoOrder.h"
 #include "PlainLoaders.h"

@@ -1130,6 +1130,14 @@
         <source>Submitted successfully.</source>
         <translation>Submitted successfully.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Sending your feedback...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>

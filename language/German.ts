@@ -1130,6 +1130,14 @@
         <source>Submitted successfully.</source>
         <translation>Erfolgreich gesendet.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Ihr Feedback wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>Feedback ist auf diesem Computer nicht eingerichtet, daher konnte Ihre Nachricht nicht gesendet werden. Ihr Text bleibt in diesem Fenster erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>

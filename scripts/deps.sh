@@ -26,8 +26,9 @@ PACKAGES=(
   # the install check: validators for the menu entry and the AppStream data, and dpkg-shlibdeps
   # for the Debian package
   desktop-file-utils appstream dpkg-dev
-  # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN)
-  python3 python3-aiosmtpd
+  # test-only peers started by the tests themselves (the SMTP server with AUTH LOGIN; openssl
+  # makes the throw-away certificate of its STARTTLS cases)
+  python3 python3-aiosmtpd openssl
 )
 
 missing=()

@@ -8,6 +8,8 @@ class QNetworkReply;
 
 /// Short text queries over HTTP(S). A failing address is asked again at once, four times in
 /// all, before the failure is reported once; any success in between starts the count anew.
+/// Only an HTTP 200 reply of at most a few kilobytes is an answer: a redirect, another status
+/// or a bigger body is reported as an error at once and never followed.
 class HttpGet : public QObject
 {
     Q_OBJECT

@@ -9,14 +9,18 @@
 #include "SkinImage.h"
 #include "SmtpMailer.h"
 
-#include <QApplication>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -108,6 +112,24 @@ OvFeedback::OvFeedback(QWidget* parent)
     m_submitButton->setStyleSheet(submitButtonStyle());
     layout->addWidget(m_submitButton, 0, Qt::AlignHCenter);
 
+    m_status = new QLabel(tr("Sending your feedback..."), this);
+    m_status->setObjectName(QStringLiteral("feedbackStatusLabel"));
+    m_status->setAccessibleName(m_status->text());
+    m_status->setAlignment(Qt::AlignHCenter);
+    m_status->setFont(style.font(8));
+    m_status->hide();
+    layout->addWidget(m_status);
+    m_busy = new QProgressBar(this);
+    m_busy->setObjectName(QStringLiteral("feedbackBusyBar"));
+    m_busy->setAccessibleName(m_status->text());
+    m_busy->setRange(0, 0);
+    m_busy->setTextVisible(false);
+    m_busy->setFixedHeight(6);
+    // It holds the keyboard focus while the inputs are disabled, so a screen reader reads it.
+    m_busy->setFocusPolicy(Qt::TabFocus);
+    m_busy->hide();
+    layout->addWidget(m_busy);
+
     connect(m_submitButton, &QPushButton::clicked, this, &OvFeedback::senda);
 }
 
@@ -138,8 +160,32 @@ void OvFeedback::tell(const QString& text, const QString& icon)
     OvMessageBox::Ask(this, text, OvMessageBox::OK, icon);
 }
 
+void OvFeedback::reject()
+{
+    // The mail thread reports back to this dialog; it stays until the exchange has ended
+    // (every step of which is bounded by the time-out).
+    if (!m_sending)
+        QDialog::reject();
+}
+
+void OvFeedback::setSending(bool sending)
+{
+    m_sending = sending;
+    for (QWidget* input : QList<QWidget*> { m_emailEdit, m_contentEdit, m_attachBox, m_submitButton })
+        input->setEnabled(!sending);
+    m_status->setVisible(sending);
+    m_busy->setVisible(sending);
+    if (sending) {
+        m_busy->setFocus();
+        QAccessibleEvent event(m_status, QAccessible::Alert);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void OvFeedback::senda()
 {
+    if (m_sending)
+        return;
     const QString email = m_emailEdit->text();
     if (email.isEmpty()) {
         tell(tr("Please enter your email address."));
@@ -154,20 +200,34 @@ void OvFeedback::senda()
     const ServiceConfig config = ServiceConfig::load();
     if (!config.canSendMail()) {
         FileLog("feedback not sent: no mail server in %s", qPrintable(ServiceConfig::filePath()));
-        tell(tr("Failed"));
+        tell(tr("Feedback is not set up on this computer, so your message could not be sent. "
+                "Your text is kept in this window."));
         return;
     }
-    SmtpMailer mailer(config.smtpPort, config.smtpHost.toUtf8(), config.smtpAccount.toUtf8(),
-                      config.smtpPassword.toUtf8(), config.smtpRecipient.toUtf8(), QByteArray(kSubject), body.toUtf8());
+    auto mailer = std::make_shared<SmtpMailer>(config.smtpPort, config.smtpHost.toUtf8(), config.smtpAccount.toUtf8(),
+                                               config.smtpPassword.toUtf8(), config.smtpRecipient.toUtf8(),
+                                               QByteArray(kSubject), body.toUtf8());
+    mailer->setTimeoutMs(config.smtpTimeoutSeconds * 1000);
+    mailer->setTls(config.smtpRequireTls ? SmtpMailer::Tls::Required : SmtpMailer::Tls::WhenOffered);
+    mailer->setExtraCaCertificates(config.smtpCaCertificates);
     if (m_attachBox->isChecked()) {
         const QString attachment = attachmentPath();
         if (!attachment.isEmpty())
-            mailer.AddAttachment(QFile::encodeName(attachment));
+            mailer->AddAttachment(QFile::encodeName(attachment));
     }
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int result = mailer.SendMail();
-    QApplication::restoreOverrideCursor();
+    setSending(true);
+    auto result = std::make_shared<int>(SmtpMailer::ConnectionFailed);
+    QThread* worker = QThread::create([mailer, result] { *result = mailer->SendMail(); });
+    worker->setObjectName(QStringLiteral("feedback mail"));
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, [this, result] { sent(*result); });
+    worker->start();
+}
+
+void OvFeedback::sent(int result)
+{
+    setSending(false);
     FileLog("feedback mail result: %d", result);
     if (result == SmtpMailer::Sent) {
         tell(tr("Submitted successfully."), QStringLiteral("/tip_succeed.png"));
@@ -175,4 +235,5 @@ void OvFeedback::senda()
         return;
     }
     tell(tr("Failed"));
+    m_submitButton->setFocus();
 }

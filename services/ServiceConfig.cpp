@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "Log.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -45,6 +46,19 @@ ServiceConfig ServiceConfig::loadFrom(const QString& file)
     config.smtpPassword = text(settings, QStringLiteral("Mail/Password"));
     config.smtpRecipient = text(settings, QStringLiteral("Mail/Recipient"));
     config.updateBaseUrl = text(settings, QStringLiteral("Update/BaseUrl"));
+
+    const QString tls = text(settings, QStringLiteral("Mail/Tls")).trimmed().toLower();
+    // A misspelt value must not send the login in clear: only "when-offered" relaxes it.
+    config.smtpRequireTls = !tls.isEmpty() && tls != QLatin1String("when-offered");
+    if (config.smtpRequireTls && tls != QLatin1String("required"))
+        DebugLog("%s: Mail/Tls \"%s\" is read as \"required\"", qPrintable(file), qPrintable(tls));
+    const QString authorities = text(settings, QStringLiteral("Mail/CaCertificates")).trimmed();
+    if (!authorities.isEmpty())
+        config.smtpCaCertificates = QFileInfo(file).dir().absoluteFilePath(authorities);
+    bool isNumber = false;
+    const int seconds = text(settings, QStringLiteral("Mail/TimeoutSeconds")).trimmed().toInt(&isNumber);
+    if (isNumber && seconds > 0 && seconds <= 600)
+        config.smtpTimeoutSeconds = seconds;
 
     const QString port = text(settings, QStringLiteral("Mail/Port")).trimmed();
     if (!port.isEmpty()) {

@@ -13,6 +13,9 @@
 ///     Account=feedback@example.test
 ///     Password=secret
 ///     Recipient=support@example.test
+///     Tls=required                    ; or "when-offered" (the default)
+///     CaCertificates=mail-ca.pem      ; optional, beside services.ini or absolute
+///     TimeoutSeconds=30
 ///     [Update]
 ///     BaseUrl=https://www.example.test
 struct ServiceConfig
@@ -25,6 +28,10 @@ struct ServiceConfig
     QString smtpAccount;
     QString smtpPassword;
     QString smtpRecipient;
+    /// The login never travels unencrypted: a server without STARTTLS gets no mail.
+    bool smtpRequireTls = false;
+    QString smtpCaCertificates;
+    int smtpTimeoutSeconds = 30;
     QString updateBaseUrl;
 
     /// The configuration of the application directory; every field missing from the file

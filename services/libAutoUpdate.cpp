@@ -5,6 +5,7 @@
 #include "Log.h"
 #include "ServiceConfig.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -67,11 +68,17 @@ QString libAutoUpdate::QueryAddress(const QString& baseAddress, const QString& p
     return address;
 }
 
+bool libAutoUpdate::IsPlausibleVersion(const QString& text)
+{
+    static const QRegularExpression version(QStringLiteral("^[0-9]{1,9}(\\.[0-9]{1,9}){0,5}$"));
+    return text.size() <= kMaxVersionLength && version.match(text).hasMatch();
+}
+
 bool libAutoUpdate::IsNewerVersion(int code, const QString& remoteVersion, const QString& localVersion)
 {
     // A line end after the version text is the endpoint's formatting, not a newer version.
     const QString remote = remoteVersion.trimmed();
-    if (code != Version || remote.isEmpty())
+    if (code != Version || !IsPlausibleVersion(remote))
         return false;
     return remote != localVersion && remote > localVersion;
 }

@@ -44,9 +44,12 @@ public:
     static QString TypeName(int type);
     /// The number of a type name, or -1.
     static int TypeNumber(const QString& name);
+    /// Whether a text can be a version at all: digits and dots ("2.0.1.7"), short.
+    static bool IsPlausibleVersion(const QString& text);
+    static constexpr int kMaxVersionLength = 32;
     /// Whether an answer to a version query names a newer version than `localVersion`:
-    /// code 0, a text that differs and is greater code unit by code unit ("10.0" is not
-    /// greater than "9.0").
+    /// code 0, a plausible version text that differs and is greater code unit by code unit
+    /// ("10.0" is not greater than "9.0").
     static bool IsNewerVersion(int code, const QString& remoteVersion, const QString& localVersion);
 
     DownloadControl* downloadControl() const { return m_download; }

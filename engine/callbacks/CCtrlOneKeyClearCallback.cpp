@@ -3,6 +3,7 @@
 #include "CGlobalData.h"
 #include "CancelFlags.h"
 #include "OneKeyConversions.h"
+#include "ovdriver.h"
 #include <mutex>
 
 CCtrlOneKeyClearCallback::CCtrlOneKeyClearCallback(IntIntPointerResultFunc result, int type)
@@ -17,7 +18,7 @@ int CCtrlOneKeyClearCallback::OnStateChange(int notifyType, std::uint32_t, std::
         return -1;
 
     if (notifyType == OV_NOTIFY_ITEM_DONE || notifyType == OV_NOTIFY_ORIGINAL_BACKED_UP) {
-        if ((m_nType & 0x800) && notifyType == OV_NOTIFY_ITEM_DONE) {
+        if ((m_nType & OV_ONEKEY_COMPRESS_PHOTOS) && notifyType == OV_NOTIFY_ITEM_DONE) {
             // A compressed photo is no longer a candidate for compression.
             auto* photo = static_cast<OneKeyFileInfo*>(CopyOneKeyClearRecord(m_nType, record));
             if (!photo)
@@ -34,13 +35,13 @@ int CCtrlOneKeyClearCallback::OnStateChange(int notifyType, std::uint32_t, std::
                 }
             }
             m_pResult(m_nType, OV_NOTIFY_ITEM_DONE, photo);
-        } else if (m_nType != 2) {
+        } else if (m_nType != OV_ONEKEY_TEMP_FILES) {
             m_pResult(m_nType, notifyType, CopyOneKeyClearRecord(m_nType, record));
         }
         return 0;
     }
 
-    if (m_nType & 16) {
+    if (m_nType & OV_ONEKEY_APPS) {
         void* app = CopyOneKeyClearRecord(m_nType, record);
         m_pResult(m_nType, notifyType, app ? app : new AppResultInfo);
     } else {

@@ -3,6 +3,7 @@
 #include "CGlobalData.h"
 #include "CancelFlags.h"
 #include "OneKeyConversions.h"
+#include "ovdriver.h"
 #include <mutex>
 
 CCtrlOneKeyScanCallback::CCtrlOneKeyScanCallback(IntIntResultFunc result, int type)
@@ -24,17 +25,17 @@ int CCtrlOneKeyScanCallback::OnStateChange(int notifyType, std::uint32_t, std::u
             return 0;
         if (files)
             files->append(ToOneKeyFileInfo(*static_cast<const OvOneKeyFileItem*>(record), files->size()));
-        else if (m_nType == 1024)
+        else if (m_nType == OV_ONEKEY_PHOTOS)
             store->m_obLPhotos.append(ToOneKeyMediaInfo(*static_cast<const OvOneKeyMediaItem*>(record)));
-        else if (m_nType == 16)
+        else if (m_nType == OV_ONEKEY_APPS)
             store->m_obLApps.append(ToAppResultInfo(*static_cast<const OvAppItem*>(record)));
         return 0;
     }
 
-    const int count = files ? files->size()
-        : m_nType == 1024   ? store->m_obLPhotos.size()
-        : m_nType == 16     ? store->m_obLApps.size()
-                            : 0;
+    const int count = files           ? files->size()
+        : m_nType == OV_ONEKEY_PHOTOS ? store->m_obLPhotos.size()
+        : m_nType == OV_ONEKEY_APPS   ? store->m_obLApps.size()
+                                      : 0;
     lock.unlock();
     m_pResult(m_nType, count);
     Finish();

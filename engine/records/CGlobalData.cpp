@@ -1,4 +1,5 @@
 #include "CGlobalData.h"
+#include "ovdriver.h"
 
 #include <cstdlib>
 #include <mutex>
@@ -26,21 +27,21 @@ CGlobalData* CGlobalData::GetInstance()
 QVector<OneKeyFileInfo>* CGlobalData::OneKeyFileList(int type)
 {
     switch (type) {
-    case 32:
+    case OV_ONEKEY_USER_STORAGE:
         return &m_obLUserStorage;
-    case 64:
+    case OV_ONEKEY_PHOTO_CACHES:
         return &m_obLPhotoCaches;
-    case 128:
+    case OV_ONEKEY_DOWNLOAD_TEMP:
         return &m_obLDownloadTemp;
-    case 256:
+    case OV_ONEKEY_CRASH_LOGS:
         return &m_obLCrashLogs;
-    case 512:
+    case OV_ONEKEY_ITUNES_CACHES:
         return &m_obLiTunesCaches;
-    case 2048:
+    case OV_ONEKEY_COMPRESS_PHOTOS:
         return &m_obLCompressPhotos;
-    case 2:
+    case OV_ONEKEY_TEMP_FILES:
         return &m_obLTempFiles;
-    case 8:
+    case OV_ONEKEY_LARGE_FILES:
         return &m_obLLargeFiles;
     default:
         return nullptr;

@@ -107,18 +107,18 @@ void* CopyOneKeyClearRecord(int scanFlags, const void* item)
 {
     if (!item)
         return nullptr;
-    if (scanFlags & 16)
+    if (scanFlags & OV_ONEKEY_APPS)
         return new AppResultInfo(ToAppResultInfo(*static_cast<const OvAppItem*>(item)));
-    if (scanFlags & 1024)
+    if (scanFlags & OV_ONEKEY_PHOTOS)
         return new OneKeyMediaInfo(ToOneKeyMediaInfo(*static_cast<const OvOneKeyMediaItem*>(item)));
     return new OneKeyFileInfo(ToOneKeyFileInfo(*static_cast<const OvOneKeyFileItem*>(item), 0));
 }
 
 void DeleteOneKeyClearRecord(int scanFlags, void* record)
 {
-    if (scanFlags & 16)
+    if (scanFlags & OV_ONEKEY_APPS)
         delete static_cast<AppResultInfo*>(record);
-    else if (scanFlags & 1024)
+    else if (scanFlags & OV_ONEKEY_PHOTOS)
         delete static_cast<OneKeyMediaInfo*>(record);
     else
         delete static_cast<OneKeyFileInfo*>(record);

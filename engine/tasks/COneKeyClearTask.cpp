@@ -10,9 +10,6 @@
 #include <vector>
 
 namespace {
-constexpr int kExport = 0x1000;
-constexpr int kDelete = 0x2000;
-
 /// The library form of the chosen records of `list` (all of them when `everything`), taken
 /// out of the list when `remove`. The list is read under the store's one-key lock; the
 /// library is never called while it is held.
@@ -42,7 +39,7 @@ template<class Item> void AddItems(IOneKeyCategory& category, const std::vector<
         category.AddItem(&item);
 }
 
-/// Export (0x1000) or export and delete (0x2000) of the chosen photos or large files.
+/// Export, or export and delete, of the chosen photos or large files.
 template<class Record, class Convert>
 IDeviceOperation* ExportOrDelete(IOneKeyCategory* category, QVector<Record>& list, bool deleting, Convert convert,
                                  CCallBack* callback, std::shared_ptr<const void>& kept)
@@ -68,14 +65,14 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
     IDeviceOperation* operation = nullptr;
     std::shared_ptr<const void> kept;
 
-    const bool deleting = type & kDelete;
+    const bool deleting = type & OV_ONEKEY_DELETE;
     switch (type) {
-    case 2:
-    case 32:
-    case 64:
-    case 128:
-    case 256:
-    case 512: {
+    case OV_ONEKEY_TEMP_FILES:
+    case OV_ONEKEY_USER_STORAGE:
+    case OV_ONEKEY_PHOTO_CACHES:
+    case OV_ONEKEY_DOWNLOAD_TEMP:
+    case OV_ONEKEY_CRASH_LOGS:
+    case OV_ONEKEY_ITUNES_CACHES: {
         {
             std::unique_lock<std::mutex> lock(store->OneKeyLock());
             store->OneKeyFileList(type)->clear();
@@ -84,7 +81,7 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
             operation = files->CreateClean(callback);
         break;
     }
-    case 16: {
+    case OV_ONEKEY_APPS: {
         IOneKeyAppCategory* apps = nullptr;
         device->GetOneKeyApps(&apps);
         if (apps && app) {
@@ -94,23 +91,23 @@ COneKeyClearTask::COneKeyClearTask(int type, IntIntPointerResultFunc result, con
         }
         break;
     }
-    case 2048:
-        if (IOneKeyCategory* photos = OvOneKeyCategoryOf(device, 2048)) {
+    case OV_ONEKEY_COMPRESS_PHOTOS:
+        if (IOneKeyCategory* photos = OvOneKeyCategoryOf(device, OV_ONEKEY_COMPRESS_PHOTOS)) {
             auto items = CollectChosen(store->m_obLCompressPhotos, true, false, ToOvOneKeyFileItem);
             AddItems(*photos, *items);
             operation = photos->CreateProcess(callback);
             kept = items;
         }
         break;
-    case 1024 | kExport:
-    case 1024 | kDelete:
-        operation = ExportOrDelete(OvOneKeyCategoryOf(device, 1024), store->m_obLPhotos, deleting, ToOvOneKeyMediaItem,
-                                   callback, kept);
+    case OV_ONEKEY_PHOTOS | OV_ONEKEY_EXPORT:
+    case OV_ONEKEY_PHOTOS | OV_ONEKEY_DELETE:
+        operation = ExportOrDelete(OvOneKeyCategoryOf(device, OV_ONEKEY_PHOTOS), store->m_obLPhotos, deleting,
+                                   ToOvOneKeyMediaItem, callback, kept);
         break;
-    case 8 | kExport:
-    case 8 | kDelete:
-        operation = ExportOrDelete(OvOneKeyCategoryOf(device, 8), store->m_obLLargeFiles, deleting, ToOvOneKeyFileItem,
-                                   callback, kept);
+    case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT:
+    case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_DELETE:
+        operation = ExportOrDelete(OvOneKeyCategoryOf(device, OV_ONEKEY_LARGE_FILES), store->m_obLLargeFiles, deleting,
+                                   ToOvOneKeyFileItem, callback, kept);
         break;
     default:
         break;

@@ -5,10 +5,11 @@
 
 #include "ovdriver.h"
 
-/// Cleans, compresses, exports or uninstalls, by type: the junk and temporary-file codes
-/// clean their files; 2048 compresses the candidate photos; 1024 and 8 combined with 0x1000
-/// export, with 0x2000 export and delete, the chosen photos or large files; 16 uninstalls
-/// the app of `app`. Any other type, or nothing to act on, leaves the task empty.
+/// Cleans, compresses, exports or uninstalls, by OvOneKeyCode: the junk and temporary-file
+/// codes clean their files; OV_ONEKEY_COMPRESS_PHOTOS compresses the candidate photos;
+/// OV_ONEKEY_PHOTOS and OV_ONEKEY_LARGE_FILES combined with OV_ONEKEY_EXPORT export, with
+/// OV_ONEKEY_DELETE export and delete, the chosen photos or large files; OV_ONEKEY_APPS
+/// uninstalls the app of `app`. Any other type, or nothing to act on, leaves the task empty.
 class COneKeyClearTask : public CTask
 {
 public:

@@ -10,7 +10,7 @@ COneKeyScanTask::COneKeyScanTask(int type, IntIntResultFunc result)
         return;
     auto* callback = new CCtrlOneKeyScanCallback(result, type);
     IDeviceOperation* operation = nullptr;
-    if (type == 16) {
+    if (type == OV_ONEKEY_APPS) {
         IOneKeyAppCategory* apps = nullptr;
         device->GetOneKeyApps(&apps);
         operation = apps ? apps->CreateScan(callback) : nullptr;

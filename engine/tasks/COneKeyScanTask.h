@@ -3,7 +3,7 @@
 #include "CTask.h"
 #include "ResultFunctions.h"
 
-/// Scans one one-key category (type 2, 8, 16, 32, 64, 128, 256, 512, 1024 or 2048) into
+/// Scans one one-key category (an OvOneKeyCode other than export and delete) into
 /// its list of the store.
 class COneKeyScanTask : public CTask
 {

@@ -1,6 +1,7 @@
 #include "DeviceImage.h"
 
 #include "AtomicFile.h"
+#include "ovdriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +62,8 @@ const QStringList& DeviceImage::privateCategories()
 
 const QList<int>& DeviceImage::junkCodes()
 {
-    static const QList<int> codes { 32, 64, 128, 256, 512 };
+    static const QList<int> codes { OV_ONEKEY_USER_STORAGE, OV_ONEKEY_PHOTO_CACHES, OV_ONEKEY_DOWNLOAD_TEMP,
+                                    OV_ONEKEY_CRASH_LOGS, OV_ONEKEY_ITUNES_CACHES };
     return codes;
 }
 

@@ -12,10 +12,15 @@
 #include "ovdriver.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPointer>
 #include <QSemaphore>
 #include <QTest>
 
+#include <functional>
 #include <memory>
+#include <thread>
 
 namespace {
 void DeviceArrived(IBaseDevice*, void*)
@@ -92,6 +97,8 @@ private slots:
     void theWeChatEndCountsOnlyQueuedAccounts();
     void aBackupMarksTheContactsUnreadWhenItRuns();
     void informationBlocksReadWhileTheControlThreadRewritesThem();
+    void loadersNameFromTheBackedUpContactsAndPutNewestPhotosFirst();
+    void releaseEndsTheRunningJobAndEveryThread();
 
 private:
     bool Backup();
@@ -255,6 +262,84 @@ void tst_CControllerTasks::informationBlocksReadWhileTheControlThreadRewritesThe
     QCOMPARE(ready.count(), connects);
     QVERIFY(reads > 0);
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
+}
+
+void tst_CControllerTasks::loadersNameFromTheBackedUpContactsAndPutNewestPhotosFirst()
+{
+    // The loaders name numbers from the contacts of the backup they read, loaded afresh after
+    // each backup: a contact added on the device names its calls and messages next time.
+    const QString number = "+1 555-0100";
+    QVERIFY(m_fixture.edit(m_folder, [&](DeviceImage& image) {
+        const auto first = [&](const QString& category, const std::function<void(QJsonObject&)>& change) {
+            QJsonArray records = image.privateArray(category);
+            QJsonObject record = records.at(0).toObject();
+            change(record);
+            records[0] = record;
+            image.setPrivateArray(category, records);
+        };
+        first("contacts", [&](QJsonObject& contact) {
+            contact["firstName"] = "Ann";
+            contact["lastName"] = "Lee";
+            contact["phones"] = QJsonArray { QJsonObject { { "number", "5550100" },
+                                                           { "label", "mobile" },
+                                                           { "labelType", 1 },
+                                                           { "state", 0 },
+                                                           { "propertyType", 3 } } };
+        });
+        first("messages", [&](QJsonObject& conversation) { conversation["participants"] = number; });
+        first("callLog", [&](QJsonObject& call) { call["number"] = number; });
+    }));
+    QVERIFY(Backup());
+    CController* controller = CController::GetInstance();
+    SignalRecorder messages(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    SignalRecorder calls(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadCallLogData);
+    QVERIFY(controller->PostLoadSMSDataTask());
+    QVERIFY(controller->PostLoadCallLogDataTask());
+    QTRY_VERIFY_WITH_TIMEOUT(messages.count() == 1 && calls.count() == 1, 10000);
+
+    const CGlobalData& store = *CGlobalData::GetInstance();
+    QStringList named;
+    for (const SMSSessionInfo& session : store.m_obLSMSSession) {
+        if (session.m_strNumbers == number)
+            named << "message:" + session.m_strNames;
+    }
+    for (const CallLogSessionInfo& call : store.m_obLCallLogSession) {
+        if (call.m_strNumber == number)
+            named << "call:" + call.m_strName;
+    }
+    QCOMPARE(named, (QStringList { "message:Ann Lee", "call:Ann Lee" }));
+
+    // Photos and videos come newest first, however the backup lists them.
+    SignalRecorder media(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadPhotoAndVideoData);
+    QVERIFY(controller->PostLoadPhotoAndVideoDataTask());
+    QTRY_COMPARE_WITH_TIMEOUT(media.count(), 1, 10000);
+    const QVector<PhotoVideoInfo>& items = store.m_obLPhotoAndVideo;
+    QVERIFY(items.size() > 2);
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY2(items.at(i - 1).m_nSortKey >= items.at(i).m_nSortKey, qPrintable(items.at(i).m_strPath));
+}
+
+void tst_CControllerTasks::releaseEndsTheRunningJobAndEveryThread()
+{
+    // Slow steps, so that the backup is surely still running when the program quits.
+    qputenv("OVDRIVER_SIM_DELAY_MS", "1500");
+    CController* controller = CController::GetInstance();
+    QPointer<QThread> controlThread(controller->GetCtrlThread());
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    SignalRecorder loaded(CTaskCallback::GetInstance(), &CTaskCallback::signalLoadSMSData);
+    QVERIFY(controller->PostBackupDevDataTask());
+    QVERIFY(controller->PostLoadSMSDataTask()); // queued behind the backup: never runs
+    QTRY_VERIFY_WITH_TIMEOUT(!backup.isEmpty(), 10000);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::thread releaser([] { CController::Release(); });
+    releaser.join();
+    qunsetenv("OVDRIVER_SIM_DELAY_MS");
+    QVERIFY2(clock.elapsed() < 5000, "the running job was waited for instead of stopped");
+    QVERIFY(controlThread.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(loaded.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_CControllerTasks)

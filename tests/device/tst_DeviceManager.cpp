@@ -1,5 +1,6 @@
+#include "CController.h"
+#include "CGlobalData.h"
 #include "DeviceManager.h"
-
 #include "EngineTestSupport.h"
 
 #include <QFile>
@@ -31,6 +32,16 @@ QString Address(const void* pointer)
 {
     return QString("%1").arg(quintptr(pointer) & 0xffffffffu, 8, 16, QChar('0'));
 }
+
+// The list keeps and compares device pointers and never calls them, so distinct addresses
+// stand for devices here.
+struct Tokens
+{
+    alignas(16) unsigned char bytes[8][16] {};
+    IBaseDevice* base(int i) { return reinterpret_cast<IBaseDevice*>(bytes[i]); }
+    IPrivacyCleanDevice* clean(int i) { return reinterpret_cast<IPrivacyCleanDevice*>(bytes[i] + 8); }
+    DevicePairType pair(int i) { return { base(i), clean(i) }; }
+};
 } // namespace
 
 class tst_DeviceManager : public QObject
@@ -42,24 +53,24 @@ private slots:
     void arrivalAndRemovalReports();
     void theFirstHandlerRegistrationWins();
     void theListIsSafeAcrossThreads();
+    void nothingIsPostedWithoutADevice();
 };
 
 void tst_DeviceManager::theFirstDeviceStillConnectedIsAtIndex0()
 {
     DeviceManager manager;
-    FakeDevice first, second;
+    Tokens devices;
     QCOMPARE(manager.DevicePair(0), DevicePairType(nullptr, nullptr));
-    manager.AddDevice(&first.base, &first);
-    manager.AddDevice(&second.base, &second);
-    QCOMPARE(manager.DevicePair(0), DevicePairType(&first.base, &first));
-    QCOMPARE(manager.DevicePair(1), DevicePairType(&second.base, &second));
+    manager.AddDevice(devices.base(0), devices.clean(0));
+    manager.AddDevice(devices.base(1), devices.clean(1));
+    QCOMPARE(manager.DevicePair(0), devices.pair(0));
+    QCOMPARE(manager.DevicePair(1), devices.pair(1));
     QCOMPARE(manager.DevicePair(2), DevicePairType(nullptr, nullptr));
     QCOMPARE(manager.DevicePair(-1), DevicePairType(nullptr, nullptr));
-    FakeBaseDevice stranger;
-    manager.RemoveDevice(&stranger);
+    manager.RemoveDevice(devices.base(2)); // a stranger
     QCOMPARE(manager.DeviceCount(), 2);
-    manager.RemoveDevice(&first.base);
-    QCOMPARE(manager.DevicePair(0), DevicePairType(&second.base, &second));
+    manager.RemoveDevice(devices.base(0));
+    QCOMPARE(manager.DevicePair(0), devices.pair(1));
     QCOMPARE(manager.DeviceCount(), 1);
 }
 
@@ -70,30 +81,31 @@ void tst_DeviceManager::arrivalAndRemovalReports()
     HandlerCalls arrivals, removals;
     manager.SetConnectHandler(RecordCall, &arrivals);
     manager.SetDisconnectHandler(RecordCall, &removals);
-    FakeBaseDevice unknown, neverSeen;
+    Tokens devices;
+    IBaseDevice* const unknown = devices.base(0);
+    IBaseDevice* const neverSeen = devices.base(1);
 
     StderrCapture debugChannel;
     // The library knows no such device: the pair keeps a null factory, which reads as none.
-    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(1, &unknown, &manager), 0);
-    QCOMPARE(manager.DevicePair(0), DevicePairType(&unknown, nullptr));
-    QCOMPARE(arrivals.calls, (QList<QPair<IBaseDevice*, void*>> { { &unknown, &arrivals } }));
+    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(1, unknown, &manager), 0);
+    QCOMPARE(manager.DevicePair(0), DevicePairType(unknown, nullptr));
+    QCOMPARE(arrivals.calls, (QList<QPair<IBaseDevice*, void*>> { { unknown, &arrivals } }));
 
     // A removal of a device that is not in the list is still reported.
-    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(2, &neverSeen, &manager), 0);
+    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(2, neverSeen, &manager), 0);
     QCOMPARE(manager.DeviceCount(), 1);
-    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(0, &unknown, &manager), 0);
+    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(0, unknown, &manager), 0);
     QCOMPARE(manager.DeviceCount(), 0);
-    QCOMPARE(removals.calls,
-             (QList<QPair<IBaseDevice*, void*>> { { &neverSeen, &removals }, { &unknown, &removals } }));
+    QCOMPARE(removals.calls, (QList<QPair<IBaseDevice*, void*>> { { neverSeen, &removals }, { unknown, &removals } }));
     // Without its manager the report changes nothing.
-    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(1, &unknown, nullptr), 0);
+    QCOMPARE(manager.NotifyCallback()->AppleDevCallback(1, unknown, nullptr), 0);
     QCOMPARE(manager.DeviceCount(), 0);
 
     const QString line
-        = "*******CCtrlDevConnNotifyCallback::AppleDevCallback connectType:1 IBaseDevice:" + Address(&unknown);
+        = "*******CCtrlDevConnNotifyCallback::AppleDevCallback connectType:1 IBaseDevice:" + Address(unknown);
     QVERIFY(debugChannel.Finish().contains(line));
     QCOMPARE(FileLogLines().filter(line).size(), 2);
-    QCOMPARE(FileLogLines().filter("connectType:2 IBaseDevice:" + Address(&neverSeen)).size(), 1);
+    QCOMPARE(FileLogLines().filter("connectType:2 IBaseDevice:" + Address(neverSeen)).size(), 1);
 }
 
 void tst_DeviceManager::theFirstHandlerRegistrationWins()
@@ -104,9 +116,9 @@ void tst_DeviceManager::theFirstHandlerRegistrationWins()
     manager.SetConnectHandler(OtherHandler, nullptr);
     manager.SetDisconnectHandler(RecordCall, &arrivals);
     manager.SetDisconnectHandler(OtherHandler, nullptr);
-    FakeDevice device;
-    manager.CallConnectHandler(&device.base);
-    manager.CallDisconnectHandler(&device.base);
+    Tokens devices;
+    manager.CallConnectHandler(devices.base(0));
+    manager.CallDisconnectHandler(devices.base(0));
     QCOMPARE(arrivals.calls.size(), 2);
 }
 
@@ -114,15 +126,15 @@ void tst_DeviceManager::theListIsSafeAcrossThreads()
 {
     // Arrivals and removals come on the library's thread while others read index 0.
     DeviceManager manager;
-    FakeDevice devices[4];
-    manager.AddDevice(&devices[0].base, &devices[0]);
+    Tokens devices;
+    manager.AddDevice(devices.base(0), devices.clean(0));
     std::atomic<bool> done { false };
     std::atomic<int> rounds { 0 };
     std::thread library([&] {
         while (!done) {
-            FakeDevice& device = devices[1 + rounds % 3];
-            manager.AddDevice(&device.base, &device);
-            manager.RemoveDevice(&device.base);
+            const int device = 1 + rounds % 3;
+            manager.AddDevice(devices.base(device), devices.clean(device));
+            manager.RemoveDevice(devices.base(device));
             ++rounds;
         }
     });
@@ -136,12 +148,38 @@ void tst_DeviceManager::theListIsSafeAcrossThreads()
         const DevicePairType pair = manager.DevicePair(1);
         // A pair is read whole: never one device's base with another's factory.
         if (pair.first) {
-            const auto owner = std::find_if(std::begin(devices), std::end(devices),
-                                            [&](FakeDevice& device) { return &device.base == pair.first; });
-            QCOMPARE(pair.second, static_cast<IPrivacyCleanDevice*>(&*owner));
+            const int owner = int(reinterpret_cast<unsigned char*>(pair.first) - devices.bytes[0]) / 16;
+            QCOMPARE(pair, devices.pair(owner));
         }
-        QCOMPARE(manager.DevicePair(0).second, static_cast<IPrivacyCleanDevice*>(&devices[0]));
+        QCOMPARE(manager.DevicePair(0), devices.pair(0));
     }
+}
+
+void tst_DeviceManager::nothingIsPostedWithoutADevice()
+{
+    CController* controller = CController::GetInstance();
+    QCOMPARE(controller->GetDeviceManager()->DeviceCount(), 0);
+    QVERIFY(!controller->PostConnectDevTask());
+    QVERIFY(!controller->PostBackupDevDataTask());
+    QVERIFY(!controller->PostLoadSMSDataTask());
+    QVERIFY(!controller->PostEraseSMSDataTask(1, { 7 }));
+    QVERIFY(!controller->PostEraseWeChatDataTask(1, {}));
+    QCOMPARE(controller->PostOneKeyScanTask(31), 0);
+    QCOMPARE(controller->PostOneKeyClearTask(16), 0);
+    QVERIFY(!controller->IsFindMyIPhoneOn());
+    QVERIFY(!controller->IsBackupEncrypted());
+    QVERIFY(!controller->IsDeviceLocked());
+    QCOMPARE(controller->CheckBackupPassword("secret"), 0);
+    CGlobalData* store = controller->LoadDeviceInfo();
+    QCOMPARE(store->m_strDeviceName, QString());
+    QCOMPARE(store->m_nFreeSpace, ~quint64(0));
+
+    // A device whose factory the library did not give counts as none.
+    Tokens devices;
+    controller->GetDeviceManager()->AddDevice(devices.base(0), nullptr);
+    QVERIFY(!controller->PostLoadSMSDataTask());
+    controller->GetDeviceManager()->RemoveDevice(devices.base(0));
+    CController::Release();
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceManager)

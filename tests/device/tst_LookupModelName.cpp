@@ -13,8 +13,6 @@ class tst_LookupModelName : public QObject
 
 private slots:
     void everyListedTypeGetsItsOwnName();
-    void knownModels_data();
-    void knownModels();
     void fallsBackToIPhone();
     void tableRules();
 
@@ -73,31 +71,6 @@ void tst_LookupModelName::everyListedTypeGetsItsOwnName()
     }
     QVERIFY(checked > 100);
     QCOMPARE(families, (QSet<QString> { "iPho", "iPad", "iPod" }));
-}
-
-void tst_LookupModelName::knownModels_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("iPhone 13 Pro") << "iPhone14,2"
-                                   << "iPhone 13 Pro";
-    QTest::newRow("iPhone 7 second variant") << "iPhone9,3"
-                                             << "iPhone 7";
-    QTest::newRow("iPad Air 4 before Air 5") << "iPad13,1"
-                                             << "iPad Air (4th generation)";
-    QTest::newRow("iPad Air 5") << "iPad13,16"
-                                << "iPad Air (5th generation)";
-    QTest::newRow("iPad 7 after iPad Pro 12.9 2") << "iPad7,11"
-                                                  << "iPad (7th generation)";
-    QTest::newRow("iPod touch 7") << "iPod9,1"
-                                  << "iPod touch (7th generation)";
-}
-
-void tst_LookupModelName::knownModels()
-{
-    QFETCH(QString, type);
-    QFETCH(QString, name);
-    QCOMPARE(LookupModelName(type), name);
 }
 
 void tst_LookupModelName::fallsBackToIPhone()

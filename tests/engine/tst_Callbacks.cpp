@@ -14,6 +14,7 @@
 #include "CancelFlags.h"
 #include "EngineTestSupport.h"
 #include "OneKeyConversions.h"
+#include "SimulatedPhone.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -76,6 +77,7 @@ class tst_Callbacks : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void fillPercent_data();
     void fillPercent();
@@ -90,7 +92,17 @@ private slots:
 
 private:
     CController* m_controller = nullptr;
+    // Declared last: it releases the controller when the test ends.
+    SimulatedPhone m_phone;
 };
+
+void tst_Callbacks::initTestCase()
+{
+    // The product type the connection turns into a model name.
+    DeviceContent content = DeviceImageFixture::smallContent();
+    content.productType = "iPhone14,2";
+    QVERIFY2(m_phone.connect(content), qPrintable(m_phone.error()));
+}
 
 void tst_Callbacks::init()
 {
@@ -149,14 +161,13 @@ void tst_Callbacks::fillStopRequestWaitsForTheNextFill()
     }
     QCOMPARE(spy.count(), 1);
 
-    // Posting a fill clears a request made before it.
-    FakeDeviceSession session;
+    // Posting a fill clears a request made before it: the fill runs to its end.
     SignalRecorder posted(CTaskCallback::GetInstance(), &CTaskCallback::signalFillDataSignal);
     m_controller->StopDeviceJob(2);
     QVERIFY(m_controller->PostFillDataTask());
-    QTRY_COMPARE(posted.count(), 2);
-    QCOMPARE(posted.at(0), (QVariantList { OV_NOTIFY_ITEM_DONE, 50 }));
-    QCOMPARE(posted.at(1), (QVariantList { OV_NOTIFY_READY, 100 }));
+    QTRY_VERIFY_WITH_TIMEOUT(!posted.isEmpty() && posted.last().at(0).toInt() == OV_NOTIFY_READY, 30000);
+    QCOMPARE(posted.last(), (QVariantList { OV_NOTIFY_READY, 100 }));
+    QVERIFY(posted.count() > 1);
     QVERIFY(FileLogLines().filter("fill data start.").size() == 1);
 }
 
@@ -347,8 +358,8 @@ void tst_Callbacks::appSizesOfTheWantedApps()
 void tst_Callbacks::connectOutcomes()
 {
     QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    FakeDeviceSession session;
-    std::strcpy(session.device.basicInfo.productType, "iPhone14,2");
+    IBaseDevice* const device = m_controller->GetDeviceManager()->DevicePair(0).first;
+    QVERIFY(device);
     CGlobalData::GetInstance()->m_strModelName.clear();
     StderrCapture debugChannel;
     {
@@ -361,8 +372,8 @@ void tst_Callbacks::connectOutcomes()
     }
     QCOMPARE(CGlobalData::GetInstance()->m_strModelName, QString("iPhone 13 Pro"));
     QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0), (QVariantList { 3, QVariant::fromValue<void*>(&session.device.base) }));
-    QCOMPARE(spy.at(1), (QVariantList { 2, QVariant::fromValue<void*>(&session.device.base) }));
+    QCOMPARE(spy.at(0), (QVariantList { 3, QVariant::fromValue<void*>(device) }));
+    QCOMPARE(spy.at(1), (QVariantList { 2, QVariant::fromValue<void*>(device) }));
     QCOMPARE(m_controller->GetDeviceManager()->DeviceCount(), 1);
 
     CCtrlDevConnCallback failed(CTaskCallback::Emit_signalConnToDev);
@@ -370,7 +381,7 @@ void tst_Callbacks::connectOutcomes()
     QCOMPARE(spy.at(2), (QVariantList { 4, QVariant::fromValue<void*>(nullptr) }));
     QCOMPARE(m_controller->GetDeviceManager()->DeviceCount(), 0);
 
-    const QString address = QString("%1").arg(quintptr(&session.device.base) & 0xffffffffu, 8, 16, QChar('0'));
+    const QString address = QString("%1").arg(quintptr(device) & 0xffffffffu, 8, 16, QChar('0'));
     QCOMPARE(FileLogLines().filter("connect to ios device end. Notify_Type:12 IBaseDevice:" + address).size(), 1);
     QCOMPARE(FileLogLines().filter("connect to ios device end. Notify_Type:11 IBaseDevice:" + address).size(), 1);
     QVERIFY(

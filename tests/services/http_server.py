@@ -4,6 +4,8 @@
   /verinfo.php          answers the configured body, or 500 while failures are due
   /files/<name>         a file of the root folder, with HEAD and byte ranges (206)
   /_control?k=v&...     body=<text>  fail=<n> (the next n version queries fail; -1 always)
+                        status=<code>      the version answer's status (302 adds a Location)
+                        repeat=<n>         the version answer is the body n times over
                         reverse=<seconds>  delays each range answer more the earlier its start,
                                            so that later parts arrive first
                         throttle=<seconds> pause between 64 KiB blocks of a file
@@ -24,7 +26,7 @@ import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 LOCK = threading.Lock()
-STATE = {"body": "1.0.0.0", "fail": 0, "reverse": 0.0, "throttle": 0.0, "fail_range": None, "ignore_ranges": False}
+STATE = {"body": "1.0.0.0", "status": 200, "repeat": 1, "fail": 0, "reverse": 0.0, "throttle": 0.0, "fail_range": None, "ignore_ranges": False}
 REQUESTS = []
 RANGE = re.compile(r"^\s*bytes\s*=\s*(\d+)-(\d*)\s*$", re.IGNORECASE)
 
@@ -57,11 +59,13 @@ class Handler(BaseHTTPRequestHandler):
             with LOCK:
                 for key, value in urllib.parse.parse_qsl(url.query, keep_blank_values=True):
                     if key == "reset":
-                        STATE.update(body="1.0.0.0", fail=0, reverse=0.0, throttle=0.0, fail_range=None,
+                        STATE.update(body="1.0.0.0", status=200, repeat=1, fail=0, reverse=0.0, throttle=0.0, fail_range=None,
                                      ignore_ranges=False)
                         del REQUESTS[:]
                     elif key == "body":
                         STATE["body"] = value
+                    elif key in ("status", "repeat"):
+                        STATE[key] = int(value)
                     elif key == "fail":
                         STATE["fail"] = int(value)
                     elif key in ("reverse", "throttle"):
@@ -83,10 +87,14 @@ class Handler(BaseHTTPRequestHandler):
                 failing = STATE["fail"] != 0
                 if STATE["fail"] > 0:
                     STATE["fail"] -= 1
-                body = STATE["body"].encode("utf-8")
+                body = STATE["body"].encode("utf-8") * STATE["repeat"]
+                status = STATE["status"]
             if failing:
                 return self.reply(500, b"failing on purpose", head=head)
-            return self.reply(200, body, {"Content-Type": "text/plain; charset=utf-8"}, head)
+            headers = {"Content-Type": "text/plain; charset=utf-8"}
+            if status in (301, 302, 303, 307, 308):
+                headers["Location"] = "/portal/login"
+            return self.reply(status, body, headers, head)
         if url.path.startswith("/files/"):
             return self.serve_file(os.path.basename(url.path), head)
         return self.reply(404, b"not found", head=head)

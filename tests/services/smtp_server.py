@@ -5,11 +5,16 @@ It demands AUTH LOGIN before any mail, stores each message it accepts in the mai
 as <n>.eml (the raw DATA, dot-stuffing undone) with <n>.envelope beside it (login, sender and
 recipients, one per line), and prints "PORT <n>" once it listens. It ends when its standard
 input closes, so it never outlives the test that started it.
+
+Every command it reads goes to <mailbox>/commands as "<verb> tls|plain", and a line it does
+not understand (such as a message body sent after a refused DATA) as "stray plain" or
+"stray tls".
 """
 import argparse
 import asyncio
 import logging
 import os
+import ssl
 import sys
 
 from aiosmtpd.smtp import SMTP, AuthResult
@@ -35,9 +40,46 @@ class Mailbox:
         return "250 OK: queued as %d" % self.count
 
 
-class LongLineSMTP(SMTP):
+class LoopbackSMTP(SMTP):
     # The client sends attachments in base64 lines of 8000 characters.
     line_length_limit = 16384
+
+    def __init__(self, handler, options, **kwargs):
+        super().__init__(handler, **kwargs)
+        self.options = options
+        for verb, method in list(self._smtp_methods.items()):
+            self._smtp_methods[verb] = self._recorded(verb, method)
+
+    def _security(self):
+        return "tls" if self._tls_protocol else "plain"
+
+    def _record(self, line):
+        with open(os.path.join(self.options.mailbox, "commands"), "a") as out:
+            out.write(line + "\n")
+
+    def _recorded(self, verb, method):
+        async def wrapper(arg):
+            self._record("%s %s" % (verb, self._security()))
+            refused = self.options.refuse_command
+            if refused == verb and verb in ("MAIL", "RCPT", "DATA"):
+                await self.push("554 5.7.1 %s refused on purpose" % verb)
+                return
+            await method(arg)
+        return wrapper
+
+    async def push(self, status):
+        if isinstance(status, str) and status.startswith("500 Error: command"):
+            self._record("stray " + self._security())
+        if not self.options.split:
+            return await super().push(status)
+        # Each reply line in two packets, the second a little later, as a slow link delivers it.
+        data = (status if isinstance(status, bytes) else status.encode("utf-8")) + b"\r\n"
+        half = max(1, len(data) // 2)
+        self._writer.write(data[:half])
+        await self._writer.drain()
+        await asyncio.sleep(0.02)
+        self._writer.write(data[half:])
+        await self._writer.drain()
 
 
 def main():
@@ -46,6 +88,10 @@ def main():
     parser.add_argument("--user", required=True)
     parser.add_argument("--password", required=True)
     parser.add_argument("--refuse", choices=["535", "550"], help="answer every login with this code")
+    parser.add_argument("--refuse-command", choices=["MAIL", "RCPT", "DATA"], help="answer this command with 554")
+    parser.add_argument("--split", action="store_true", help="send every reply line in two packets")
+    parser.add_argument("--starttls", nargs=2, metavar=("CERT", "KEY"), help="offer STARTTLS with this pair")
+    parser.add_argument("--auth-needs-tls", action="store_true", help="offer AUTH only after STARTTLS")
     args = parser.parse_args()
     logging.basicConfig(level=logging.ERROR)
 
@@ -57,12 +103,16 @@ def main():
             return AuthResult(success=True, auth_data=auth_data)
         return AuthResult(success=False, handled=False)
 
+    tls_context = None
+    if args.starttls:
+        tls_context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        tls_context.load_cert_chain(*args.starttls)
     handler = Mailbox(args.mailbox)
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
     server = loop.run_until_complete(loop.create_server(
-        lambda: LongLineSMTP(handler, hostname="loopback", authenticator=authenticator, auth_required=True,
-                             auth_require_tls=False, loop=loop),
+        lambda: LoopbackSMTP(handler, args, hostname="loopback", authenticator=authenticator, auth_required=True,
+                             auth_require_tls=args.auth_needs_tls, tls_context=tls_context, loop=loop),
         host="127.0.0.1", port=0))
     print("PORT %d" % server.sockets[0].getsockname()[1], flush=True)
 

@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -74,7 +76,7 @@ private:
         }
     };
 
-    void writeConfig(int port);
+    void writeConfig(int port, const QByteArray& extra = {});
     QString m_app;
     LoopbackServer m_smtp;
 };
@@ -102,11 +104,11 @@ void tst_OvFeedback::cleanup()
     QDir(m_app + "/log").removeRecursively();
 }
 
-void tst_OvFeedback::writeConfig(int port)
+void tst_OvFeedback::writeConfig(int port, const QByteArray& extra)
 {
     QVERIFY(writeFile(ServiceConfig::filePath(),
                       "[Mail]\nHost=127.0.0.1\nPort=" + QByteArray::number(port) + "\nAccount=" + kAccount
-                          + "\nPassword=\"" + kPassword + "\"\nRecipient=support@velmora.test\n"));
+                          + "\nPassword=\"" + kPassword + "\"\nRecipient=support@velmora.test\n" + extra));
 }
 
 void tst_OvFeedback::controlsAreNamedAndUsableWithoutTheSkin()
@@ -157,8 +159,13 @@ void tst_OvFeedback::feedbackArrivesWithTheCrashDump()
     d.attach->setChecked(true);
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QTest::mouseClick(d.submit, Qt::LeftButton);
+    // The mail goes out on its own thread; the dialog says so and takes no second click.
+    QVERIFY(d.dialog.isSending());
+    QVERIFY(!d.submit->isEnabled());
+    QVERIFY(d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->isVisible());
+    QVERIFY(!d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->accessibleName().isEmpty());
 
-    QCOMPARE(answerer.texts(), QStringList { "Submitted successfully." });
+    QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
     QCOMPARE(answerer.questions().first().icon, QStringLiteral("/tip_succeed.png"));
     QVERIFY(!d.dialog.isVisible());
     QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
@@ -187,6 +194,7 @@ void tst_OvFeedback::attachmentFallsBackToTheLibraryLog()
         d.email->setText("a@b");
         d.attach->setChecked(true);
         QTest::mouseClick(d.submit, Qt::LeftButton);
+        QTRY_COMPARE(answerer.texts().size(), 1);
         const Mailbox::Message message = mailbox.message(mailbox.count());
         QCOMPARE(message.parts.size(), 2);
         QCOMPARE(Mailbox::attachmentName(message.parts[1]), QByteArray("ovdriver.log"));
@@ -195,7 +203,8 @@ void tst_OvFeedback::attachmentFallsBackToTheLibraryLog()
     {
         Dialog d; // the box is left unchecked: nothing attached
         d.email->setText("a@b");
-        QTest::mouseClick(d.submit, Qt::LeftButton);
+        QTest::keyClick(d.submit, Qt::Key_Space); // the keyboard sends as well
+        QTRY_COMPARE(answerer.texts().size(), 2);
         QCOMPARE(mailbox.message(mailbox.count()).parts.size(), 1);
     }
     QDir(m_app + "/log").removeRecursively();
@@ -204,6 +213,7 @@ void tst_OvFeedback::attachmentFallsBackToTheLibraryLog()
         d.email->setText("a@b");
         d.attach->setChecked(true);
         QTest::mouseClick(d.submit, Qt::LeftButton);
+        QTRY_COMPARE(answerer.texts().size(), 3);
         QCOMPARE(mailbox.message(mailbox.count()).parts.size(), 1);
     }
     QCOMPARE(answerer.texts(),
@@ -216,7 +226,7 @@ void tst_OvFeedback::emptyContentSendsTheProductLine()
     d.email->setText("@");
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QTest::mouseClick(d.submit, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), QStringList { "Submitted successfully." });
+    QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
     const Mailbox mailbox("mailbox");
     const QByteArray version = QByteArray::fromStdString(RunningExecutableFileVersion());
     QCOMPARE(mailbox.message(mailbox.count()).parts.value(0).content,
@@ -226,15 +236,24 @@ void tst_OvFeedback::emptyContentSendsTheProductLine()
 void tst_OvFeedback::failuresKeepTheDialogOpen_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::newRow("no configuration") << "none";
-    QTest::newRow("server refuses the login") << "refused";
-    QTest::newRow("nothing listens") << "closed";
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no configuration") << "none"
+                                      << "Feedback is not set up on this computer, so your message could not be sent. "
+                                         "Your text is kept in this window.";
+    QTest::newRow("server refuses the login") << "refused"
+                                              << "Failed";
+    QTest::newRow("nothing listens") << "closed"
+                                     << "Failed";
+    QTest::newRow("server never answers") << "silent"
+                                          << "Failed";
 }
 
 void tst_OvFeedback::failuresKeepTheDialogOpen()
 {
     QFETCH(QString, setup);
+    QFETCH(QString, message);
     LoopbackServer refusing;
+    QTcpServer silent;
     if (setup == "none") {
         QFile::remove(ServiceConfig::filePath());
     } else if (setup == "refused") {
@@ -243,6 +262,9 @@ void tst_OvFeedback::failuresKeepTheDialogOpen()
             refusing.start("smtp_server.py",
                            { "--mailbox", "refused", "--user", kAccount, "--password", kPassword, "--refuse", "535" }));
         writeConfig(refusing.port());
+    } else if (setup == "silent") {
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        writeConfig(silent.serverPort(), "TimeoutSeconds=1\n");
     } else {
         writeConfig(LoopbackServer::closedPort());
     }
@@ -254,9 +276,20 @@ void tst_OvFeedback::failuresKeepTheDialogOpen()
     d.attach->setChecked(true);
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QTest::mouseClick(d.submit, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), QStringList { "Failed" });
+    if (setup == "silent") {
+        // While the server keeps quiet the window goes on working, and Escape does not leave
+        // the mail thread without its dialog.
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QTRY_VERIFY(ticked);
+        QVERIFY(d.dialog.isSending());
+        QTest::keyClick(&d.dialog, Qt::Key_Escape);
+        QVERIFY(d.dialog.isVisible());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.texts(), QStringList { message }, 10000);
     // The user can press "Submit" again with everything still there.
     QVERIFY(d.dialog.isVisible());
+    QVERIFY(!d.dialog.isSending() && d.submit->isEnabled());
     QCOMPARE(d.email->text(), QStringLiteral("someone@example.test"));
     QCOMPARE(d.content->toPlainText(), QStringLiteral("my comment"));
     QVERIFY(d.attach->isChecked());
@@ -272,6 +305,8 @@ void tst_OvFeedback::configurationFile()
                       "Account=feedback@example.test     ; login name\n"
                       "Password=\"se;c#r, et\"           ; quoted\n"
                       "Recipient=support@example.test\n"
+                      "Tls=requierd                      ; misspelt\n"
+                      "CaCertificates=mail-ca.pem\n"
                       "[Update]\n"
                       "BaseUrl=https://www.example.test  ; endpoint\n"));
     ServiceConfig config = ServiceConfig::load();
@@ -282,6 +317,8 @@ void tst_OvFeedback::configurationFile()
     QCOMPARE(config.smtpRecipient, QStringLiteral("support@example.test"));
     QCOMPARE(config.updateBaseUrl, QStringLiteral("https://www.example.test"));
     QVERIFY(config.canSendMail() && config.canCheckUpdate());
+    QVERIFY(config.smtpRequireTls); // only "when-offered" lets the login go in clear
+    QCOMPARE(config.smtpCaCertificates, m_app + "/mail-ca.pem");
 
     // An unquoted comma would make the value a list in QSettings; it stays one password.
     QVERIFY(writeFile(ServiceConfig::filePath(), "[Mail]\nHost=smtp.example.test\nPort=2525\nPassword=a,b c\n"));
@@ -289,6 +326,7 @@ void tst_OvFeedback::configurationFile()
     QCOMPARE(config.smtpPort, 2525);
     QCOMPARE(config.smtpPassword, QStringLiteral("a,b c"));
     QVERIFY(!config.canSendMail()); // no account, no recipient
+    QVERIFY(!config.smtpRequireTls);
     QVERIFY(!config.canCheckUpdate());
 
     QVERIFY(QFile::remove(ServiceConfig::filePath()));

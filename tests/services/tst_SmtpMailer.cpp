@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTest>
@@ -16,6 +17,15 @@ const QByteArray kPassword = "s3cret, with a comma";
 const QByteArray kRecipient = "support@velmora.test";
 const QByteArray kSubject = "Velmora Dravo Pro for Win Feedback!";
 
+// What the server read, one "<verb> tls|plain" line per command.
+QStringList commands(const QString& mailbox)
+{
+    QFile file(mailbox + "/commands");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class tst_SmtpMailer : public QObject
@@ -23,7 +33,10 @@ class tst_SmtpMailer : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void messageLayoutOnTheWire();
+    void serverBehaviours_data();
+    void serverBehaviours();
     void loginAnswersGiveTheirResults_data();
     void loginAnswersGiveTheirResults();
     void unreachableOrSilentServersGiveOne();
@@ -32,6 +45,17 @@ private slots:
 private:
     bool startServer(LoopbackServer& server, const QString& mailbox, const QStringList& extra = {});
 };
+
+void tst_SmtpMailer::initTestCase()
+{
+    // A throw-away certificate for the STARTTLS cases, valid for the loopback address only.
+    QProcess openssl;
+    openssl.start("openssl",
+                  { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-keyout",
+                    "tls-key.pem", "-out", "tls-cert.pem", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                    "subjectAltName=IP:127.0.0.1" });
+    QVERIFY2(openssl.waitForFinished(30000) && openssl.exitCode() == 0, openssl.readAllStandardError().constData());
+}
 
 bool tst_SmtpMailer::startServer(LoopbackServer& server, const QString& mailbox, const QStringList& extra)
 {
@@ -102,6 +126,58 @@ void tst_SmtpMailer::messageLayoutOnTheWire()
     QVERIFY(message.closed);
 }
 
+void tst_SmtpMailer::serverBehaviours_data()
+{
+    const QStringList tls { "--starttls", "tls-cert.pem", "tls-key.pem" };
+    QTest::addColumn<QStringList>("serverArguments");
+    QTest::addColumn<bool>("requireTls");
+    QTest::addColumn<QString>("authorities");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("expectedCommands");
+    const QStringList plainLogin { "EHLO plain", "AUTH plain" };
+    QTest::newRow("refused MAIL") << QStringList { "--refuse-command", "MAIL" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain" };
+    QTest::newRow("refused RCPT") << QStringList { "--refuse-command", "RCPT" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain", "RCPT plain" };
+    // Not one line of the message may follow a refused DATA: the server would take it as commands.
+    QTest::newRow("refused DATA") << QStringList { "--refuse-command", "DATA" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain", "RCPT plain", "DATA plain" };
+    QTest::newRow("replies split across packets")
+        << QStringList { "--split" } << false << "" << 0
+        << plainLogin + QStringList { "MAIL plain", "RCPT plain", "DATA plain", "QUIT plain" };
+    const QStringList overTls { "EHLO plain", "STARTTLS plain", "EHLO tls", "AUTH tls",
+                                "MAIL tls",   "RCPT tls",       "DATA tls", "QUIT tls" };
+    QTest::newRow("STARTTLS when offered") << tls << false << "tls-cert.pem" << 0 << overTls;
+    QTest::newRow("TLS required and offered")
+        << tls + QStringList { "--auth-needs-tls" } << true << "tls-cert.pem" << 0 << overTls;
+    // An untrusted certificate ends the exchange before the login leaves the computer.
+    QTest::newRow("untrusted certificate") << tls << false << "" << 6 << QStringList { "EHLO plain", "STARTTLS plain" };
+    QTest::newRow("TLS required, not offered")
+        << QStringList() << true << "" << 6 << QStringList { "EHLO plain", "QUIT plain" };
+}
+
+void tst_SmtpMailer::serverBehaviours()
+{
+    QFETCH(QStringList, serverArguments);
+    QFETCH(bool, requireTls);
+    QFETCH(QString, authorities);
+    QFETCH(int, result);
+    QFETCH(QStringList, expectedCommands);
+    LoopbackServer server;
+    QVERIFY(startServer(server, "behaviour", serverArguments));
+    SmtpMailer mailer(server.port(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "line one\nline two");
+    mailer.setTls(requireTls ? SmtpMailer::Tls::Required : SmtpMailer::Tls::WhenOffered);
+    mailer.setExtraCaCertificates(authorities);
+    mailer.setTimeoutMs(5000);
+    QCOMPARE(mailer.SendMail(), result);
+    // The server may still be writing down the last command when the client is done.
+    QTRY_COMPARE(commands("behaviour"), expectedCommands);
+    const Mailbox mailbox("behaviour");
+    QCOMPARE(mailbox.count(), result == 0 ? 1 : 0);
+    if (result == 0)
+        QCOMPARE(mailbox.message(1).parts.value(0).content, QByteArray("line one\r\nline two\r\n\r\n"));
+}
+
 void tst_SmtpMailer::loginAnswersGiveTheirResults_data()
 {
     QTest::addColumn<QStringList>("serverArguments");
@@ -119,7 +195,8 @@ void tst_SmtpMailer::loginAnswersGiveTheirResults()
     QFETCH(int, result);
     LoopbackServer server;
     QVERIFY(startServer(server, "refusing", serverArguments));
-    SmtpMailer mailer(server.port(), "127.0.0.1", kAccount, password, kRecipient, kSubject, "body");
+    // A host name, not an address: the name is resolved to its IPv4 address first.
+    SmtpMailer mailer(server.port(), "localhost", kAccount, password, kRecipient, kSubject, "body");
     QCOMPARE(mailer.SendMail(), result);
     QCOMPARE(Mailbox("refusing").count(), 0);
 }
@@ -128,6 +205,9 @@ void tst_SmtpMailer::unreachableOrSilentServersGiveOne()
 {
     SmtpMailer closed(LoopbackServer::closedPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
     QCOMPARE(closed.SendMail(), int(SmtpMailer::ConnectionFailed));
+    SmtpMailer unknown(25, "no-such-host.invalid", kAccount, kPassword, kRecipient, kSubject, "b");
+    unknown.setTimeoutMs(2000);
+    QCOMPARE(unknown.SendMail(), int(SmtpMailer::ConnectionFailed));
 
     // A server that takes the connection and never greets: the wait ends at the timeout.
     QTcpServer silent;

@@ -20,6 +20,8 @@ private slots:
     void versionQueryReachesTheEndpoint();
     void infoQueryCarriesTheLanguage();
     void newerVersionStartsTheUpdater();
+    void onlyAPlainVersionAnswerCounts_data();
+    void onlyAPlainVersionAnswerCounts();
     void versionTextsCompareAsPlainText_data();
     void versionTextsCompareAsPlainText();
     void failingAddressIsAskedFourTimesAndReportedOnce();
@@ -128,6 +130,49 @@ void tst_UpdateCheck::newerVersionStartsTheUpdater()
     QVERIFY(!startUpdater);
 }
 
+void tst_UpdateCheck::onlyAPlainVersionAnswerCounts_data()
+{
+    const QString portal = QUrl::toPercentEncoding("<html><body>Sign in to the hotel Wi-Fi</body></html>");
+    QTest::addColumn<QString>("serverState");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("redirect to a portal") << QStringLiteral("status=302&body=") + portal << false;
+    QTest::newRow("portal page with 200") << QStringLiteral("body=") + portal << true;
+    QTest::newRow("no content") << "status=204&body=" << false;
+    QTest::newRow("a digit run, logged short") << "body=9&repeat=12000" << true;
+    QTest::newRow("bigger than any version answer") << "body=9.9.9.9&repeat=200000" << false;
+}
+
+void tst_UpdateCheck::onlyAPlainVersionAnswerCounts()
+{
+    QFETCH(QString, serverState);
+    QFETCH(bool, answered);
+    control(serverState);
+    static QtMessageHandler previous = nullptr;
+    static int longestLog = 0;
+    longestLog = 0;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        longestLog = qMax(longestLog, text.size());
+        previous(type, context, text);
+    });
+
+    libAutoUpdate update;
+    bool startUpdater = false;
+    connect(&update, &libAutoUpdate::signalGetInfo, this, [&](int code, const QString& version) {
+        startUpdater = libAutoUpdate::IsNewerVersion(code, version, "1.0.0.0");
+    });
+    QSignalSpy answers(&update, &libAutoUpdate::signalGetInfo);
+    QSignalSpy errors(&update, &libAutoUpdate::signalReportError);
+    update.GetVersionInfo("p22", libAutoUpdate::Version);
+    QTRY_COMPARE(answers.count() + errors.count(), 1);
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(answers.count(), answered ? 1 : 0);
+    QVERIFY(!startUpdater);
+    // An answer that is not an error is not asked again, and the redirect is not followed.
+    QCOMPARE(versionRequests().size(), 1);
+    QVERIFY(longestLog < 1000);
+}
+
 void tst_UpdateCheck::versionTextsCompareAsPlainText_data()
 {
     QTest::addColumn<int>("code");
@@ -144,6 +189,10 @@ void tst_UpdateCheck::versionTextsCompareAsPlainText_data()
                            << "9.0" << false;
     QTest::newRow("empty answer") << 0 << ""
                                   << "9.0" << false;
+    QTest::newRow("text above the digits") << 0 << "v9.1"
+                                           << "9.0" << false;
+    QTest::newRow("trailing garbage") << 0 << "9.1 beta"
+                                      << "9.0" << false;
     QTest::newRow("not a version answer") << 1 << "9.9"
                                           << "9.0" << false;
     QTest::newRow("unknown type") << 100 << "9.9"

@@ -23,8 +23,6 @@ private slots:
     void stoppedDownloadLeavesAFreshController();
     void outputFileName_data();
     void outputFileName();
-    void speedText_data();
-    void speedText();
 
 private:
     void control(const QString& query);
@@ -218,26 +216,6 @@ void tst_UpdateDownload::outputFileName()
     QFETCH(QString, address);
     QFETCH(QString, name);
     QCOMPARE(DownloadControl::OutputFileName(address), name);
-}
-
-void tst_UpdateDownload::speedText_data()
-{
-    QTest::addColumn<qint64>("bytes");
-    QTest::addColumn<qint64>("ms");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("megabytes") << qint64(3 * 1048576) << qint64(2000) << "1.50 MB/s";
-    QTest::newRow("exactly one megabyte") << qint64(1048576) << qint64(1000) << "1.00 MB/s";
-    QTest::newRow("kilobytes") << qint64(1536) << qint64(1000) << "1.50 kB/s";
-    QTest::newRow("just below a kilobyte") << qint64(1023) << qint64(1000) << "1023 bytes/sec";
-    QTest::newRow("no time yet") << qint64(10) << qint64(0) << "9.77 kB/s";
-}
-
-void tst_UpdateDownload::speedText()
-{
-    QFETCH(qint64, bytes);
-    QFETCH(qint64, ms);
-    QFETCH(QString, text);
-    QCOMPARE(DownloadControl::SpeedText(bytes, ms), text);
 }
 
 QTEST_GUILESS_MAIN(tst_UpdateDownload)

@@ -41,17 +41,6 @@ void CollectTrace(QtMsgType, const QMessageLogContext&, const QString& message)
 }
 } // namespace
 
-FakeDeviceSession::FakeDeviceSession()
-{
-    CController::GetInstance()->GetDeviceManager()->AddDevice(&device.base, &device);
-}
-
-FakeDeviceSession::~FakeDeviceSession()
-{
-    DrainControlThread();
-    CController::GetInstance()->GetDeviceManager()->RemoveDevice(&device.base);
-}
-
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer timer;

@@ -1,5 +1,8 @@
 #include "FakeDevice.h"
 
+#include "CController.h"
+#include "EngineTestSupport.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -197,4 +200,15 @@ int FakeDevice::GetDeviceInfo(OvDeviceInfo** out)
 int FakeDevice::CheckBackupPassword(const char* password)
 {
     return password && password == backupPassword ? 1 : 0;
+}
+
+FakeDeviceSession::FakeDeviceSession()
+{
+    CController::GetInstance()->GetDeviceManager()->AddDevice(&device.base, &device);
+}
+
+FakeDeviceSession::~FakeDeviceSession()
+{
+    DrainControlThread();
+    CController::GetInstance()->GetDeviceManager()->RemoveDevice(&device.base);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FakeDevice.h"
 #include "SignalRecorder.h"
 
 #include <QObject>
@@ -10,17 +9,7 @@
 
 #include <functional>
 
-// Helpers for tests and benchmarks that drive the engine with a fake device.
-
-/// Puts a fake device first in the controller's device list for the session's lifetime.
-/// The end of the session lets queued work finish before the device goes away.
-class FakeDeviceSession
-{
-public:
-    FakeDeviceSession();
-    ~FakeDeviceSession();
-    FakeDevice device;
-};
+// Helpers for tests and benchmarks that drive the engine: waits, the log and the debug channel.
 
 /// Returns once every task posted so far has run, handling events meanwhile; false
 /// after `timeoutMs`.
