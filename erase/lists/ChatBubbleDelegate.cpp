@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -19,6 +21,37 @@ int BubbleWidthLimit(const QStyleOptionViewItem& option)
     if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget))
         width = view->viewport()->width();
     return qMax(kMinWidth, width * 2 / 3);
+}
+
+QTextOption WrapOption()
+{
+    // Words wrap where they can; a word wider than the bubble (a link, a run of letters)
+    // breaks anywhere rather than widening it.
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+QString LayoutText(QString text)
+{
+    return text.isEmpty() ? QStringLiteral(" ") : text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+}
+
+QSize TextSize(const QFont& font, const QString& text, int width)
+{
+    QTextLayout layout(text, font);
+    layout.setTextOption(WrapOption());
+    layout.beginLayout();
+    qreal height = 0;
+    qreal widest = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        widest = qMax(widest, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    return { qCeil(widest), qCeil(height) };
 }
 
 } // namespace
@@ -51,12 +84,11 @@ QRect ChatBubbleDelegate::BubbleRect(const QStyleOptionViewItem& option, const Q
                                      QRect* textRect) const
 {
     const int kind = index.data(ChatModel::KindRole).toInt();
-    const QString text = BubbleText(kind, index.data(Qt::DisplayRole).toString());
+    const QString text = LayoutText(BubbleText(kind, index.data(Qt::DisplayRole).toString()));
     const int glyph = GlyphWidth(kind);
     const int limit = BubbleWidthLimit(option) - 2 * kPadding - glyph;
     // The model already cut the text to a few thousand characters: this layout stays cheap.
-    QRect bounds = option.fontMetrics.boundingRect(QRect(0, 0, limit, 100000), Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                                                   text.isEmpty() ? QStringLiteral(" ") : text);
+    const QSize bounds = TextSize(option.font, text, limit);
     const int height = qMax(bounds.height(), glyph > 0 ? 32 : 0);
     const QSize bubble(bounds.width() + glyph + 2 * kPadding, height + 2 * kPadding);
     const bool fromMe = index.data(ChatModel::FromMeRole).toBool();
@@ -99,7 +131,8 @@ void ChatBubbleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (GlyphWidth(kind) > 0)
         PaintGlyph(painter, QRect(bubble.left() + kPadding, bubble.top() + kPadding, 32, 32), kind, fromMe);
     painter->setPen(fromMe ? Qt::white : QColor(88, 88, 88));
-    painter->drawText(textRect, Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                      BubbleText(kind, index.data(Qt::DisplayRole).toString()));
+    painter->setFont(option.font);
+    painter->drawText(QRectF(textRect), LayoutText(BubbleText(kind, index.data(Qt::DisplayRole).toString())),
+                      WrapOption());
     painter->restore();
 }

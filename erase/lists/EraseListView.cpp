@@ -151,7 +151,7 @@ EraseListView* CreateEraseListView(const QString& name, int mode, int wechatAcco
             mode, EraseListView::tr("Kik"), &store->m_obLKik,
             [](const KikInfo& m) { return m.m_strDisplayName.isEmpty() ? m.m_strUserName : m.m_strDisplayName; },
             parent);
-    if (view)
+    if (view && view->objectName().isEmpty()) // an account's view names itself by its index
         view->setObjectName(name);
     return view;
 }

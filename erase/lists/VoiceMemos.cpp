@@ -5,6 +5,7 @@
 #include "RecordSources.h"
 #include "SkinImage.h"
 
+#include <QIcon>
 #include <QListView>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -27,7 +28,7 @@ RecordTableModel::Source MemoSource()
     QVector<VoiceMemoInfo>* memos = &CGlobalData::GetInstance()->m_obLVoiceMemo;
     RecordTableModel::Source source
         = RecordsOf<VoiceMemoInfo>(memos, [](const VoiceMemoInfo& memo, int) { return MemoText(memo); });
-    const QPixmap picture = SkinPixmap(QStringLiteral("default_audio.png"));
+    const QIcon picture(SkinPixmap(QStringLiteral("default_audio.png")));
     source.cell = [memos, picture](int row, int, int role) -> QVariant {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return MemoText(memos->at(row));
@@ -55,7 +56,8 @@ VoiceMemos::VoiceMemos(int mode, QWidget* parent)
     m_grid->setMovement(QListView::Static);
     m_grid->setUniformItemSizes(true);
     m_grid->setIconSize(QSize(64, 64));
-    m_grid->setGridSize(QSize(130, 120));
+    m_grid->setGridSize(QSize(140, 130));
+    m_grid->setTextElideMode(Qt::ElideMiddle);
     m_grid->setWordWrap(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -107,6 +107,7 @@ class tst_EraseLists : public QObject
 private slots:
     void everyListOfALoadedDeviceTicksExactlyItsRecords();
     void callKindsAndNamelessCalls();
+    void safariCacheGroupsBySiteAndExpandsOnClick();
     void largeListsBuildOnlyWhatIsOnScreen();
     void photoDaysTickTheirPhotosByMouseAndKeyboard();
     void absurdRecordsAreShownSensibly();
@@ -225,6 +226,54 @@ void tst_EraseLists::callKindsAndNamelessCalls()
     for (int row = 0; row < kinds.size(); ++row)
         QCOMPARE(model->index(row, 3).data().toString(), kinds.at(row).second);
     QCOMPARE(model->index(0, 0).data().toString(), QString("unknown"));
+
+    // The mouse on a row's box: the item view's own click path, not a call into the model.
+    view.resize(900, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy reports(&view, &EraseListView::checkCheckSignal);
+    QStyleOptionViewItem option;
+    option.initFrom(view.Table()->viewport());
+    option.rect = view.Table()->visualRect(model->index(1, 0));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box
+        = view.Table()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view.Table());
+    QTest::mouseClick(view.Table()->viewport(), Qt::LeftButton, {}, box.center());
+    QCOMPARE(Store().m_obLCallLogSession.at(1).m_bSelected, quint8(0));
+    QCOMPARE(Cleared(FlagsOf(Store().m_obLCallLogSession)), 1);
+    QCOMPARE(reports.count(), 1);
+    QCOMPARE(reports.last().at(0).toInt(), 1);
+    ClearStore();
+}
+
+void tst_EraseLists::safariCacheGroupsBySiteAndExpandsOnClick()
+{
+    ClearStore();
+    for (const char* url : { "https://a.example/1.js", "https://b.example/x", "https://a.example/2.css", "" }) {
+        SafariCacheInfo entry;
+        entry.m_strUrl = QString::fromLatin1(url);
+        entry.m_nSize = 100;
+        Store().m_obLSafariCache.append(entry);
+    }
+    SafariCache view(1);
+    view.resize(700, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    SafariCacheModel* model = view.Model();
+    QCOMPARE(model->SiteCount(), 3); // a.example, b.example, and the entry without an address
+    const QModelIndex site = model->index(0, 0);
+    QCOMPARE(model->index(0, 1).data().toInt(), 2);
+    QCOMPARE(model->index(0, 2).data().toString(), QString("200 B"));
+
+    QTest::mouseClick(view.Tree()->viewport(), Qt::LeftButton, {},
+                      view.Tree()->visualRect(model->index(0, 1)).center());
+    QVERIFY(view.Tree()->isExpanded(site));
+    QSignalSpy reports(&view, &EraseListView::checkCheckSignal);
+    model->setData(model->index(1, 0, site), Qt::Unchecked, Qt::CheckStateRole);
+    QCOMPARE(site.data(Qt::CheckStateRole).toInt(), int(Qt::PartiallyChecked));
+    QCOMPARE(Store().m_obLSafariCache.at(2).m_bSelected, quint8(0)); // the site's second entry
+    QCOMPARE(reports.last().at(0).toInt(), 1);
+    QCOMPARE(view.HeaderBox()->checkState(), Qt::PartiallyChecked);
     ClearStore();
 }
 
