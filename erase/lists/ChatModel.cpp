@@ -16,7 +16,18 @@ void ChatModel::SetConversation(int count, std::function<ChatLine(int)> line)
     m_count = qMax(0, count);
     m_loaded = qMin(kBatch, m_count);
     m_line = std::move(line);
+    m_cachedRow = -1;
     endResetModel();
+}
+
+const ChatLine& ChatModel::Line(int row) const
+{
+    if (row != m_cachedRow) {
+        m_cached = m_line(row);
+        m_cached.text = EraseListView::BlockText(m_cached.text, 4000);
+        m_cachedRow = row;
+    }
+    return m_cached;
 }
 
 int ChatModel::rowCount(const QModelIndex& parent) const
@@ -28,10 +39,10 @@ QVariant ChatModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_loaded || !m_line)
         return {};
-    const ChatLine line = m_line(index.row());
+    const ChatLine& line = Line(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return EraseListView::BlockText(line.text, 4000);
+        return line.text;
     case Qt::AccessibleTextRole:
         return QStringLiteral("%1, %2").arg(line.time, EraseListView::LineText(line.text, 500));
     case TimeRole:

@@ -39,7 +39,13 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
+    /// The message at `row`, its text already cut; the last one read is kept, since a
+    /// bubble asks for several roles of one message in a row.
+    const ChatLine& Line(int row) const;
+
     int m_count = 0;
     int m_loaded = 0;
     std::function<ChatLine(int)> m_line;
+    mutable int m_cachedRow = -1;
+    mutable ChatLine m_cached;
 };

@@ -134,9 +134,12 @@ EraseListView* CreateEraseListView(const QString& name, int mode, int wechatAcco
         view = new OvWhatsappView(mode, false, parent);
     else if (name == QLatin1String("WhatsApp Attachments"))
         view = new OvWhatsappView(mode, true, parent);
-    else if (name == QLatin1String("WeChat") || name.startsWith(QLatin1String("WeChat_")))
-        view = new OvWechatView(mode, wechatAccount, parent);
-    else if (name == QLatin1String("SMS Attachment"))
+    else if (name == QLatin1String("WeChat") || name.startsWith(QLatin1String("WeChat_"))) {
+        // An account item's own name carries its index, should the caller not pass it.
+        bool named = false;
+        const int fromName = name.mid(7).toInt(&named);
+        view = new OvWechatView(mode, wechatAccount < 0 && named ? fromName : wechatAccount, parent);
+    } else if (name == QLatin1String("SMS Attachment"))
         view = AttachmentList(mode, EraseListView::tr("Message Attachment"), &store->m_obLSMSAttachment, parent);
     else if (name == QLatin1String("Memo Attachment"))
         view = AttachmentList(mode, EraseListView::tr("Note Attachment"), &store->m_obLNoteAttachment, parent);

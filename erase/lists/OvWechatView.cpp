@@ -27,7 +27,7 @@ OvWechatView::OvWechatView(int mode, int account, QWidget* parent)
     : OvWechatView(mode, account,
                    std::make_shared<const QVector<QVector<int>>>(GroupIndexes<WeChatSMSInfo>(
                        *Messages(), [](const WeChatSMSInfo& m) { return m.m_strTalker; },
-                       [account](const WeChatSMSInfo& m) { return m.m_nAccountIndex == account; })),
+                       [account](const WeChatSMSInfo& m) { return account < 0 || m.m_nAccountIndex == account; })),
                    parent)
 { }
 

@@ -12,6 +12,7 @@ class OvWechatView : public EraseTableView
     Q_OBJECT
 
 public:
+    /// `account` below 0: the messages of every account.
     OvWechatView(int mode, int account, QWidget* parent = nullptr);
 
     int Account() const { return m_account; }

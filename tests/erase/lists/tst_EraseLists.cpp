@@ -20,8 +20,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -30,6 +32,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeView>
 
 #include <functional>
@@ -107,6 +110,8 @@ class tst_EraseLists : public QObject
 private slots:
     void everyListOfALoadedDeviceTicksExactlyItsRecords();
     void callKindsAndNamelessCalls();
+    void conversationsTickTheirOwnMessages();
+    void voiceMemoMenuChecksAndUnchecksAll();
     void safariCacheGroupsBySiteAndExpandsOnClick();
     void largeListsBuildOnlyWhatIsOnScreen();
     void photoDaysTickTheirPhotosByMouseAndKeyboard();
@@ -243,6 +248,72 @@ void tst_EraseLists::callKindsAndNamelessCalls()
     QCOMPARE(Cleared(FlagsOf(Store().m_obLCallLogSession)), 1);
     QCOMPARE(reports.count(), 1);
     QCOMPARE(reports.last().at(0).toInt(), 1);
+    ClearStore();
+}
+
+void tst_EraseLists::conversationsTickTheirOwnMessages()
+{
+    ClearStore();
+    // Chats interleaved as the library hands them out; one has no name, only a number.
+    const QList<QPair<QString, QString>> messages { { "Ann", "" },         { "Bob", "" }, { "Ann", "" },
+                                                    { "", "+1 555 0199" }, { "Bob", "" }, { "Ann", "" } };
+    for (const auto& from : messages) {
+        WhatsAppInfo message;
+        message.m_strChatName = from.first;
+        message.m_strNumber = from.second;
+        message.m_strText = "text";
+        Store().m_obLWhatsApp.append(message);
+    }
+    std::unique_ptr<EraseListView> created(CreateEraseListView("WhatsApp", 1, 0, nullptr));
+    auto* view = qobject_cast<EraseTableView*>(created.get());
+    QVERIFY(view);
+    QAbstractItemModel* model = view->Table()->model();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->index(2, 0).data().toString(), QString("+1 555 0199"));
+    view->Table()->setCurrentIndex(model->index(1, 0)); // Bob's conversation opens beside the list
+    QCOMPARE(created->findChild<ChatPane*>()->Model()->rowCount(), 2);
+
+    QVERIFY(model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
+    QCOMPARE(FlagsOf(Store().m_obLWhatsApp), (QVector<quint8> { 1, 0, 1, 1, 0, 1 }));
+    Store().m_obLWhatsApp[2].m_bSelected = 0; // one of Ann's, as an erase page might leave it
+    QCOMPARE(model->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::PartiallyChecked));
+    QVERIFY(model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    QCOMPARE(FlagsOf(Store().m_obLWhatsApp), (QVector<quint8> { 1, 0, 1, 1, 0, 1 }));
+    ClearStore();
+}
+
+void tst_EraseLists::voiceMemoMenuChecksAndUnchecksAll()
+{
+    ClearStore();
+    Store().m_obLVoiceMemo.resize(5);
+    VoiceMemos view(1);
+    view.resize(600, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy reports(&view, &EraseListView::checkCheckSignal);
+    const auto choose = [&](int action) {
+        // Picks the entry from the open menu with the keyboard once the menu is up.
+        auto* picker = new QTimer(&view);
+        QObject::connect(picker, &QTimer::timeout, [picker, action] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            picker->deleteLater();
+            menu->setActiveAction(menu->actions().at(action));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        picker->start(10);
+        // The menu key, as a keyboard user opens it.
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(10, 10));
+        QApplication::sendEvent(view.Grid()->viewport(), &event);
+        QVERIFY(!QApplication::activePopupWidget());
+    };
+    choose(1); // "Uncheck All"
+    QCOMPARE(Cleared(FlagsOf(Store().m_obLVoiceMemo)), 5);
+    QCOMPARE(reports.last().at(0).toInt(), 0);
+    choose(0); // "Check All"
+    QCOMPARE(Cleared(FlagsOf(Store().m_obLVoiceMemo)), 0);
+    QCOMPARE(reports.last().at(0).toInt(), 2);
     ClearStore();
 }
 
