@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QRunnable>
 #include <QThreadPool>
@@ -18,6 +19,13 @@
 namespace {
 
 constexpr int kPicture = 90;
+const QSize kPictureArea(kPicture, kPicture - 12);
+
+/// Scaled once when it arrives, not at every paint of a scrolling grid.
+QPixmap Fit(const QPixmap& pixmap)
+{
+    return pixmap.isNull() ? pixmap : pixmap.scaled(kPictureArea, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 
 QThreadPool& ThumbnailPool()
 {
@@ -60,15 +68,39 @@ QAccessibleInterface* TileAccessibility(const QString& className, QObject* objec
     return nullptr;
 }
 
-const QPixmap& BoxPicture(bool checked, bool hovered)
+/// A skin picture every tile shows, read once. Kept in Qt's pixmap cache, which the
+/// application empties before it ends: a static pixmap would outlive the window system.
+QPixmap SharedPicture(const QString& name)
 {
-    static const QPixmap pictures[4] = {
-        SkinPixmap(QStringLiteral("checkbox1_normal.png")),
-        SkinPixmap(QStringLiteral("checkbox1_hover.png")),
-        SkinPixmap(QStringLiteral("checkbox1_selected.png")),
-        SkinPixmap(QStringLiteral("checkbox1_selected_hover.png")),
+    QPixmap picture;
+    if (!QPixmapCache::find(name, &picture)) {
+        picture = SkinPixmap(name);
+        QPixmapCache::insert(name, picture);
+    }
+    return picture;
+}
+
+/// The placeholder of a photo, fitted to the tile once.
+QPixmap Placeholder()
+{
+    const QString key = QStringLiteral("eraseTilePlaceholder");
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = Fit(SkinPixmap(QStringLiteral("photo_video.png")));
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
+}
+
+QPixmap BoxPicture(bool checked, bool hovered)
+{
+    static const QString names[4] = {
+        QStringLiteral("checkbox1_normal.png"),
+        QStringLiteral("checkbox1_hover.png"),
+        QStringLiteral("checkbox1_selected.png"),
+        QStringLiteral("checkbox1_selected_hover.png"),
     };
-    return pictures[(checked ? 2 : 0) + (hovered ? 1 : 0)];
+    return SharedPicture(names[(checked ? 2 : 0) + (hovered ? 1 : 0)]);
 }
 
 } // namespace
@@ -103,7 +135,7 @@ void EraseImageControls::Bind(int index)
         return;
     m_path = path;
     m_hasThumbnail = false;
-    m_pixmap = SkinPixmap(QStringLiteral("photo_video.png"));
+    m_pixmap = Placeholder();
     update();
     if (path.isEmpty())
         return;
@@ -134,7 +166,7 @@ void EraseImageControls::SetThumbnail(const QString& path, const QImage& image)
 {
     if (path != m_path)
         return; // the tile shows another photo by now
-    m_pixmap = QPixmap::fromImage(image);
+    m_pixmap = Fit(QPixmap::fromImage(image));
     m_hasThumbnail = true;
     update();
 }
@@ -195,16 +227,15 @@ void EraseImageControls::slotCursorLeave()
 void EraseImageControls::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect picture((width() - kPicture) / 2, 2, kPicture, kPicture - 12);
+    const QRect picture(QPoint((width() - kPicture) / 2, 2), kPictureArea);
     painter.fillRect(picture, QColor(240, 242, 244));
     if (!m_pixmap.isNull()) {
-        const QPixmap scaled = m_pixmap.scaled(picture.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        painter.drawPixmap(picture.center() - QPoint(scaled.width() / 2, scaled.height() / 2), scaled);
+        painter.drawPixmap(picture.center() - QPoint(m_pixmap.width() / 2, m_pixmap.height() / 2), m_pixmap);
     }
     painter.setPen(QColor(88, 88, 88));
     painter.drawText(QRect(0, kPicture - 8, width(), height() - kPicture + 8), Qt::AlignCenter,
                      fontMetrics().elidedText(m_name, Qt::ElideMiddle, width() - 4));
-    const QPixmap& box = BoxPicture(m_checked, m_hovered);
+    const QPixmap box = BoxPicture(m_checked, m_hovered);
     if (!box.isNull()) {
         painter.drawPixmap(width() - box.width() - 6, 6, box);
     } else { // no skin: the box still has to show
