@@ -8,6 +8,7 @@
 #include "StyleSheets.h"
 #include "WebLinks.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -165,8 +166,8 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
 
     m_crestlineLabel->setObjectName(QStringLiteral("crestlineLink"));
     m_crestlineLabel->setTextFormat(Qt::RichText);
-    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes,") + QLatin1Char(' ')
-                              + tr("try <a href=\"crestline\" style=\"color:#5695e8;\">Crestline</a>."));
+    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes, try <a href=\"crestline\" "
+                                 "style=\"color:#5695e8;\">Crestline</a>."));
     m_crestlineLabel->setAccessibleName(tr("Crestline"));
     m_crestlineLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
 
@@ -220,7 +221,7 @@ QPushButton* ImageCompressionFinshed::makeShareButton(const QString& service, co
 void ImageCompressionFinshed::SetReleasedSize(quint64 bytes)
 {
     m_released = bytes;
-    m_sizeLabel->setText(FormatSize(bytes, 2));
+    m_sizeLabel->setText(FormatSizeIn(staticMetaObject.className(), bytes));
 }
 
 void ImageCompressionFinshed::AddReleasedSize(quint64 bytes)
@@ -234,7 +235,7 @@ quint64 ImageCompressionFinshed::ShowRandomReleased()
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     const double megabytes = (std::rand() % 7000 + 3000) / 100.0;
     m_released = static_cast<quint64>(megabytes * 1024 * 1024);
-    m_sizeLabel->setText(QStringLiteral("%1MB").arg(megabytes));
+    m_sizeLabel->setText(QString::number(megabytes) + QCoreApplication::translate(staticMetaObject.className(), "MB"));
     return m_released;
 }
 
