@@ -480,7 +480,7 @@ void OvOneKeyClearModel::cleanFinished(int code)
         m_finishFolder = deviceFolder(QStringLiteral("/Compress"));
         finish->SetFolder(m_finishFolder);
         finish->EndRun();
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Congratulations! Compressed successfully."));
         finish->SetIcon(QStringLiteral("succeed_icon.gif"));
         SwitchPage(CompressFinished);
@@ -561,7 +561,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
     // A device that left meanwhile reports more free space than it has.
     const bool deviceGone = freeNow > store->m_nTotalSpace;
     if (deviceGone || freeNow / kMiB < m_freeSpaceBefore / kMiB) {
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Cleanup stopped!"));
         finish->SetReleasedSize(0);
         finish->SetFolderLinkVisible(false);
@@ -575,7 +575,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
             finish->SetReleasedSize(released);
         recordReleased(released);
         pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(released, 1);
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Congratulations! Cleanup completed."));
         finish->SetIcon(QStringLiteral("succeed_icon.gif"));
     }

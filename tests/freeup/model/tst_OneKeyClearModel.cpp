@@ -18,7 +18,6 @@
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCleanResultView.h"
-#include "OneKeyCleanView.h"
 #include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
@@ -27,7 +26,6 @@
 #include "SimulatedPhone.h"
 #include "StoreTotals.h"
 #include "TaskWidget.h"
-#include "Translation.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -268,16 +266,6 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
                  .match(history.lastCleanDate)
                  .hasMatch(),
              qPrintable(history.lastCleanDate));
-
-    // The home page writes that date as the interface language does, the file keeps its own.
-    currentLanguageName = QStringLiteral("German");
-    m_model->SwitchPage(Home);
-    auto* home = qobject_cast<OneKeyCleanView*>(m_model->page(Home));
-    home->RefreshLabels();
-    const QString shown = home->LastUseText();
-    currentLanguageName = QStringLiteral("English");
-    QVERIFY2(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d$").match(shown).hasMatch(), qPrintable(shown));
-    QCOMPARE(ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey).lastCleanDate, history.lastCleanDate);
 }
 
 void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
