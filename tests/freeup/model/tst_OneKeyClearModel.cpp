@@ -18,6 +18,7 @@
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCleanResultView.h"
+#include "OneKeyFileInfo.h"
 #include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
@@ -37,6 +38,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +81,7 @@ private slots:
     void largeFileExportCopiesTheCheckedFiles();
     void largeFileDeleteRemovesThemFromTheDevice();
     void removingAppsMarksEachRowAndEndsOnTheTotal();
+    void stoppedRunsShowWhatWasDone();
     void emptyLargeFileScanEndsOnItsFinishPage();
     void withoutDeviceNothingWaitsSilently();
     void everyControlHasANameForTestsAndScreenReaders();
@@ -448,10 +451,12 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
     auto* exporting = qobject_cast<LargeFilesProcessView*>(m_model->page(PhotoExporting));
     auto counting = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this,
                             [&] { bar << exporting->ProgressValue(); });
+    auto stopCounting = qScopeGuard([&] { disconnect(counting); });
     QVERIFY(press(m_model->page(PhotoBrowse), "Export Only"));
     QCOMPARE(exporting->ProgressValue(), 1); // a fresh run, whatever the last one reached
     QCOMPARE(exporting->MaxValue(), quint64(2));
     QVERIFY_PAGE(m_model, PhotoExportFinished);
+    stopCounting.dismiss();
     disconnect(counting);
     QCOMPARE(bar, QList<int>({ 50, 100, 100 })); // two items, then the end
     const DeviceImage image = m_devices.image(m_phone);
@@ -501,7 +506,9 @@ void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
 
     QList<int> bar;
     auto* progress = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeExporting));
-    connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
+    const QMetaObject::Connection recording
+        = connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
+    const auto stopRecording = qScopeGuard([&] { disconnect(recording); });
     QVERIFY(press(list, "Export Only"));
     QVERIFY(!m_window.tabsEnabled);
     QVERIFY_PAGE(m_model, LargeExportFinished);
@@ -592,9 +599,11 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     }
 
     QList<QList<int>> statuses;
-    connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this, [&] {
-        statuses << QList<int> { apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) };
-    });
+    const QMetaObject::Connection recording
+        = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this, [&] {
+              statuses << QList<int> { apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) };
+          });
+    const auto stopRecording = qScopeGuard([&] { disconnect(recording); });
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QVERIFY(press(apps, "Remove"));
     QCOMPARE(answerer.questions().size(), 1);
@@ -617,6 +626,58 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     // "Continue" leads back to the list for more.
     QVERIFY(press(m_model->page(AppsRemoved), "Continue"));
     QCOMPARE(m_model->currentPage(), int(AppList));
+}
+
+void tst_OneKeyClearModel::stoppedRunsShowWhatWasDone()
+{
+    // Item replies as the engine hands them over: a record on the heap, owned by the model.
+    const auto itemDone = [](int code, quint64 size) {
+        auto* item = new OneKeyFileInfo;
+        item->m_nSize = size;
+        emit CTaskCallback::GetInstance()->signalOneKeyClearRespond(code, OV_NOTIFY_ITEM_DONE, item);
+    };
+    const auto stop = [this](int page) {
+        auto* button = m_model->page(page)->findChild<QAbstractButton*>(page == LargeDeleting ? "largeFilesStopButton"
+                                                                                              : "taskStopButton");
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+        return button != nullptr;
+    };
+
+    // A junk clean stopped after one file: that file's space is shown and counted.
+    const quint64 totalBefore = m_model->totalReleased();
+    emit qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult))->onShowJunkCleanProess(JunkCleaning);
+    QCOMPARE(m_model->currentPage(), int(JunkCleaning));
+    itemDone(64, 3000);
+    QVERIFY(stop(JunkCleaning));
+    QCOMPARE(m_model->currentPage(), int(JunkStopped));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(JunkStopped))->ReleasedSize(), quint64(3000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000);
+    QVERIFY(m_window.tabsEnabled);
+
+    // A compression stopped after one photo of 4 000 000 bytes has saved three quarters of it.
+    m_model->SwitchPage(PhotoResult);
+    QVERIFY(QMetaObject::invokeMethod(m_model, "SlotInitExpressionImage", Q_ARG(int, PhotoBackingUp)));
+    itemDone(2048, 4000000);
+    QCOMPARE(m_model->currentPage(), int(PhotoCompressing));
+    QVERIFY(stop(PhotoCompressing));
+    QCOMPARE(m_model->currentPage(), int(CompressStopped));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(CompressStopped))->ReleasedSize(), quint64(3000000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000 + 3000000);
+
+    // A delete stopped after one of two files ends on its finish page with that file. (The
+    // signal alone: the list posts the task after it, which is not wanted here.)
+    emit qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList))->onShowNextLargeFilesDeleteView(LargeDeleting);
+    QCOMPARE(m_model->currentPage(), int(LargeDeleting));
+    auto* deleting = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeDeleting));
+    deleting->SetMaxValue(2);
+    itemDone(8200, 5000);
+    QCOMPARE(deleting->ProgressValue(), 50);
+    QVERIFY(stop(LargeDeleting));
+    QCOMPARE(m_model->currentPage(), int(LargeDeleteFinished));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize(), quint64(5000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000 + 3000000 + 5000);
+    QVERIFY(m_window.tabsEnabled);
 }
 
 void tst_OneKeyClearModel::emptyLargeFileScanEndsOnItsFinishPage()
