@@ -363,6 +363,23 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     QCOMPARE(m_model->currentPage(), int(TempFinished));
     QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
     QVERIFY(m_window.tabsEnabled);
+
+    // Less free space after the clean than before it: reported as failed, nothing counted.
+    const quint64 totalNow = m_model->totalReleased();
+    m_model->SwitchPage(QuickResult);
+    CGlobalData* store = CGlobalData::GetInstance();
+    store->m_nFreeSpace = store->m_nTotalSpace - 1; // the figure the clean starts from
+    answerer.setButton(OvMessageBox::OK);
+    const int asked = answerer.questions().size();
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.questions().size(), asked + 1, 20000);
+    QCOMPARE(answerer.questions().last().text,
+             QStringLiteral("Cleaning failed for some unknown errors. Please try it again."));
+    QCOMPARE(m_model->currentPage(), int(TempFinished));
+    QCOMPARE(finished->MessageText(), QStringLiteral("Cleanup stopped!"));
+    QCOMPARE(finished->ReleasedSize(), quint64(0));
+    QVERIFY(!finished->IsFolderLinkShown());
+    QCOMPARE(m_model->totalReleased(), totalNow);
 }
 
 void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
