@@ -241,6 +241,7 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
     }
     QCOMPARE(junkPage->SelectedSize(), expected);
 
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(junkPage, "Clean"));
     QVERIFY_PAGE(m_model, JunkFinished);
     QMap<int, int> after;
@@ -252,6 +253,7 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
 
     auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(JunkFinished));
     QCOMPARE(finished->ReleasedSize(), expected);
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + expected); // the figure is what the device gained
     QVERIFY(m_window.tabsEnabled);
     // Every cleaned row reads empty now, not only the last one cleaned; the kept one stays.
     for (int code : { 32, 128, 512 })
@@ -574,6 +576,7 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
     QVERIFY(answerer.questions().first().text.startsWith("1 of the checked files are hidden by the filters."));
     QCOMPARE(m_model->currentPage(), int(LargeList));
     answerer.setButton(OvMessageBox::No);
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(list, "Back Up & Delete"));
     auto* deleting = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeDeleting));
     QCOMPARE(deleting->MaxValue(), quint64(2));
@@ -586,6 +589,7 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
     QCOMPARE(quint64(left.first().toObject().value("size").toDouble()), sizes.first());
     const quint64 released = qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize();
     QCOMPARE(released, sizes.at(1) + sizes.at(2));
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + released);
     QCOMPARE(m_model->totalReleased(), totalBefore + released);
 }
 
@@ -622,6 +626,7 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
           });
     const auto stopRecording = qScopeGuard([&] { disconnect(recording); });
     MessageBoxAnswerer answerer(OvMessageBox::OK);
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(apps, "Remove"));
     QCOMPARE(answerer.questions().size(), 1);
     QCOMPARE(answerer.questions().first().text, QStringLiteral("Remove the selected apps?"));
@@ -629,6 +634,7 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     QVERIFY(!m_window.tabsEnabled);
     QVERIFY_PAGE(m_model, AppsRemoved);
     QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(AppsRemoved))->ReleasedSize(), expected);
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + expected);
     // Each reply marks its app done and the next one in progress; the last reloads the list.
     QCOMPARE(statuses.size(), 3);
     QCOMPARE(statuses.at(0), QList<int>({ 2, 1, 0 }));
