@@ -28,6 +28,8 @@ QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget*
     button->setMinimumSize(120, 36);
     button->setCursor(Qt::PointingHandCursor);
     button->setFont(AppStyle::instance().font(8));
+    // Enter presses the focused button, as Space does, though the pages are no dialogs.
+    button->setAutoDefault(true);
     return button;
 }
 

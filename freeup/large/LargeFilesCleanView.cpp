@@ -79,6 +79,8 @@ public:
         endResetModel();
     }
     const QVector<Row>& Rows() const { return m_rows; }
+    /// Rows scrolled away no longer need their pictures; those on screen ask again.
+    void DropPendingThumbnails() { m_loader.CancelAll(); }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
@@ -116,10 +118,6 @@ protected:
             return {};
         }
     }
-
-public:
-    /// Rows scrolled away no longer need their pictures; those on screen ask again.
-    void DropPendingThumbnails() { m_loader.CancelAll(); }
 
 private:
     QPixmap Thumbnail(const Row& row) const

@@ -267,7 +267,7 @@ void tst_FirstTabAccessibility::everyControlIsReachedByTabAndSpaceActs()
     }
     QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join("; ")));
 
-    // Space acts on what has the focus: a tab, a table row, a painted button.
+    // Space acts on what has the focus: a tab, a table row, a button.
     m_view->tabBar()->TabButton(1)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(m_view->tabBar()->TabButton(1), Qt::Key_Space);
     QCOMPARE(m_view->currentPageIndex(), int(MainView::EraseAllPage));
@@ -284,10 +284,11 @@ void tst_FirstTabAccessibility::everyControlIsReachedByTabAndSpaceActs()
     QTest::keyClick(table, Qt::Key_Space);
     QVERIFY(qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList))->IsVisibleRowChecked(0));
 
+    // Enter as well as Space on the pages' push buttons.
     MessageBoxAnswerer answerer(OvMessageBox::Yes);
     QAbstractButton* back = button(LargeList, "largeFilesBackButton");
     back->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(back, Qt::Key_Space);
+    QTest::keyClick(back, Qt::Key_Return);
     QCOMPARE(m_model->currentPage(), int(Home));
 }
 
