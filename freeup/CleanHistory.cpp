@@ -10,6 +10,11 @@ QString CleanHistoryDateText(const QDateTime& when)
     return QLocale::c().toString(when, QStringLiteral("MM-dd-yyyy hh:mm:ss ddd"));
 }
 
+QDateTime ParseCleanHistoryDate(const QString& text)
+{
+    return QLocale::c().toDateTime(text, QStringLiteral("MM-dd-yyyy hh:mm:ss ddd"));
+}
+
 CleanHistoryEntry ReadCleanHistory(const QString& deviceKey)
 {
     CleanHistoryEntry entry;

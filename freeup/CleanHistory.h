@@ -19,3 +19,5 @@ void WriteCleanHistoryTotal(const QString& deviceKey, quint64 totalReleased,
 void WriteCleanHistoryUsedSpace(const QString& deviceKey, quint64 usedBytes);
 /// The date format of the clean history.
 QString CleanHistoryDateText(const QDateTime& when);
+/// The time that CleanHistoryDateText wrote; invalid for anything else.
+QDateTime ParseCleanHistoryDate(const QString& text);

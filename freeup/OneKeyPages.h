@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 /// Set when the user reached a category page from the quick-scan result page: Back and
@@ -49,6 +51,17 @@ enum : int {
 /// quickScanOrigin is set, which it clears; otherwise the home page (0) once the user
 /// confirms leaving the result, or -1 when they decline.
 int OneKeyBackTarget(QWidget* parent);
+
+/// For a clean that `posted` tasks: true when any was queued. Otherwise no reply will ever
+/// come, so the tabs are unlocked and the user is told the device is not connected; the
+/// caller then returns to the page the user came from.
+bool CleanPosted(int posted, QWidget* parent);
+
+/// Texts that several pages of the feature show, in the one context "OneKeyCommon".
+namespace OneKeyText {
+QString NotConnected();
+QString NothingToClean();
+} // namespace OneKeyText
 
 /// Enables or disables the other feature tabs while device work runs (no-op without a
 /// main window).

@@ -28,6 +28,8 @@ QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget*
     button->setMinimumSize(120, 36);
     button->setCursor(Qt::PointingHandCursor);
     button->setFont(AppStyle::instance().font(8));
+    // Enter presses the focused button, as Space does, though the pages are no dialogs.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -45,6 +47,18 @@ const char* const kUnitMarks[][4] = {
       QT_TRANSLATE_NOOP("TaskExecuteView", "MB"), QT_TRANSLATE_NOOP("TaskExecuteView", "GB") },
     { QT_TRANSLATE_NOOP("TaskWidget", "Byte"), QT_TRANSLATE_NOOP("TaskWidget", "KB"),
       QT_TRANSLATE_NOOP("TaskWidget", "MB"), QT_TRANSLATE_NOOP("TaskWidget", "GB") },
+    { QT_TRANSLATE_NOOP("LargeFilesCleanView", "Byte"), QT_TRANSLATE_NOOP("LargeFilesCleanView", "KB"),
+      QT_TRANSLATE_NOOP("LargeFilesCleanView", "MB"), QT_TRANSLATE_NOOP("LargeFilesCleanView", "GB") },
+    { QT_TRANSLATE_NOOP("AppManagerView", "Byte"), QT_TRANSLATE_NOOP("AppManagerView", "KB"),
+      QT_TRANSLATE_NOOP("AppManagerView", "MB"), QT_TRANSLATE_NOOP("AppManagerView", "GB") },
+    { QT_TRANSLATE_NOOP("ImagePreviewControls", "Byte"), QT_TRANSLATE_NOOP("ImagePreviewControls", "KB"),
+      QT_TRANSLATE_NOOP("ImagePreviewControls", "MB"), QT_TRANSLATE_NOOP("ImagePreviewControls", "GB") },
+    { QT_TRANSLATE_NOOP("ImageExportBrowseView", "Byte"), QT_TRANSLATE_NOOP("ImageExportBrowseView", "KB"),
+      QT_TRANSLATE_NOOP("ImageExportBrowseView", "MB"), QT_TRANSLATE_NOOP("ImageExportBrowseView", "GB") },
+    { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Byte"), QT_TRANSLATE_NOOP("ImageCompressionFinshed", "KB"),
+      QT_TRANSLATE_NOOP("ImageCompressionFinshed", "MB"), QT_TRANSLATE_NOOP("ImageCompressionFinshed", "GB") },
+    { QT_TRANSLATE_NOOP("ImageCompressionScanReslut", "Byte"), QT_TRANSLATE_NOOP("ImageCompressionScanReslut", "KB"),
+      QT_TRANSLATE_NOOP("ImageCompressionScanReslut", "MB"), QT_TRANSLATE_NOOP("ImageCompressionScanReslut", "GB") },
 };
 const char* const kUnits[] = { "Byte", "KB", "MB", "GB" };
 

@@ -24,6 +24,8 @@
 #include "TaskExecuteView.h"
 #include "ovdriver.h"
 
+#include <QPair>
+
 #include <mutex>
 
 using namespace OneKeyPage;
@@ -49,6 +51,16 @@ struct RecordOwner
     void* record;
     ~RecordOwner() { DeleteOneKeyClearRecord(flags, record); }
 };
+
+int CheckedLargeFiles()
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    int checked = 0;
+    for (const OneKeyFileInfo& file : store->m_obLLargeFiles)
+        checked += file.m_bChecked ? 1 : 0;
+    return checked;
+}
 
 constexpr quint64 kMiB = 1024 * 1024;
 constexpr int kTemporaryFileSettleMs = 60000;
@@ -165,6 +177,17 @@ void OvOneKeyClearModel::connectPages()
     for (int progress : { PhotoExporting, PhotoDeleting, LargeExporting, LargeDeleting })
         toPage(progress, SIGNAL(onShowNextView(int)));
 
+    // Stopped by the user: what was exported or deleted until then is reported as a finish.
+    const QPair<int, int> runs[] = { { PhotoExporting, OV_ONEKEY_PHOTOS | OV_ONEKEY_EXPORT },
+                                     { PhotoDeleting, OV_ONEKEY_PHOTOS | OV_ONEKEY_DELETE },
+                                     { LargeExporting, OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT },
+                                     { LargeDeleting, OV_ONEKEY_LARGE_FILES | OV_ONEKEY_DELETE } };
+    for (const QPair<int, int>& run : runs) {
+        const int code = run.second;
+        connect(pageAs<LargeFilesProcessView>(run.first), &LargeFilesProcessView::onClickedCancel, this,
+                [this, code] { cleanFinished(code); });
+    }
+
     toPage(LargeList, SIGNAL(onShowBackView(int)));
     toPage(LargeList, SIGNAL(onShowNextLargeFilesDeleteView(int)));
     link(LargeList, SIGNAL(onShowNextLargeFilesExportView(int)), SLOT(slotLargeFilesExport(int)));
@@ -174,11 +197,17 @@ void OvOneKeyClearModel::connectPages()
     toPage(AppList, SIGNAL(onUninstallCheckedApp(int)));
 
     // A clean starts from nothing, whatever a stopped one had counted.
-    link(JunkResult, SIGNAL(onShowJunkCleanProess(int)), SLOT(resetPendingReleased()));
-    link(JunkCleaning, SIGNAL(onClickedCancel(int)), SLOT(resetPendingReleased()));
-    link(PhotoBrowse, SIGNAL(onStartExport(int)), SLOT(resetPendingReleased()));
-    link(PhotoBrowse, SIGNAL(onStartDelete(int)), SLOT(resetPendingReleased()));
-    link(LargeList, SIGNAL(onShowNextLargeFilesDeleteView(int)), SLOT(resetPendingReleased()));
+    connect(pageAs<JunkCleanScanResultView>(JunkResult), &JunkCleanScanResultView::onShowJunkCleanProess, this,
+            [this] { m_pendingReleased = 0; });
+    connect(pageAs<TaskExecuteView>(JunkCleaning), &TaskExecuteView::onClickedCancel, this,
+            &OvOneKeyClearModel::junkStopped);
+    auto* browse = pageAs<ImageExportBrowseView>(PhotoBrowse);
+    connect(browse, &ImageExportBrowseView::onStartExport, this,
+            [this, browse](int index) { startProgress(index, browse->CheckedCount()); });
+    connect(browse, &ImageExportBrowseView::onStartDelete, this,
+            [this, browse](int index) { startProgress(index, browse->CheckedCount()); });
+    connect(pageAs<LargeFilesCleanView>(LargeList), &LargeFilesCleanView::onShowNextLargeFilesDeleteView, this,
+            [this](int index) { startProgress(index, CheckedLargeFiles()); });
 
     // Where each finish page's "Done" leads.
     for (int finished : { JunkFinished, JunkStopped, TempStopped, NoLargeFile })
@@ -303,6 +332,10 @@ void OvOneKeyClearModel::SlotOneKeyScanApp()
 
 void OvOneKeyClearModel::SlotScanCallBack(int nScanFlags, int nCount)
 {
+    // A reply names its device code, not its request, so one of an earlier scan cannot be
+    // told apart here. None reaches a new scan: every way off a scanning page (Stop, the
+    // last reply, a disconnect) stops or ends the device work, a stopped task sends nothing
+    // more, and a reply already queued is delivered before the click that starts a new scan.
     emit signalScanReturn(nScanFlags);
     ++m_receivedReplies;
     FileLog("Get PostOneKeyScanTask");
@@ -390,8 +423,18 @@ void OvOneKeyClearModel::SlotClearCallBack(int nScanFlags, int nNtStatus, void* 
                 emit signalExpression(m_compressedCount, m_compressionSaving);
             }
             break;
+        case OV_ONEKEY_PHOTOS | OV_ONEKEY_EXPORT:
+        case OV_ONEKEY_PHOTOS | OV_ONEKEY_DELETE:
+        case OV_ONEKEY_LARGE_FILES | OV_ONEKEY_DELETE: {
+            m_pendingReleased += size;
+            const int index = nScanFlags == (OV_ONEKEY_PHOTOS | OV_ONEKEY_EXPORT)
+                ? PhotoExporting
+                : (nScanFlags & OV_ONEKEY_PHOTOS ? PhotoDeleting : LargeDeleting);
+            pageAs<LargeFilesProcessView>(index)->ShowDone(++m_progressDone);
+            break;
+        }
         default:
-            // Junk codes, large-file delete, photo export and photo delete.
+            // Junk codes.
             m_pendingReleased += size;
             break;
         }
@@ -437,7 +480,7 @@ void OvOneKeyClearModel::cleanFinished(int code)
         m_finishFolder = deviceFolder(QStringLiteral("/Compress"));
         finish->SetFolder(m_finishFolder);
         finish->EndRun();
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Congratulations! Compressed successfully."));
         finish->SetIcon(QStringLiteral("succeed_icon.gif"));
         SwitchPage(CompressFinished);
@@ -472,7 +515,10 @@ void OvOneKeyClearModel::cleanFinished(int code)
             break;
         if (pageAs<JunkCleanScanResultView>(JunkResult)->FinishCleanTask() > 0)
             return;
-        emit signalScanReturn(code);
+        // Every cleaned list is empty by now, not only the last one's.
+        for (int junk : { OV_ONEKEY_CRASH_LOGS, OV_ONEKEY_PHOTO_CACHES, OV_ONEKEY_DOWNLOAD_TEMP, OV_ONEKEY_USER_STORAGE,
+                          OV_ONEKEY_ITUNES_CACHES })
+            emit signalScanReturn(junk);
         recordReleased(m_pendingReleased);
         pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_pendingReleased, 1);
         pageAs<ImageCompressionFinshed>(JunkFinished)->SetReleasedSize(m_pendingReleased);
@@ -490,9 +536,17 @@ void OvOneKeyClearModel::showOnFinishPage(ImageCompressionFinshed* finish, const
     finish->SetReleasedSize(size);
 }
 
+void OvOneKeyClearModel::ResetReleasedTotal()
+{
+    const QString& key = CGlobalData::GetInstance()->m_strDeviceKey;
+    m_totalReleased = key.isEmpty() ? 0 : ReadCleanHistory(key).totalCleaned.toULongLong();
+}
+
 void OvOneKeyClearModel::recordReleased(quint64 released)
 {
-    m_totalReleased += released;
+    // The history may know more than this run (a reset before the device information came).
+    const CleanHistoryEntry history = ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey);
+    m_totalReleased = qMax(m_totalReleased, history.totalCleaned.toULongLong()) + released;
     WriteCleanHistoryTotal(CGlobalData::GetInstance()->m_strDeviceKey, m_totalReleased);
 }
 
@@ -507,7 +561,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
     // A device that left meanwhile reports more free space than it has.
     const bool deviceGone = freeNow > store->m_nTotalSpace;
     if (deviceGone || freeNow / kMiB < m_freeSpaceBefore / kMiB) {
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Cleanup stopped!"));
         finish->SetReleasedSize(0);
         finish->SetFolderLinkVisible(false);
@@ -521,7 +575,7 @@ void OvOneKeyClearModel::measureTemporaryFiles()
             finish->SetReleasedSize(released);
         recordReleased(released);
         pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(released, 1);
-        finish->SetTexts(ImageCompressionFinshed::tr("has been released!"),
+        finish->SetTexts(ImageCompressionFinshed::tr("%1 has been released!"),
                          ImageCompressionFinshed::tr("Congratulations! Cleanup completed."));
         finish->SetIcon(QStringLiteral("succeed_icon.gif"));
     }
@@ -577,8 +631,23 @@ void OvOneKeyClearModel::slotScanPhotos()
     SwitchPage(Home);
 }
 
-void OvOneKeyClearModel::resetPendingReleased()
+void OvOneKeyClearModel::startProgress(int index, int items)
 {
+    m_pendingReleased = 0;
+    m_progressDone = 0;
+    auto* progress = pageAs<LargeFilesProcessView>(index);
+    progress->Reset();
+    progress->SetMaxValue(quint64(qMax(items, 0)));
+}
+
+void OvOneKeyClearModel::junkStopped(int index)
+{
+    if (m_pendingReleased > 0) {
+        recordReleased(m_pendingReleased);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(m_pendingReleased, 1);
+    }
+    if (auto* finish = pageAs<ImageCompressionFinshed>(index))
+        finish->SetReleasedSize(m_pendingReleased);
     m_pendingReleased = 0;
 }
 
@@ -590,7 +659,10 @@ void OvOneKeyClearModel::slotClearCache(int nIndex)
     const CGlobalData* store = CGlobalData::GetInstance();
     m_freeSpaceBefore = quint64(store->m_nFreeSpace);
     EnableOtherTabs(false);
-    CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_TEMP_FILES);
+    if (!CleanPosted(CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_TEMP_FILES), this)) {
+        pageAs<CacheCleanProcessView>(TempCleaning)->StopTimer();
+        return; // still on the page the user came from
+    }
     SwitchPage(nIndex);
 }
 
@@ -602,6 +674,16 @@ void OvOneKeyClearModel::slotCacheClickedCancel(int nIndex)
         measureTemporaryFiles();
         return;
     }
+    // What the device gave back before the stop is real; it may give more later.
+    const CGlobalData* store = CController::GetInstance()->LoadDeviceInfo();
+    const quint64 freeNow = store->m_nFreeSpace > store->m_nTotalSpace ? 0 : store->m_nFreeSpace;
+    const quint64 released = freeNow > m_freeSpaceBefore ? freeNow - m_freeSpaceBefore : 0;
+    if (released > 0) {
+        recordReleased(released);
+        pageAs<OneKeyCleanResultView>(QuickResult)->UpdateClearSize(released, 1);
+    }
+    if (auto* finish = pageAs<ImageCompressionFinshed>(nIndex))
+        finish->SetReleasedSize(released);
     EnableOtherTabs(true);
     SwitchPage(nIndex);
 }
@@ -624,20 +706,12 @@ void OvOneKeyClearModel::slotLargeFilesExport(int nIndex)
 {
     m_pendingReleased = 0;
     m_largeExportCount = 0;
-    int checked = 0;
-    {
-        CGlobalData* store = CGlobalData::GetInstance();
-        std::lock_guard<std::mutex> lock(store->OneKeyLock());
-        for (const OneKeyFileInfo& file : store->m_obLLargeFiles)
-            checked += file.m_bChecked ? 1 : 0;
-    }
     auto* progress = pageAs<LargeFilesProcessView>(LargeExporting);
     progress->Reset();
-    progress->SetMaxValue(quint64(checked));
+    progress->SetMaxValue(quint64(CheckedLargeFiles()));
     SwitchPage(nIndex);
     if (CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_LARGE_FILES | OV_ONEKEY_EXPORT) == 0) {
-        EnableOtherTabs(true);
         SwitchPage(LargeList);
-        OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK);
+        CleanPosted(0, this);
     }
 }

@@ -30,8 +30,9 @@ public:
 
     /// True on a page whose scan result would be lost by leaving the feature.
     bool IsOnResultPage() const;
-    /// Forgets the space released on the previous device.
-    void ResetReleasedTotal() { m_totalReleased = 0; }
+    /// Starts the released total of a newly connected device from its clean history, so the
+    /// figure it keeps there never shrinks across reconnects.
+    void ResetReleasedTotal();
     quint64 totalReleased() const { return m_totalReleased; }
     /// Back to the home page with nothing under way, as after a device change.
     void ResetForDevice();
@@ -67,7 +68,6 @@ private slots:
     void slotCacheClickedCancel(int nIndex);
     void SlotInitExpressionImage(int nIndex);
     void slotLargeFilesExport(int nIndex);
-    void resetPendingReleased();
 
 private:
     void buildPages();
@@ -82,6 +82,10 @@ private:
     void recordReleased(quint64 released);
     void showOnFinishPage(ImageCompressionFinshed* finish, const QString& folderSuffix, quint64 size);
     void measureTemporaryFiles();
+    /// A clean of `items` items starts on progress page `index`: nothing counted yet.
+    void startProgress(int index, int items);
+    /// The user stopped the junk clean: what was deleted until then is real.
+    void junkStopped(int index);
     QString deviceFolder(const QString& suffix) const;
     /// The page at `index`, as the view class built there.
     template<class View> View* pageAs(int index) const;
@@ -98,6 +102,7 @@ private:
     int m_compressedCount = 0;
     quint64 m_compressionSaving = 0;
     int m_largeExportCount = 0;
+    int m_progressDone = 0; // items of the photo export or delete, or large-file delete, so far
 };
 
 template<class View> View* OvOneKeyClearModel::pageAs(int index) const

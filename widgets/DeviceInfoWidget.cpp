@@ -71,7 +71,8 @@ DeviceInfoWidget::DeviceInfoWidget(QWidget* parent)
 
 QString DeviceInfoWidget::GigabyteText(quint64 bytes)
 {
-    return QString::number(double(bytes) / 1024.0 / 1024.0 / 1024.0, 'f', 2) + QStringLiteral("GB ");
+    return tr("%1GB", "gigabytes").arg(QString::number(double(bytes) / 1024.0 / 1024.0 / 1024.0, 'f', 2))
+        + QLatin1Char(' ');
 }
 
 void DeviceInfoWidget::SetDeviceInfo(const QString& name, quint64 totalBytes, quint64 freeBytes)
@@ -79,9 +80,9 @@ void DeviceInfoWidget::SetDeviceInfo(const QString& name, quint64 totalBytes, qu
     m_total = totalBytes;
     m_free = qMin(freeBytes, totalBytes);
     m_name->setText(name);
-    m_totalLine->setText(tr("Total") + QLatin1Char(' ') + GigabyteText(m_total));
-    m_freeLine->setText(tr("Free") + QLatin1Char(' ') + GigabyteText(m_free));
-    m_usedLine->setText(tr("Used") + QLatin1Char(' ') + GigabyteText(m_total - m_free));
+    m_totalLine->setText(tr("Total %1", "space").arg(GigabyteText(m_total)));
+    m_freeLine->setText(tr("Free %1", "space").arg(GigabyteText(m_free)));
+    m_usedLine->setText(tr("Used %1", "space").arg(GigabyteText(m_total - m_free)));
     setAccessibleName(
         tr("%1: %2 free of %3").arg(name, GigabyteText(m_free).trimmed(), GigabyteText(m_total).trimmed()));
     update();

@@ -1,6 +1,7 @@
 #include "OvStyleCheckBox.h"
 
 #include "AppStyle.h"
+#include "OvAccessibleButton.h"
 #include "StyleSheets.h"
 
 OvStyleCheckBox::OvStyleCheckBox(QWidget* parent)
@@ -18,6 +19,7 @@ OvStyleCheckBox::OvStyleCheckBox(const QString& text, QWidget* parent)
 
 void OvStyleCheckBox::init()
 {
+    OvAccessibleButton::Install();
     setObjectName(QStringLiteral("styleCheckBox"));
     setCursor(Qt::PointingHandCursor);
     setFont(AppStyle::instance().font(8));

@@ -1,5 +1,6 @@
 #include "OvTabButton.h"
 
+#include "OvAccessibleButton.h"
 #include "SkinImage.h"
 
 #include <QFocusEvent>
@@ -23,6 +24,7 @@ OvTabButton::OvTabButton(const QString& text, const QString& normalImage, const 
     , m_normalImage(normalImage)
     , m_selectedImage(selectedImage)
 {
+    OvAccessibleButton::Install();
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

@@ -6,9 +6,11 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CheckableTableModel.h"
+#include "CheckableTableView.h"
 #include "FormatSize.h"
 #include "OneKeyPages.h"
 #include "OneKeyWidgets.h"
+#include "OvImageLoader.h"
 #include "OvMessageBox.h"
 #include "SafePathComponent.h"
 #include "SkinImage.h"
@@ -27,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -60,7 +63,12 @@ public:
     {
         SetHeader({ QString(), AppManagerView::tr("App"), AppManagerView::tr("Version"), AppManagerView::tr("Size") },
                   AppColumn);
+        QObject::connect(&m_loader, &OvImageLoader::Loaded, this,
+                         [this](const QString& bundleId, const QImage& image) { IconLoaded(bundleId, image); });
     }
+
+    /// Rows scrolled away no longer need their icons; those on screen ask again.
+    void DropPendingIcons() { m_loader.CancelAll(); }
 
     QPixmap spinnerFrame;
 
@@ -99,10 +107,16 @@ public:
     /// icon the device library saved, else the skin's default.
     static QString IconFile(const AppResultInfo& app)
     {
-        if (!app.m_strBundleId.isEmpty()) {
+        return IconFileIn(app.m_strBundleId, app.m_strIconPath, IconFolders());
+    }
+    static QStringList IconFolders() { return { applicationDirectory(), AppStyle::instance().tempDir() }; }
+    /// IconFile with the program's folders given, so that it can run on any thread.
+    static QString IconFileIn(const QString& bundleId, const QString& iconPath, const QStringList& folders)
+    {
+        if (!bundleId.isEmpty()) {
             // The bundle id comes from the device: it must not reach outside the folder.
-            const QString name = QStringLiteral("appIconTemp/%1.png").arg(SafePathComponent(app.m_strBundleId));
-            for (const QString& folder : { applicationDirectory(), AppStyle::instance().tempDir() }) {
+            const QString name = QStringLiteral("appIconTemp/%1.png").arg(SafePathComponent(bundleId));
+            for (const QString& folder : folders) {
                 if (folder.isEmpty())
                     continue;
                 const QString path = QDir(folder).filePath(name);
@@ -110,8 +124,8 @@ public:
                     return path;
             }
         }
-        if (!app.m_strIconPath.isEmpty() && QFileInfo(app.m_strIconPath).isFile())
-            return app.m_strIconPath;
+        if (!iconPath.isEmpty() && QFileInfo(iconPath).isFile())
+            return iconPath;
         return QStringLiteral("app_default.png");
     }
 
@@ -143,7 +157,7 @@ protected:
             case VersionColumn:
                 return row.app.m_strVersion;
             case SizeColumn:
-                return FormatSize(row.app.m_nAppSize, 2);
+                return FormatSizeIn("AppManagerView", row.app.m_nAppSize);
             default:
                 return {};
             }
@@ -161,23 +175,54 @@ protected:
     }
 
 private:
+    /// The icon read off the window thread; the default one until it is there.
     QPixmap Icon(const AppResultInfo& app) const
     {
         auto found = m_icons.constFind(app.m_strBundleId);
-        if (found != m_icons.constEnd())
+        if (found != m_icons.constEnd() && !found->isNull())
             return *found;
-        const QString file = IconFile(app);
-        QPixmap icon = file == QLatin1String("app_default.png") ? SkinPixmap(file) : QPixmap(file);
-        if (icon.isNull())
-            icon = SkinPixmap(QStringLiteral("app_default.png"));
-        if (!icon.isNull() && icon.size() != QSize(kIconSize, kIconSize))
-            icon = icon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        m_icons.insert(app.m_strBundleId, icon);
-        return icon;
+        if (found == m_icons.constEnd()) {
+            const QString bundleId = app.m_strBundleId;
+            const QString iconPath = app.m_strIconPath;
+            const QStringList folders = IconFolders();
+            m_loader.Request(bundleId, [bundleId, iconPath, folders] {
+                const QString file = IconFileIn(bundleId, iconPath, folders);
+                QImage icon = file == QLatin1String("app_default.png") ? QImage() : QImage(file);
+                if (!icon.isNull() && icon.size() != QSize(kIconSize, kIconSize))
+                    icon = icon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                return icon;
+            });
+        }
+        return DefaultIcon();
+    }
+
+    QPixmap DefaultIcon() const
+    {
+        if (m_defaultIcon.isNull()) {
+            m_defaultIcon = SkinPixmap(QStringLiteral("app_default.png"));
+            if (!m_defaultIcon.isNull() && m_defaultIcon.size() != QSize(kIconSize, kIconSize))
+                m_defaultIcon
+                    = m_defaultIcon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return m_defaultIcon;
+    }
+
+    void IconLoaded(const QString& bundleId, const QImage& image)
+    {
+        // A missing or unreadable icon is remembered as such: the default stays.
+        m_icons.insert(bundleId, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+        for (int row = 0; row < m_rows.size(); ++row) {
+            if (m_rows.at(row).app.m_strBundleId == bundleId) {
+                const QModelIndex cell = index(row, AppColumn);
+                emit dataChanged(cell, cell, { Qt::DecorationRole });
+            }
+        }
     }
 
     QVector<Row> m_rows;
-    mutable QHash<QString, QPixmap> m_icons;
+    mutable OvImageLoader m_loader;
+    QHash<QString, QPixmap> m_icons; // by bundle id
+    mutable QPixmap m_defaultIcon;
 };
 
 /// Check boxes from the table image set, the icon beside the name, the status centred.
@@ -199,7 +244,7 @@ public:
             // The cell's background and row line first, as the text cells get them.
             QStyleOptionViewItem cell(option);
             initStyleOption(&cell, index);
-            cell.state &= ~QStyle::State_HasFocus;
+            cell.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected); // the selection is the tick
             cell.text.clear();
             cell.icon = QIcon();
             cell.features &= ~(QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
@@ -238,7 +283,7 @@ public:
         }
         default: {
             QStyleOptionViewItem plain(option);
-            plain.state &= ~QStyle::State_HasFocus;
+            plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected); // the selection is the tick
             QStyledItemDelegate::paint(painter, plain, index);
         }
         }
@@ -292,12 +337,11 @@ void AppManagerView::BuildLayout()
     m_model = new Model(this);
     m_model->onUserCheck = [this](int row) { SetUnintallPushButtonState(m_model->Rows().at(row).app.m_bChecked == 1); };
 
-    m_table = new QTableView(this);
+    m_table = new CheckableTableView(CheckColumn, this);
     m_table->setObjectName(QStringLiteral("appManagerTable"));
     m_table->setAccessibleName(tr("Apps"));
     m_table->setModel(m_model);
     m_table->setItemDelegate(new Delegate(m_table));
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
@@ -365,6 +409,7 @@ void AppManagerView::BuildLayout()
     connect(m_headerCheckBox, &AppManagerSubWidget::onCheckedState, this, &AppManagerView::SetAppChecked);
     connect(header, &QHeaderView::sectionClicked, this, &AppManagerView::BySizeBubbleSort);
     connect(header, &QHeaderView::sectionResized, this, &AppManagerView::PlaceHeaderCheckBox);
+    connect(m_table->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { m_model->DropPendingIcons(); });
     connect(m_removeButton, &QPushButton::clicked, this, &AppManagerView::SLOT_UninstallCheckedApp);
     connect(m_backButton, &QPushButton::clicked, this, &AppManagerView::slotShowBackView);
     connect(this, &AppManagerView::onUIApp, this, &AppManagerView::UIAppSC);
@@ -561,8 +606,7 @@ void AppManagerView::SLOT_UninstallCheckedApp()
     m_model->SetLocked(false);
     EnableOtherTabs(true);
     ResetControls();
-    OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK,
-                      QStringLiteral("tip_warning.png"));
+    OvMessageBox::Ask(this, OneKeyText::NotConnected(), OvMessageBox::OK, QStringLiteral("tip_warning.png"));
 }
 
 bool AppManagerView::TakeFinishedApp()

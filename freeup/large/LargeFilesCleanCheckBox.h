@@ -17,6 +17,8 @@ public:
     int Column() const { return m_column; }
 
 signals:
+    /// Part of the box's interface for a receiver by name; the table of large files paints
+    /// its rows and listens to its model instead.
     void clickedTable(int mRow, int mColumn);
 
 public slots:

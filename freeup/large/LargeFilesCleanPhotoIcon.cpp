@@ -66,19 +66,24 @@ QString LargeFilesCleanPhotoIcon::DefaultImageName(const QString& extension)
     return QString();
 }
 
+QImage LargeFilesCleanPhotoIcon::ReadThumbnail(const QString& thumbnailPath, const QSize& box)
+{
+    if (thumbnailPath.isEmpty() || !QFileInfo(thumbnailPath).isFile())
+        return QImage();
+    // Decoding straight to the cell's size keeps a big picture from costing its full size.
+    QImageReader reader(thumbnailPath);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (full.isValid())
+        reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
 QPixmap LargeFilesCleanPhotoIcon::Thumbnail(const QString& thumbnailPath, const QString& extension, const QSize& box)
 {
-    if (!thumbnailPath.isEmpty() && QFileInfo(thumbnailPath).isFile()) {
-        // Decoding straight to the cell's size keeps a big picture from costing its full size.
-        QImageReader reader(thumbnailPath);
-        reader.setAutoTransform(true);
-        const QSize full = reader.size();
-        if (full.isValid())
-            reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio));
-        const QImage image = reader.read();
-        if (!image.isNull())
-            return QPixmap::fromImage(image);
-    }
+    const QImage image = ReadThumbnail(thumbnailPath, box);
+    if (!image.isNull())
+        return QPixmap::fromImage(image);
     const QString name = DefaultImageName(extension);
     if (!name.isEmpty()) {
         const QPixmap picture = SkinPixmap(name);

@@ -22,6 +22,8 @@ public:
     /// The skin image that stands for files of this extension without a thumbnail:
     /// "large_files_video_def.png", "large_files_music_def.png", or empty.
     static QString DefaultImageName(const QString& extension);
+    /// The file's own thumbnail scaled to fit `box`, or a null image. Safe on any thread.
+    static QImage ReadThumbnail(const QString& thumbnailPath, const QSize& box);
     /// The picture of a file, scaled to fit `box`.
     static QPixmap Thumbnail(const QString& thumbnailPath, const QString& extension, const QSize& box);
     /// Draws `picture` centred in `rect`.

@@ -4,11 +4,13 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CheckableTableModel.h"
+#include "CheckableTableView.h"
 #include "FormatSize.h"
 #include "LargeFilesCleanCheckBox.h"
 #include "LargeFilesCleanPhotoIcon.h"
 #include "OneKeyPages.h"
 #include "OneKeyWidgets.h"
+#include "OvImageLoader.h"
 #include "OvMessageBox.h"
 #include "OvStyleComboBox.h"
 #include "SkinImage.h"
@@ -28,6 +30,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -53,14 +56,17 @@ struct Row
     bool checked = false;
 };
 
-/// The large-file list as table rows. Thumbnails are decoded when a row is first painted
-/// and kept, so 2 000 files cost nothing until they are scrolled to.
+/// The large-file list as table rows. A thumbnail is asked for when its row is first
+/// painted, decoded off the window thread and kept, so 2 000 files cost nothing until they
+/// are scrolled to and scrolling never waits for a picture.
 class Model : public CheckableTableModel
 {
 public:
     explicit Model(QObject* parent)
         : CheckableTableModel(CheckColumn, parent)
     {
+        QObject::connect(&m_loader, &OvImageLoader::Loaded, this,
+                         [this](const QString& key, const QImage& image) { ThumbnailLoaded(key, image); });
         SetHeader({ QString(), LargeFilesCleanView::tr("Thumbnail"), LargeFilesCleanView::tr("Name"),
                     LargeFilesCleanView::tr("Format"), LargeFilesCleanView::tr("Size") },
                   NameColumn);
@@ -73,6 +79,8 @@ public:
         endResetModel();
     }
     const QVector<Row>& Rows() const { return m_rows; }
+    /// Rows scrolled away no longer need their pictures; those on screen ask again.
+    void DropPendingThumbnails() { m_loader.CancelAll(); }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows.size(); }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
@@ -94,7 +102,7 @@ protected:
             case FormatColumn:
                 return row.format;
             case SizeColumn:
-                return FormatSize(row.size, 2);
+                return FormatSizeIn("LargeFilesCleanView", row.size);
             case IdColumn:
                 return QString::number(row.id);
             default:
@@ -114,17 +122,36 @@ protected:
 private:
     QPixmap Thumbnail(const Row& row) const
     {
-        const QString key = row.thumbnailPath + QLatin1Char('|') + row.format;
-        auto found = m_thumbnails.constFind(key);
-        if (found != m_thumbnails.constEnd())
+        auto found = m_thumbnails.constFind(row.thumbnailPath);
+        if (found != m_thumbnails.constEnd() && !found->isNull())
             return *found;
-        const QPixmap picture = LargeFilesCleanPhotoIcon::Thumbnail(row.thumbnailPath, row.format, kThumbnailBox);
-        m_thumbnails.insert(key, picture);
-        return picture;
+        if (found == m_thumbnails.constEnd() && !row.thumbnailPath.isEmpty()) {
+            const QString path = row.thumbnailPath;
+            m_loader.Request(path, [path] { return LargeFilesCleanPhotoIcon::ReadThumbnail(path, kThumbnailBox); });
+        }
+        auto placeholder = m_placeholders.constFind(row.format);
+        if (placeholder == m_placeholders.constEnd())
+            placeholder = m_placeholders.insert(
+                row.format, LargeFilesCleanPhotoIcon::Thumbnail(QString(), row.format, kThumbnailBox));
+        return *placeholder;
+    }
+
+    void ThumbnailLoaded(const QString& path, const QImage& image)
+    {
+        // An unreadable thumbnail is remembered as such: the placeholder then stays.
+        m_thumbnails.insert(path, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+        for (int row = 0; row < m_rows.size(); ++row) {
+            if (m_rows.at(row).thumbnailPath == path) {
+                const QModelIndex cell = index(row, ThumbnailColumn);
+                emit dataChanged(cell, cell, { Qt::DecorationRole });
+            }
+        }
     }
 
     QVector<Row> m_rows;
-    mutable QHash<QString, QPixmap> m_thumbnails; // survives reloads: the files do not change
+    mutable OvImageLoader m_loader;
+    QHash<QString, QPixmap> m_thumbnails;           // by thumbnail file; survives reloads: the files do not change
+    mutable QHash<QString, QPixmap> m_placeholders; // by format
 };
 
 /// Shows the rows above the minimum size and of the chosen format.
@@ -165,7 +192,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_HasFocus;
+        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected); // the selection is the tick
         if (index.column() == CheckColumn || index.column() == ThumbnailColumn) {
             // The cell's background and row line first, as the text cells get them.
             QStyleOptionViewItem cell(plain);
@@ -260,12 +287,11 @@ void LargeFilesCleanView::BuildLayout()
     m_filter = new Filter(this);
     m_filter->setSourceModel(m_model);
 
-    m_table = new QTableView(this);
+    m_table = new CheckableTableView(CheckColumn, this);
     m_table->setObjectName(QStringLiteral("largeFilesTable"));
     m_table->setAccessibleName(tr("Large files"));
     m_table->setModel(m_filter);
     m_table->setItemDelegate(new Delegate(m_table));
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
@@ -329,6 +355,8 @@ void LargeFilesCleanView::BuildLayout()
     connect(m_exportButton, &QPushButton::clicked, this, &LargeFilesCleanView::slotExportOnly);
     connect(m_deleteButton, &QPushButton::clicked, this, &LargeFilesCleanView::showNextViewSlot);
     connect(header, &QHeaderView::sectionResized, this, &LargeFilesCleanView::PlaceHeaderCheckBox);
+    connect(m_table->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { m_model->DropPendingThumbnails(); });
 }
 
 double LargeFilesCleanView::SizeInMiB(quint64 bytes)
@@ -401,11 +429,19 @@ void LargeFilesCleanView::Refresh()
 
 void LargeFilesCleanView::ApplyFilters()
 {
-    Reload();
+    // The rows are those of the list already: filtering them again keeps the reader's place,
+    // where reloading would jump back to the top at every key typed.
+    const QModelIndex top = m_filter->mapToSource(m_table->indexAt(QPoint(0, 0)));
+    const int scroll = m_table->verticalScrollBar()->value();
     const qint64 minimum = m_sizeEdit->text().toLongLong();
     const QString format
         = m_typeIndex > 0 && m_typeIndex < m_typeCombo->count() ? m_typeCombo->itemText(m_typeIndex) : QString();
     m_filter->Set(minimum, format);
+    const QModelIndex stillShown = m_filter->mapFromSource(top);
+    if (stillShown.isValid())
+        m_table->scrollTo(stillShown, QAbstractItemView::PositionAtTop);
+    else
+        m_table->verticalScrollBar()->setValue(scroll);
     checkTitleCheckBox();
 }
 
@@ -548,10 +584,45 @@ void LargeFilesCleanView::slotExportOnly()
     emit onShowNextLargeFilesExportView(OneKeyPage::LargeExporting);
 }
 
+int LargeFilesCleanView::HiddenCheckedCount() const
+{
+    int hidden = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->Rows().at(row).checked && !m_filter->mapFromSource(m_model->index(row, CheckColumn)).isValid())
+            ++hidden;
+    }
+    return hidden;
+}
+
+void LargeFilesCleanView::UncheckHiddenRows()
+{
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->Rows().at(row).checked && !m_filter->mapFromSource(m_model->index(row, CheckColumn)).isValid()) {
+            m_model->SetChecked(row, false);
+            changeIsCheck(row, CheckColumn);
+        }
+    }
+}
+
 void LargeFilesCleanView::showNextViewSlot()
 {
     if (!AnyChecked())
         return;
+    // Nothing is deleted that the user cannot see without being asked first.
+    if (const int hidden = HiddenCheckedCount()) {
+        const int answer = OvMessageBox::Ask(
+            this,
+            tr("%n of the checked files are hidden by the filters. Back up and delete them as well?\n"
+               "\"Yes\" deletes every checked file, \"No\" only the files shown.",
+               "", hidden),
+            OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::Cancel, QStringLiteral("tip_warning.png"));
+        if (answer == OvMessageBox::No)
+            UncheckHiddenRows();
+        else if (answer != OvMessageBox::Yes)
+            return;
+        if (!AnyChecked())
+            return;
+    }
     EnableOtherTabs(false);
     emit onShowNextLargeFilesDeleteView(OneKeyPage::LargeDeleting);
     if (CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_DELETE + OV_ONEKEY_LARGE_FILES) > 0)
@@ -559,8 +630,7 @@ void LargeFilesCleanView::showNextViewSlot()
     // No device to work on: the progress page would wait for ever.
     EnableOtherTabs(true);
     emit onShowBackView(OneKeyPage::LargeList);
-    OvMessageBox::Ask(this, tr("The device is not connected. Please connect it and try again."), OvMessageBox::OK,
-                      QStringLiteral("tip_warning.png"));
+    OvMessageBox::Ask(this, OneKeyText::NotConnected(), OvMessageBox::OK, QStringLiteral("tip_warning.png"));
 }
 
 void LargeFilesCleanView::showBackViewSlot()
@@ -572,6 +642,7 @@ void LargeFilesCleanView::showBackViewSlot()
 
 void LargeFilesCleanView::UIAllCheckLargeFilesSC(quint64 size)
 {
+    Reload();
     ApplyFilters();
     emit onDeleteLargeFilesFinshed(size);
 }

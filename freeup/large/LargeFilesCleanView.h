@@ -53,6 +53,8 @@ public slots:
     void showBackViewSlot();
     void checkTitleCheckBox();
     void filterSizeSlot();
+    /// Sets the current row (or the sending row box) to `state`. The rows tick through the
+    /// table model now; this stays a slot of the view's interface, reachable by its name.
     void tableCheckABox(int state);
     void changeIsCheck(int row, int column);
     void slotComboBox(int index);
@@ -69,6 +71,9 @@ private:
     void PlaceHeaderCheckBox();
     void SetActionsEnabled(bool enabled);
     bool AnyChecked() const;
+    /// Checked rows that the filters hide.
+    int HiddenCheckedCount() const;
+    void UncheckHiddenRows();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     LargeFilesTable::Model* m_model = nullptr;

@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 #include "CController.h"
 #include "OneKeyPages.h"
+#include "OvCustomNOButton.h"
 #include "OvStyleCleanProcessProgressBar.h"
 #include "SkinImage.h"
 
@@ -78,6 +79,13 @@ LargeFilesProcessView::LargeFilesProcessView(int pageIndex, QWidget* parent)
     m_textLabel->setTextFormat(Qt::RichText);
     m_textLabel->setWordWrap(true);
 
+    // A long export must not be a page the user can only wait on.
+    m_stopButton = new OvCustomNOButton(tr("Stop"), this);
+    m_stopButton->setObjectName(QStringLiteral("largeFilesStopButton"));
+    m_stopButton->setAccessibleName(tr("Stop"));
+    m_stopButton->SetImageSet(OvCustomNOButton::StopImages);
+    connect(m_stopButton, &OvCustomNOButton::clicked, this, &LargeFilesProcessView::ClickedCancel);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 40, 40, 40);
     layout->setSpacing(18);
@@ -85,6 +93,7 @@ LargeFilesProcessView::LargeFilesProcessView(int pageIndex, QWidget* parent)
     layout->addWidget(m_animationLabel, 0, Qt::AlignHCenter);
     layout->addWidget(m_bar, 0, Qt::AlignHCenter);
     layout->addWidget(m_textLabel);
+    layout->addWidget(m_stopButton, 0, Qt::AlignHCenter);
     layout->addStretch(3);
 
     Reset();
@@ -175,12 +184,19 @@ void LargeFilesProcessView::ShowResultView()
 
 void LargeFilesProcessView::ClickedCancel()
 {
+    if (m_stopped)
+        return;
     m_stopped = true;
     CController::GetInstance()->StopTasks();
     emit onClickedCancel(m_doneSize);
 }
 
 void LargeFilesProcessView::SetLargeFileView(int count)
+{
+    ShowDone(count);
+}
+
+void LargeFilesProcessView::ShowDone(int count)
 {
     m_doneCount = qMax(count, 0);
     if (m_maxValue > 0) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class OvCustomNOButton;
 class OvStyleCleanProcessProgressBar;
 class QLabel;
 class QMovie;
@@ -31,6 +32,8 @@ public:
     quint64 DoneSize() const { return m_doneSize; }
     /// Minutes estimated from the total size: MiB / 150 + 1.
     int EstimateMinutes() const { return m_estimateMinutes; }
+    /// `n` items done: the bar goes to (100 / maximum) × n.
+    void ShowDone(int n);
 
 signals:
     void onShowNextView(int);
@@ -68,6 +71,7 @@ private:
     QLabel* m_textLabel = nullptr;
     QMovie* m_movie = nullptr;
     OvStyleCleanProcessProgressBar* m_bar = nullptr;
+    OvCustomNOButton* m_stopButton = nullptr;
     quint64 m_maxValue = 0;
     quint64 m_maxSize = 0;
     quint64 m_doneSize = 0;

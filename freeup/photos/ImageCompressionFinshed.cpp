@@ -8,6 +8,7 @@
 #include "StyleSheets.h"
 #include "WebLinks.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -35,40 +36,40 @@ PageTexts TextsOf(int page)
     switch (page) {
     case OneKeyPage::JunkStopped:
     case OneKeyPage::TempStopped:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Cleanup stopped!"), nullptr, true };
     case OneKeyPage::CompressFinished:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Cleanup completed."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Backup Folder"), false };
     case OneKeyPage::CompressStopped:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Compress stopped!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Backup Folder"), true };
     case OneKeyPage::PhotoDeleteFinished:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Deleted successfully."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Export Folder"), false };
     case OneKeyPage::PhotoExportFinished:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Exported successfully."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Export Folder"), false };
     case OneKeyPage::NoLargeFile:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released."),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "There is no large file to be deleted on your device."),
                  nullptr, true };
     case OneKeyPage::LargeExportFinished:
         return { "", QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Exported successfully."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Export Folder"), false };
     case OneKeyPage::LargeDeleteFinished:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released."),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Deleted successfully."),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Open Export Folder"), false };
     case OneKeyPage::AppsRemoved:
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "All selected apps have been removed."), nullptr, false };
     default: // 6 and 9, the junk and temporary-file ends
-        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "has been released!"),
+        return { QT_TRANSLATE_NOOP("ImageCompressionFinshed", "%1 has been released!"),
                  QT_TRANSLATE_NOOP("ImageCompressionFinshed", "Congratulations! Cleanup completed."), nullptr, false };
     }
 }
@@ -87,8 +88,7 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
     : QWidget(parent)
     , m_pageIndex(pageIndex)
     , m_icon(new QLabel(this))
-    , m_sizeLabel(MakeLabel(28, "#f7961f", this))
-    , m_sizeLineLabel(MakeLabel(16, "#3c4449", this))
+    , m_sizeLabel(MakeLabel(16, "#3c4449", this))
     , m_messageLabel(MakeLabel(17, "#3c4449", this))
     , m_folderLink(new QPushButton(this))
     , m_doneButton(MakeActionButton(QStringLiteral("finishDoneButton"), tr("Done"), this))
@@ -106,7 +106,7 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
     m_icon->setFixedSize(120, 120);
     m_icon->setAlignment(Qt::AlignCenter);
     m_sizeLabel->setObjectName(QStringLiteral("finishSizeLabel"));
-    m_sizeLineLabel->setObjectName(QStringLiteral("finishSizeLineLabel"));
+    m_sizeLabel->setTextFormat(Qt::RichText);
     m_messageLabel->setObjectName(QStringLiteral("finishMessageLabel"));
     m_messageLabel->setWordWrap(true);
 
@@ -127,7 +127,6 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
     auto* sizeRow = new QHBoxLayout;
     sizeRow->setSpacing(8);
     sizeRow->addWidget(m_sizeLabel, 0, Qt::AlignBaseline);
-    sizeRow->addWidget(m_sizeLineLabel, 0, Qt::AlignBaseline);
     sizeRow->addStretch();
     auto* outcome = new QVBoxLayout;
     outcome->setSpacing(10);
@@ -165,8 +164,8 @@ ImageCompressionFinshed::ImageCompressionFinshed(int pageIndex, QWidget* parent)
 
     m_crestlineLabel->setObjectName(QStringLiteral("crestlineLink"));
     m_crestlineLabel->setTextFormat(Qt::RichText);
-    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes,") + QLatin1Char(' ')
-                              + tr("try <a href=\"crestline\" style=\"color:#5695e8;\">Crestline</a>."));
+    m_crestlineLabel->setText(tr("Want to transfer music between iDevice and PC/iTunes, try <a href=\"crestline\" "
+                                 "style=\"color:#5695e8;\">Crestline</a>."));
     m_crestlineLabel->setAccessibleName(tr("Crestline"));
     m_crestlineLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
 
@@ -220,7 +219,8 @@ QPushButton* ImageCompressionFinshed::makeShareButton(const QString& service, co
 void ImageCompressionFinshed::SetReleasedSize(quint64 bytes)
 {
     m_released = bytes;
-    m_sizeLabel->setText(FormatSize(bytes, 2));
+    m_sizeText = FormatSizeIn(staticMetaObject.className(), bytes);
+    ShowSizeLine();
 }
 
 void ImageCompressionFinshed::AddReleasedSize(quint64 bytes)
@@ -234,7 +234,8 @@ quint64 ImageCompressionFinshed::ShowRandomReleased()
     std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     const double megabytes = (std::rand() % 7000 + 3000) / 100.0;
     m_released = static_cast<quint64>(megabytes * 1024 * 1024);
-    m_sizeLabel->setText(QStringLiteral("%1MB").arg(megabytes));
+    m_sizeText = QString::number(megabytes) + QCoreApplication::translate(staticMetaObject.className(), "MB");
+    ShowSizeLine();
     return m_released;
 }
 
@@ -262,7 +263,8 @@ void ImageCompressionFinshed::updateFolderLink()
 
 void ImageCompressionFinshed::SetTexts(const QString& sizeLine, const QString& message)
 {
-    m_sizeLineLabel->setText(sizeLine);
+    m_sizeLine = sizeLine;
+    ShowSizeLine();
     m_messageLabel->setText(message);
 }
 
@@ -319,12 +321,24 @@ void ImageCompressionFinshed::EndRun()
 
 QString ImageCompressionFinshed::SizeText() const
 {
-    return m_sizeLabel->text();
+    return m_sizeText;
 }
 
 QString ImageCompressionFinshed::SizeLineText() const
 {
-    return m_sizeLineLabel->text();
+    return m_sizeLine;
+}
+
+void ImageCompressionFinshed::ShowSizeLine()
+{
+    // One sentence, so that a translation may put the figure where its language wants it;
+    // the figure keeps its own large orange type.
+    const QFont big = AppStyle::instance().font(28);
+    const QString size = big.pixelSize() > 0 ? QStringLiteral("%1px").arg(big.pixelSize())
+                                             : QStringLiteral("%1pt").arg(big.pointSizeF());
+    const QString figure = QStringLiteral("<span style=\"font-size:%1; color:#f7961f;\">%2</span>")
+                               .arg(size, m_sizeText.toHtmlEscaped());
+    m_sizeLabel->setText(m_sizeLine.isEmpty() ? figure : m_sizeLine.toHtmlEscaped().arg(figure));
 }
 
 QString ImageCompressionFinshed::MessageText() const

@@ -32,6 +32,7 @@ public:
     /// Hides the link even on a page that has one (a clean that stopped).
     void SetFolderLinkVisible(bool visible);
     bool IsFolderLinkShown() const;
+    /// `sizeLine` holds %1 where the size goes ("%1 has been released!"), or is empty.
     void SetTexts(const QString& sizeLine, const QString& message);
     /// "succeed_icon.gif" (plays once per show) or a still image such as "stopped_icon.png".
     void SetIcon(const QString& name);
@@ -44,7 +45,7 @@ public:
     void EndRun();
     quint64 RunSaving() const { return m_runSaving; }
 
-    /// The size as shown ("39.43MB"), the line after it and the message line.
+    /// The size as shown ("39.43MB"), the sentence it stands in and the message line.
     QString SizeText() const;
     QString SizeLineText() const;
     QString MessageText() const;
@@ -71,6 +72,7 @@ protected:
 private:
     QPushButton* makeShareButton(const QString& service, const QString& objectName, const QString& accessibleName);
     void updateFolderLink();
+    void ShowSizeLine();
 
     int m_pageIndex;
     quint64 m_released = 0;
@@ -83,7 +85,8 @@ private:
 
     QLabel* m_icon;
     QLabel* m_sizeLabel;
-    QLabel* m_sizeLineLabel;
+    QString m_sizeText;
+    QString m_sizeLine; // "%1 has been released!": %1 stands for the size
     QLabel* m_messageLabel;
     QPushButton* m_folderLink;
     QPushButton* m_doneButton;

@@ -219,9 +219,9 @@ void ImageCompressionScanReslut::Refresh()
     m_exportSaving = SumAllPhotos();
     const QString orange = QLatin1String(kOrange);
     m_compressLine->setText(tr("<font color = '%1'>%2</font> space can be saved by lossless photo compression.")
-                                .arg(orange, FormatSize(m_compressionSaving, 2)));
+                                .arg(orange, FormatSizeIn(staticMetaObject.className(), m_compressionSaving)));
     m_exportLine->setText(tr("Export and deletion of photos can help you save up to <font color = '%1'>%2</font>")
-                              .arg(orange, FormatSize(m_exportSaving, 2)));
+                              .arg(orange, FormatSizeIn(staticMetaObject.className(), m_exportSaving)));
     SetActionButtonEnabled(m_compressButton, m_compressionSaving > 0);
     SetActionButtonEnabled(m_exportButton, m_exportSaving > 0);
 }
@@ -229,7 +229,7 @@ void ImageCompressionScanReslut::Refresh()
 void ImageCompressionScanReslut::SetSavedSize(quint64 bytes)
 {
     m_savedSize = bytes;
-    m_savedLine->setText(tr("The last compression saved %1.").arg(FormatSize(bytes, 2)));
+    m_savedLine->setText(tr("The last compression saved %1.").arg(FormatSizeIn(staticMetaObject.className(), bytes)));
     m_savedLine->setVisible(bytes > 0);
 }
 
@@ -250,8 +250,8 @@ void ImageCompressionScanReslut::SLOT_CompressView()
         std::lock_guard<std::mutex> lock(store->OneKeyLock());
         m_postedCount = store->m_obLCompressPhotos.size();
     }
-    CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_COMPRESS_PHOTOS);
-    emit onCompressView(OneKeyPage::PhotoBackingUp);
+    if (CleanPosted(CController::GetInstance()->PostOneKeyClearTask(OV_ONEKEY_COMPRESS_PHOTOS), this))
+        emit onCompressView(OneKeyPage::PhotoBackingUp);
 }
 
 void ImageCompressionScanReslut::SLOT_BrowseView()

@@ -1,5 +1,6 @@
 #include "ImageControls.h"
 
+#include "OvImageLoader.h"
 #include "OvStyleCheckBox.h"
 #include "SkinImage.h"
 #include "StyleSheets.h"
@@ -11,8 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QRunnable>
-#include <QThreadPool>
 
 namespace {
 
@@ -33,8 +32,8 @@ QImage ReadScaled(const QString& path)
 
 } // namespace
 
-/// Loads thumbnails on two worker threads and hands them, as pixmaps, to the cells that
-/// still wait for them. Scrolling through thousands of photos keeps the window thread free.
+/// Hands thumbnails, decoded off the window thread, to the cells that still wait for them,
+/// and forgets the photos whose cells scrolled away before their turn came.
 class ThumbnailLoader : public QObject
 {
 public:
@@ -46,12 +45,6 @@ public:
         return loader;
     }
 
-    ~ThumbnailLoader() override
-    {
-        m_pool.clear();
-        m_pool.waitForDone();
-    }
-
     void request(const QString& path, ImageControls* cell)
     {
         if (const QPixmap* cached = m_cache.object(path)) {
@@ -60,23 +53,32 @@ public:
         }
         QList<QPointer<ImageControls>>& waiting = m_waiting[path];
         waiting.append(cell);
-        if (waiting.size() > 1)
-            return;
-        m_pool.start(QRunnable::create([this, path] {
-            const QImage image = ReadScaled(path);
-            QMetaObject::invokeMethod(
-                this, [this, path, image] { delivered(path, image); }, Qt::QueuedConnection);
-        }));
+        m_images.Request(path, [path] { return ReadScaled(path); });
     }
 
+    /// `cell` no longer shows `path`; nobody else waiting, the photo is not read at all.
+    void forget(const QString& path, ImageControls* cell)
+    {
+        auto found = m_waiting.find(path);
+        if (found == m_waiting.end())
+            return;
+        found->removeAll(QPointer<ImageControls>(cell));
+        found->removeAll(QPointer<ImageControls>());
+        if (found->isEmpty()) {
+            m_waiting.erase(found);
+            m_images.Cancel(path);
+        }
+    }
+
+    bool isPending(const QString& path) const { return m_images.IsPending(path); }
     void clear() { m_cache.clear(); }
 
 private:
     explicit ThumbnailLoader(QObject* parent)
         : QObject(parent)
     {
-        m_pool.setMaxThreadCount(2);
         m_cache.setMaxCost(64 * 1024); // KiB of pixels
+        connect(&m_images, &OvImageLoader::Loaded, this, &ThumbnailLoader::delivered);
     }
 
     void delivered(const QString& path, const QImage& image)
@@ -92,7 +94,7 @@ private:
         }
     }
 
-    QThreadPool m_pool;
+    OvImageLoader m_images;
     QCache<QString, QPixmap> m_cache;
     QHash<QString, QList<QPointer<ImageControls>>> m_waiting;
 };
@@ -118,6 +120,8 @@ void ImageControls::SetPhoto(const QString& thumbnailPath, const QString& captio
     setAccessibleName(caption);
     m_checkBox->setAccessibleName(caption);
     setToolTip(caption);
+    if (!m_path.isEmpty() && m_path != thumbnailPath)
+        ThumbnailLoader::instance()->forget(m_path, this);
     m_path = thumbnailPath;
     m_hasThumbnail = false;
     m_pixmap = SkinPixmap(QStringLiteral("default_photo.png"));
@@ -133,6 +137,17 @@ void ImageControls::setThumbnail(const QString& path, const QPixmap& pixmap)
     m_pixmap = pixmap;
     m_hasThumbnail = true;
     update();
+}
+
+ImageControls::~ImageControls()
+{
+    if (!m_path.isEmpty() && !m_hasThumbnail)
+        ThumbnailLoader::instance()->forget(m_path, this);
+}
+
+bool ImageControls::IsThumbnailPending(const QString& path)
+{
+    return ThumbnailLoader::instance()->isPending(path);
 }
 
 void ImageControls::ClearThumbnailCache()

@@ -17,6 +17,7 @@ public:
 
     /// `position` is the photo's place in its group.
     explicit ImageControls(int position, QWidget* parent = nullptr);
+    ~ImageControls() override;
 
     int Position() const { return m_position; }
     /// Shows the photo of `thumbnailPath` (loaded off the window thread, scaled, cached;
@@ -31,6 +32,8 @@ public:
 
     /// Forgets every cached thumbnail (a new scan brought new files).
     static void ClearThumbnailCache();
+    /// Whether the thumbnail `path` is still waiting for a decoder.
+    static bool IsThumbnailPending(const QString& path);
 
 signals:
     void onCheckBoxStateChange();

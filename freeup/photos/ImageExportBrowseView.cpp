@@ -242,8 +242,8 @@ void ImageExportBrowseView::LoadPhotos()
     m_dateCombo->setEnabled(!m_groups.isEmpty());
     m_currentDate->setEnabled(!m_groups.isEmpty());
 
-    m_totalLabel->setText(tr("Export and deletion of all the photos will save you up to") + QLatin1Char(' ')
-                          + Orange(FormatSize(m_totalSize, 2)));
+    m_totalLabel->setText(tr("Export and deletion of all the photos will save you up to %1")
+                              .arg(Orange(FormatSizeIn(staticMetaObject.className(), m_totalSize))));
     relayout(m_content->width() > ImagePreviewControls::kSpacing * 10 ? m_content->width() : kDefaultGridWidth);
     m_scrollArea->verticalScrollBar()->setValue(0);
     onSliderChanged(0, m_scrollArea->verticalScrollBar()->value());
@@ -406,8 +406,9 @@ void ImageExportBrowseView::Refresh()
     const int index = m_dateCombo->currentIndex();
     setCheckBoxState(m_currentDate, GroupState(index));
 
-    m_selectedLabel->setText(Orange(QString::number(CheckedCount())) + QLatin1Char(' ') + tr("photos selected to save")
-                             + QLatin1Char(' ') + Orange(FormatSize(CheckedSize(), 2)));
+    m_selectedLabel->setText(tr("%1 photos selected to save %2")
+                                 .arg(Orange(QString::number(CheckedCount())),
+                                      Orange(FormatSizeIn(staticMetaObject.className(), CheckedSize()))));
 }
 
 bool ImageExportBrowseView::startTask(int type)
@@ -415,8 +416,7 @@ bool ImageExportBrowseView::startTask(int type)
     if (CheckedCount() == 0)
         return false;
     EnableOtherTabs(false);
-    CController::GetInstance()->PostOneKeyClearTask(type);
-    return true;
+    return CleanPosted(CController::GetInstance()->PostOneKeyClearTask(type), this);
 }
 
 void ImageExportBrowseView::slotExportOnly()

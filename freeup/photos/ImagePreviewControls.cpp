@@ -4,6 +4,7 @@
 #include "FormatSize.h"
 #include "ImageControls.h"
 #include "ImageTextWidget.h"
+#include "OneKeyWidgets.h"
 #include "OvStyleCheckBox.h"
 
 #include <QDateTime>
@@ -161,7 +162,9 @@ void ImagePreviewControls::ShowRange(int top, int bottom)
         const QString when
             = QDateTime::fromSecsSinceEpoch(photo.time).toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
         const QString name = photo.name.isEmpty() ? when : photo.name;
-        cell->SetPhoto(photo.thumbnail, name + QStringLiteral(", ") + FormatSize(photo.size, 2));
+        cell->SetPhoto(
+            photo.thumbnail,
+            tr("%1, %2", "photo name, size").arg(name, FormatSizeIn(staticMetaObject.className(), photo.size)));
         cell->SetChecked(photo.checked);
         connect(cell, &ImageControls::onCheckBoxStateChange, this, &ImagePreviewControls::slotCheckAllControlState);
         cell->show();

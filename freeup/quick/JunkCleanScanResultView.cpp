@@ -120,7 +120,8 @@ QString JunkCleanScanResultView::HeaderText() const
 
 void JunkCleanScanResultView::ShowSelected()
 {
-    m_header->setText(OrangeHtml(SizeText(m_selectedSize)) + QLatin1Char(' ') + tr("can be released.").toHtmlEscaped());
+    m_header->setText(
+        tr("%1 can be released.", "%1 is a size").toHtmlEscaped().arg(OrangeHtml(SizeText(m_selectedSize))));
     SetActionButtonEnabled(m_cleanButton, m_selectedSize > 0);
 }
 
@@ -178,6 +179,10 @@ void JunkCleanScanResultView::SLOT_ShowJunkCleanProess()
         // so it must not be waited for.
         if (row->IsChecked() && controller->PostOneKeyClearTask(row->Code()) > 0)
             ++m_pendingTasks;
+    }
+    if (m_pendingTasks == 0) {
+        emit onBack(OneKeyPage::JunkResult);
+        CleanPosted(0, this);
     }
 }
 

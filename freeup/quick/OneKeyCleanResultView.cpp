@@ -64,8 +64,8 @@ OneKeyCleanResultView::OneKeyCleanResultView(QWidget* parent)
     m_releasedLabel->setFont(bodyFont);
     m_releasedLabel->setStyleSheet(QStringLiteral("color:#616c72;"));
 
-    const QString about = tr("About", "approximately, before a size");
-    const QString saveUpTo = tr("You can save up to ");
+    const QString about = tr("About %1", "approximately, %1 is a size");
+    const QString saveUpTo = tr("You can save up to %1", "%1 is a size");
     m_rows[JunkRow] = new OneScanResultSubWidget(QStringLiteral("junkRow"), QStringLiteral("/quick_junk_files.png"),
                                                  tr("Junk Files:"), about, QString(), this);
     m_rows[TempRow] = new OneScanResultSubWidget(QStringLiteral("tempRow"), QStringLiteral("/quick_temp_files.png"),
@@ -157,12 +157,13 @@ void OneKeyCleanResultView::ShowFreeable()
     quint64 sum = 0;
     for (const OneScanResultSubWidget* row : m_rows)
         sum += row->Size();
-    m_freeable->setText(OrangeHtml(SizeText(sum)) + tr(" More can be freed up.").toHtmlEscaped());
+    m_freeable->setText(tr("%1 More can be freed up.", "%1 is a size").toHtmlEscaped().arg(OrangeHtml(SizeText(sum))));
 }
 
 void OneKeyCleanResultView::ShowReleased()
 {
-    m_releasedLabel->setText(OrangeHtml(SizeText(m_released)) + tr(" has been released!").toHtmlEscaped());
+    m_releasedLabel->setText(
+        tr("%1 has been released!", "%1 is a size").toHtmlEscaped().arg(OrangeHtml(SizeText(m_released))));
 }
 
 void OneKeyCleanResultView::UpdateResultInfo(int nTaskType)
@@ -227,6 +228,11 @@ void OneKeyCleanResultView::slotShowJunkView()
 
 void OneKeyCleanResultView::slotShowCacheView()
 {
+    // "Done": there is nothing to clean, and a clean would only report a made-up figure.
+    if (m_rows[TempRow]->Size() == 0) {
+        OvMessageBox::Ask(this, OneKeyText::NothingToClean(), OvMessageBox::OK, QStringLiteral("/tip_succeed.png"));
+        return;
+    }
     CController::GetInstance()->LoadDeviceInfo();
     quickScanOrigin = true;
     emit ShowCacheView(8);

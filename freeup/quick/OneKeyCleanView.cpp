@@ -6,16 +6,19 @@
 #include "CleanHistory.h"
 #include "DeviceInfoWidget.h"
 #include "FormatSize.h"
+#include "LanguageTable.h"
 #include "OneKeyPages.h"
 #include "OneKeyWidgets.h"
 #include "OvMessageBox.h"
 #include "SkinImage.h"
 #include "StoreTotals.h"
+#include "Translation.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +32,16 @@ const char* const kCategoryStyle
       " padding: 10px 4px 8px 4px; }"
       "QToolButton:hover { border-color: #2990ff; color: #2990ff; background: #f5faff; }"
       "QToolButton:pressed { background: #e6f1ff; }";
+
+/// The locale of the language the program speaks, which the user chose in the program.
+QLocale InterfaceLocale()
+{
+    for (int i = 0; i < LanguageTable::count(); ++i) {
+        if (currentLanguageName == QLatin1String(LanguageTable::row(i).englishName))
+            return QLocale(QLatin1String(LanguageTable::row(i).localeCode));
+    }
+    return QLocale();
+}
 
 QFont PixelFont(int pixels, int weight)
 {
@@ -58,7 +71,7 @@ OneKeyCleanView::OneKeyCleanView(QWidget* parent)
     history->setHorizontalSpacing(10);
     history->setVerticalSpacing(6);
     const auto addHistoryLine = [&](int row, const QString& caption, const QString& objectName) {
-        auto* captionLabel = new QLabel(caption + QLatin1Char(':'), this);
+        auto* captionLabel = new QLabel(caption, this);
         captionLabel->setFont(PixelFont(13, QFont::Normal));
         captionLabel->setStyleSheet(QStringLiteral("color:#616c72;"));
         auto* value = new QLabel(this);
@@ -68,9 +81,9 @@ OneKeyCleanView::OneKeyCleanView(QWidget* parent)
         history->addWidget(value, row, 1);
         return value;
     };
-    m_lastUseValue = addHistoryLine(0, tr("Last use"), QStringLiteral("lastUseValue"));
+    m_lastUseValue = addHistoryLine(0, tr("Last use:"), QStringLiteral("lastUseValue"));
     m_lastUseValue->setStyleSheet(QStringLiteral("color:#3c4449;"));
-    m_releasedValue = addHistoryLine(1, tr("Total space released"), QStringLiteral("totalReleasedValue"));
+    m_releasedValue = addHistoryLine(1, tr("Total space released:"), QStringLiteral("totalReleasedValue"));
     m_releasedValue->setStyleSheet(QStringLiteral("color:#f7961f;"));
     history->setColumnStretch(2, 1);
 
@@ -171,8 +184,15 @@ void OneKeyCleanView::RefreshLabels()
     const CleanHistoryEntry entry = ReadCleanHistory(store->m_strDeviceKey);
     // An entry made by a temporary-file clean alone has no date yet ("0").
     const bool dated = entry.exists && !entry.lastCleanDate.isEmpty() && entry.lastCleanDate != QLatin1String("0");
-    m_lastUseValue->setText(dated ? entry.lastCleanDate : tr("None"));
+    m_lastUseValue->setText(dated ? LocalDateText(entry.lastCleanDate) : tr("None"));
     m_releasedValue->setText(SizeText(entry.exists ? entry.totalCleaned.toULongLong() : 0));
+}
+
+QString OneKeyCleanView::LocalDateText(const QString& historyDate)
+{
+    // The file keeps its fixed English format; the page speaks the interface language.
+    const QDateTime when = ParseCleanHistoryDate(historyDate);
+    return when.isValid() ? InterfaceLocale().toString(when, QLocale::ShortFormat) : historyDate;
 }
 
 QString OneKeyCleanView::LastUseText() const
@@ -212,8 +232,7 @@ void OneKeyCleanView::slotScanCache()
         emit onScanCache(8);
         return;
     }
-    OvMessageBox::Ask(this, tr("Scan completed! No need for further cleaning."), OvMessageBox::OK,
-                      QStringLiteral("/tip_succeed.png"));
+    OvMessageBox::Ask(this, OneKeyText::NothingToClean(), OvMessageBox::OK, QStringLiteral("/tip_succeed.png"));
 }
 
 void OneKeyCleanView::slotScanImage()

@@ -19,6 +19,9 @@ public:
     void RefreshLabels();
 
     QString LastUseText() const;
+    /// A clean-history date as the interface language writes dates, or the text itself
+    /// when it is not one.
+    static QString LocalDateText(const QString& historyDate);
     QString TotalReleasedText() const;
 
 signals:

@@ -74,11 +74,7 @@ void OneScanResultSubWidget::SetSize(quint64 bytes)
     if (bytes == 0 && !m_emptyNote.isEmpty()) {
         m_note->setText(m_emptyNote.toHtmlEscaped());
     } else {
-        // "About" stands apart from the figure; "You can save up to " brings its own blank.
-        QString prefix = m_sizePrefix;
-        if (!prefix.endsWith(QLatin1Char(' ')))
-            prefix += QLatin1Char(' ');
-        m_note->setText(prefix.toHtmlEscaped() + OrangeHtml(SizeText(bytes)));
+        m_note->setText(m_sizePrefix.toHtmlEscaped().arg(OrangeHtml(SizeText(bytes))));
     }
     const QString buttonText = bytes > 0 ? tr("Clean") : tr("Done");
     m_button->setText(buttonText);

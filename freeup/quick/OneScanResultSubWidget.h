@@ -12,7 +12,7 @@ class OneScanResultSubWidget : public QWidget
     Q_OBJECT
 
 public:
-    /// `sizePrefix` is the text before the size ("About", "You can save up to ");
+    /// `sizePrefix` is the note around the size, which stands for its %1 ("About %1");
     /// `emptyNote`, when given, replaces both while the size is 0.
     OneScanResultSubWidget(const QString& objectName, const QString& icon, const QString& caption,
                            const QString& sizePrefix, const QString& emptyNote = QString(), QWidget* parent = nullptr);

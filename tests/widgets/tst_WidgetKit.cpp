@@ -6,6 +6,7 @@
 #include "NoFocusDelegate.h"
 #include "OvCustomNOButton.h"
 #include "OvFillDataProgressBar.h"
+#include "OvImageLoader.h"
 #include "OvLineDelegate.h"
 #include "OvMessageListShowWidget.h"
 #include "OvProgressBarGif.h"
@@ -37,14 +38,17 @@
 #include <QEnterEvent>
 #include <QImage>
 #include <QMouseEvent>
+#include <QMutex>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <atomic>
 #include <limits>
 
 // The kit's smaller widgets, against a test skin of plain colours whose folder name holds
@@ -70,6 +74,7 @@ private slots:
     void tabHeadsSwitchPages();
     void sharesAreExactForAnyAmount();
     void messageListGrowsWithItsMessages();
+    void imageLoaderDropsWhatIsNoLongerWanted();
 
 private:
     void makeImage(const QString& name, const QColor& color, const QSize& size);
@@ -505,6 +510,57 @@ void tst_WidgetKit::messageListGrowsWithItsMessages()
     QCOMPARE(list.Count(), 2);
     list.Clear();
     QCOMPARE(list.heightForWidth(400), empty);
+}
+
+void tst_WidgetKit::imageLoaderDropsWhatIsNoLongerWanted()
+{
+    OvImageLoader loader;
+    // Two decoders held busy, so that the next requests wait in the queue.
+    QSemaphore release;
+    std::atomic_int started { 0 };
+    const auto blocking = [&] {
+        ++started;
+        release.acquire();
+        return QImage(4, 4, QImage::Format_RGB32);
+    };
+    QStringList decoded;
+    QMutex decodedLock;
+    const auto recording = [&](const QString& key) {
+        return [&, key] {
+            QMutexLocker lock(&decodedLock);
+            decoded << key;
+            return key == "unreadable" ? QImage() : QImage(2, 2, QImage::Format_RGB32);
+        };
+    };
+    QSignalSpy loaded(&loader, &OvImageLoader::Loaded);
+    loader.Request("busy1", blocking);
+    loader.Request("busy2", blocking);
+    QTRY_COMPARE(started.load(), 2);
+    loader.Request("scrolled away", recording("scrolled away"));
+    loader.Request("wanted", recording("wanted"));
+    loader.Request("wanted", recording("asked twice")); // one decode per key under way
+    loader.Request("unreadable", recording("unreadable"));
+    QVERIFY(loader.IsPending("scrolled away"));
+    loader.Cancel("scrolled away");
+    QVERIFY(!loader.IsPending("scrolled away"));
+    // Dropped while decoding: its picture never arrives.
+    loader.Cancel("busy2");
+    release.release(2);
+
+    QTRY_COMPARE(loaded.size(), 3);
+    loader.WaitForDone();
+    QCoreApplication::processEvents();
+    QCOMPARE(loaded.size(), 3);
+    QStringList keys;
+    for (const QList<QVariant>& arguments : loaded)
+        keys << arguments.at(0).toString();
+    keys.sort();
+    QCOMPARE(keys, QStringList({ "busy1", "unreadable", "wanted" }));
+    for (const QList<QVariant>& arguments : loaded)
+        QCOMPARE(arguments.at(1).value<QImage>().isNull(), arguments.at(0).toString() == "unreadable");
+    decoded.sort();
+    QCOMPARE(decoded, QStringList({ "unreadable", "wanted" }));
+    QVERIFY(!loader.IsPending("wanted"));
 }
 
 QTEST_MAIN(tst_WidgetKit)

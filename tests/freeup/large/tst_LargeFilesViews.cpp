@@ -78,6 +78,7 @@ private slots:
     void refreshStartsTheChoiceAfresh();
     void exportAndDeleteHandOver();
     void thumbnailsByFileKind();
+    void longListKeepsItsPlaceAndLoadsThumbnailsAside();
     void progressMovesInWholeSteps();
     void progressPageEndsByItself();
 
@@ -314,6 +315,42 @@ void tst_LargeFilesViews::thumbnailsByFileKind()
     const QPixmap video = LargeFilesCleanPhotoIcon::Thumbnail(broken.fileName(), "MP4", QSize(48, 40));
     QCOMPARE(video.toImage(), SkinPixmap("large_files_video_def.png").toImage());
     QVERIFY(!LargeFilesCleanPhotoIcon::Thumbnail(folder.filePath("gone.png"), "pdf", QSize(48, 40)).isNull());
+}
+
+void tst_LargeFilesViews::longListKeepsItsPlaceAndLoadsThumbnailsAside()
+{
+    QTemporaryDir folder;
+    const QString thumbnail = folder.filePath("thumb.png");
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(thumbnail));
+    // Small and big files by turns; every big one has the same thumbnail.
+    QVector<OneKeyFileInfo> files;
+    for (int id = 0; id < 400; ++id) {
+        OneKeyFileInfo file = File(id, QString("file%1.mov").arg(id), "mov", id % 2 ? 10 * kMiB : 200 * kMiB);
+        if (id % 2 == 0)
+            file.m_strThumbnailPath = thumbnail;
+        files << file;
+    }
+    SetLargeFiles(files);
+    m_view->Refresh();
+    auto* table = m_view->findChild<QTableView*>("largeFilesTable");
+
+    // The window never waits for a picture: the kind's image first, the file's own later.
+    const QModelIndex cell = table->model()->index(0, 1);
+    QCOMPARE(cell.data(Qt::DecorationRole).value<QPixmap>().toImage(),
+             SkinPixmap("large_files_video_def.png").toImage());
+    QTRY_COMPARE(cell.data(Qt::DecorationRole).value<QPixmap>().toImage().pixelColor(20, 20), QColor(Qt::red));
+
+    // Typing a size keeps the row the user was reading at the top.
+    table->scrollTo(table->model()->index(200, 0), QAbstractItemView::PositionAtTop);
+    const int reading = m_view->VisibleRowId(table->rowAt(0));
+    QCOMPARE(reading, 200);
+    QTest::keyClicks(sizeEdit(), "5");
+    QCOMPARE(m_view->VisibleRowId(table->rowAt(0)), reading);
+    QTest::keyClicks(sizeEdit(), "0"); // 50 MiB: only the big files stay
+    QCOMPARE(m_view->VisibleRowCount(), 200);
+    QCOMPARE(m_view->VisibleRowId(table->rowAt(0)), reading);
 }
 
 void tst_LargeFilesViews::progressMovesInWholeSteps()

@@ -18,6 +18,7 @@
 #include "MainWindowAccess.h"
 #include "MessageBoxAnswerer.h"
 #include "OneKeyCleanResultView.h"
+#include "OneKeyFileInfo.h"
 #include "OneKeyPages.h"
 #include "OvMessageBox.h"
 #include "OvOneKeyClearModel.h"
@@ -37,10 +38,13 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <mutex>
 
 using namespace OneKeyPage;
@@ -77,7 +81,9 @@ private slots:
     void largeFileExportCopiesTheCheckedFiles();
     void largeFileDeleteRemovesThemFromTheDevice();
     void removingAppsMarksEachRowAndEndsOnTheTotal();
-    void withoutDeviceTheScanWaitsForStop();
+    void stoppedRunsShowWhatWasDone();
+    void emptyLargeFileScanEndsOnItsFinishPage();
+    void withoutDeviceNothingWaitsSilently();
     void everyControlHasANameForTestsAndScreenReaders();
 
 private:
@@ -170,7 +176,13 @@ void tst_OneKeyClearModel::quickScanShowsWhatTheDeviceHolds()
     QVERIFY(!pagesAtReply.contains(int(QuickResult)));
     QVERIFY(m_window.tabsEnabled);
     QVERIFY(quickScanOrigin);
-    QVERIFY(m_model->IsOnResultPage());
+    // Only a page that holds a result counts; scanning, progress and finish pages do not.
+    const QList<int> results { QuickResult, JunkResult, PhotoResult, PhotoBrowse, LargeList, AppList };
+    for (int index = 0; index < Count; ++index) {
+        m_model->SwitchPage(index);
+        QCOMPARE(m_model->IsOnResultPage(), results.contains(index));
+    }
+    m_model->SwitchPage(QuickResult);
 
     // The rows against the device's own figures.
     quint64 junk = 0;
@@ -229,6 +241,7 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
     }
     QCOMPARE(junkPage->SelectedSize(), expected);
 
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(junkPage, "Clean"));
     QVERIFY_PAGE(m_model, JunkFinished);
     QMap<int, int> after;
@@ -240,7 +253,14 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
 
     auto* finished = qobject_cast<ImageCompressionFinshed*>(m_model->page(JunkFinished));
     QCOMPARE(finished->ReleasedSize(), expected);
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + expected); // the figure is what the device gained
     QVERIFY(m_window.tabsEnabled);
+    // Every cleaned row reads empty now, not only the last one cleaned; the kept one stays.
+    for (int code : { 32, 128, 512 })
+        QVERIFY2(junkPage->Row(code)->Size() == 0, qPrintable(QString::number(code)));
+    QVERIFY(junkPage->Row(64)->Size() > 0);
+    auto* result = qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult));
+    QCOMPARE(result->RowSize(0), junkPage->Row(64)->Size());
 
     // The clean history: the device key, the running total and the time of the clean.
     const CleanHistoryEntry history = ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey);
@@ -306,7 +326,11 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
         return sum;
     }();
     QVERIFY(tempBytes > 0);
+    // A reconnect starts from what the history holds, so the figure never shrinks.
+    m_model->ResetReleasedTotal();
     const quint64 totalBefore = m_model->totalReleased();
+    QCOMPARE(QString::number(totalBefore), ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey).totalCleaned);
+    QVERIFY(totalBefore > 0);
 
     // The clean starts at once; its figure is what the device's free space gained.
     emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
@@ -341,6 +365,23 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     QCOMPARE(m_model->currentPage(), int(TempFinished));
     QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
     QVERIFY(m_window.tabsEnabled);
+
+    // Less free space after the clean than before it: reported as failed, nothing counted.
+    const quint64 totalNow = m_model->totalReleased();
+    m_model->SwitchPage(QuickResult);
+    CGlobalData* store = CGlobalData::GetInstance();
+    store->m_nFreeSpace = store->m_nTotalSpace - 1; // the figure the clean starts from
+    answerer.setButton(OvMessageBox::OK);
+    const int asked = answerer.questions().size();
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.questions().size(), asked + 1, 20000);
+    QCOMPARE(answerer.questions().last().text,
+             QStringLiteral("Cleaning failed for some unknown errors. Please try it again."));
+    QCOMPARE(m_model->currentPage(), int(TempFinished));
+    QCOMPARE(finished->MessageText(), QStringLiteral("Cleanup stopped!"));
+    QCOMPARE(finished->ReleasedSize(), quint64(0));
+    QVERIFY(!finished->IsFolderLinkShown());
+    QCOMPARE(m_model->totalReleased(), totalNow);
 }
 
 void tst_OneKeyClearModel::compressionKeepsTheOriginalsAndSavesThreeQuarters()
@@ -425,8 +466,18 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
     QCOMPARE(m_model->currentPage(), int(PhotoBrowse));
     const QStringList exported = checkFirstPhotos(2);
     QCOMPARE(exported.size(), 2);
+    QList<int> bar;
+    auto* exporting = qobject_cast<LargeFilesProcessView*>(m_model->page(PhotoExporting));
+    auto counting = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this,
+                            [&] { bar << exporting->ProgressValue(); });
+    auto stopCounting = qScopeGuard([&] { disconnect(counting); });
     QVERIFY(press(m_model->page(PhotoBrowse), "Export Only"));
+    QCOMPARE(exporting->ProgressValue(), 1); // a fresh run, whatever the last one reached
+    QCOMPARE(exporting->MaxValue(), quint64(2));
     QVERIFY_PAGE(m_model, PhotoExportFinished);
+    stopCounting.dismiss();
+    disconnect(counting);
+    QCOMPARE(bar, QList<int>({ 50, 100, 100 })); // two items, then the end
     const DeviceImage image = m_devices.image(m_phone);
     QCOMPARE(QDir(exports).entryList(QDir::Files).size(), 2);
     quint64 exportedBytes = 0;
@@ -450,7 +501,10 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
     const QByteArray original = Sha1(m_devices.image(m_phone).localPath(deleted.first()));
     const quint64 totalBefore = m_model->totalReleased();
     QVERIFY(press(m_model->page(PhotoBrowse), "Backup & Delete"));
+    auto* deleting = qobject_cast<LargeFilesProcessView*>(m_model->page(PhotoDeleting));
     QVERIFY_PAGE(m_model, PhotoDeleteFinished);
+    QCOMPARE(deleting->DoneCount(), 1);
+    QCOMPARE(deleting->ProgressValue(), 100);
     QCOMPARE(Sha1(exports + "/" + QFileInfo(deleted.first()).fileName()), original);
     QCOMPARE(deviceArray("media").size(), photosBefore - 1);
     for (const QJsonValue& value : deviceArray("media"))
@@ -471,7 +525,9 @@ void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
 
     QList<int> bar;
     auto* progress = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeExporting));
-    connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
+    const QMetaObject::Connection recording
+        = connect(m_model, &OvOneKeyClearModel::signalLargeExport, this, [&] { bar << progress->ProgressValue(); });
+    const auto stopRecording = qScopeGuard([&] { disconnect(recording); });
     QVERIFY(press(list, "Export Only"));
     QVERIFY(!m_window.tabsEnabled);
     QVERIFY_PAGE(m_model, LargeExportFinished);
@@ -498,19 +554,42 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
     QVERIFY(press(m_model->page(Home), "Large Files"));
     QVERIFY_PAGE(m_model, LargeList);
     const quint64 totalBefore = m_model->totalReleased();
-    const QJsonArray files = deviceArray("largeFiles");
-    QVERIFY(files.size() >= 2);
-    // Check one file only, through its row.
+    QList<quint64> sizes;
+    for (const QJsonValue& value : deviceArray("largeFiles"))
+        sizes << quint64(value.toObject().value("size").toDouble());
+    std::sort(sizes.begin(), sizes.end());
+    QCOMPARE(sizes.size(), 3);
+
+    // Everything checked, then the smallest file filtered away.
     auto* list = qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList));
-    auto* table = list->findChild<QTableView*>();
-    QVERIFY(table);
-    const QRect cell = table->visualRect(table->model()->index(0, 0));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    list->headerClicked_Slot(true);
+    const int minimum = int(std::ceil(LargeFilesCleanView::SizeInMiB(sizes.first())));
+    QVERIFY(LargeFilesCleanView::SizeInMiB(sizes.at(1)) > minimum);
+    auto* sizeField = list->findChild<QLineEdit*>("largeFilesSizeFilter");
+    QTest::keyClicks(sizeField, QString::number(minimum));
+    QCOMPARE(list->VisibleRowCount(), 2);
+
+    // Asked first; "Cancel" deletes nothing, "No" only what the list shows.
+    MessageBoxAnswerer answerer(OvMessageBox::Cancel);
     QVERIFY(press(list, "Back Up & Delete"));
+    QCOMPARE(answerer.questions().size(), 1);
+    QVERIFY(answerer.questions().first().text.startsWith("1 of the checked files are hidden by the filters."));
+    QCOMPARE(m_model->currentPage(), int(LargeList));
+    answerer.setButton(OvMessageBox::No);
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
+    QVERIFY(press(list, "Back Up & Delete"));
+    auto* deleting = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeDeleting));
+    QCOMPARE(deleting->MaxValue(), quint64(2));
     QVERIFY_PAGE(m_model, LargeDeleteFinished, 30000);
+    QCOMPARE(deleting->ProgressValue(), 100);
+    QCOMPARE(deleting->DoneCount(), 2);
+
+    const QJsonArray left = deviceArray("largeFiles");
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(quint64(left.first().toObject().value("size").toDouble()), sizes.first());
     const quint64 released = qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize();
-    QCOMPARE(deviceArray("largeFiles").size(), files.size() - 1);
-    QVERIFY(released > 0);
+    QCOMPARE(released, sizes.at(1) + sizes.at(2));
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + released);
     QCOMPARE(m_model->totalReleased(), totalBefore + released);
 }
 
@@ -541,10 +620,13 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     }
 
     QList<QList<int>> statuses;
-    connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this, [&] {
-        statuses << QList<int> { apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) };
-    });
+    const QMetaObject::Connection recording
+        = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this, [&] {
+              statuses << QList<int> { apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) };
+          });
+    const auto stopRecording = qScopeGuard([&] { disconnect(recording); });
     MessageBoxAnswerer answerer(OvMessageBox::OK);
+    const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(apps, "Remove"));
     QCOMPARE(answerer.questions().size(), 1);
     QCOMPARE(answerer.questions().first().text, QStringLiteral("Remove the selected apps?"));
@@ -552,6 +634,7 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     QVERIFY(!m_window.tabsEnabled);
     QVERIFY_PAGE(m_model, AppsRemoved);
     QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(AppsRemoved))->ReleasedSize(), expected);
+    QCOMPARE(m_devices.summary(m_phone).freeBytes, freeBefore + expected);
     // Each reply marks its app done and the next one in progress; the last reloads the list.
     QCOMPARE(statuses.size(), 3);
     QCOMPARE(statuses.at(0), QList<int>({ 2, 1, 0 }));
@@ -568,24 +651,117 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     QCOMPARE(m_model->currentPage(), int(AppList));
 }
 
-void tst_OneKeyClearModel::withoutDeviceTheScanWaitsForStop()
+void tst_OneKeyClearModel::stoppedRunsShowWhatWasDone()
 {
+    // Item replies as the engine hands them over: a record on the heap, owned by the model.
+    const auto itemDone = [](int code, quint64 size) {
+        auto* item = new OneKeyFileInfo;
+        item->m_nSize = size;
+        emit CTaskCallback::GetInstance()->signalOneKeyClearRespond(code, OV_NOTIFY_ITEM_DONE, item);
+    };
+    const auto stop = [this](int page) {
+        auto* button = m_model->page(page)->findChild<QAbstractButton*>(page == LargeDeleting ? "largeFilesStopButton"
+                                                                                              : "taskStopButton");
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+        return button != nullptr;
+    };
+
+    // A junk clean stopped after one file: that file's space is shown and counted.
+    const quint64 totalBefore = m_model->totalReleased();
+    emit qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult))->onShowJunkCleanProess(JunkCleaning);
+    QCOMPARE(m_model->currentPage(), int(JunkCleaning));
+    itemDone(64, 3000);
+    QVERIFY(stop(JunkCleaning));
+    QCOMPARE(m_model->currentPage(), int(JunkStopped));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(JunkStopped))->ReleasedSize(), quint64(3000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000);
+    QVERIFY(m_window.tabsEnabled);
+
+    // A compression stopped after one photo of 4 000 000 bytes has saved three quarters of it.
+    m_model->SwitchPage(PhotoResult);
+    QVERIFY(QMetaObject::invokeMethod(m_model, "SlotInitExpressionImage", Q_ARG(int, PhotoBackingUp)));
+    itemDone(2048, 4000000);
+    QCOMPARE(m_model->currentPage(), int(PhotoCompressing));
+    QVERIFY(stop(PhotoCompressing));
+    QCOMPARE(m_model->currentPage(), int(CompressStopped));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(CompressStopped))->ReleasedSize(), quint64(3000000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000 + 3000000);
+
+    // A delete stopped after one of two files ends on its finish page with that file. (The
+    // signal alone: the list posts the task after it, which is not wanted here.)
+    emit qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList))->onShowNextLargeFilesDeleteView(LargeDeleting);
+    QCOMPARE(m_model->currentPage(), int(LargeDeleting));
+    auto* deleting = qobject_cast<LargeFilesProcessView*>(m_model->page(LargeDeleting));
+    deleting->SetMaxValue(2);
+    itemDone(8200, 5000);
+    QCOMPARE(deleting->ProgressValue(), 50);
+    QVERIFY(stop(LargeDeleting));
+    QCOMPARE(m_model->currentPage(), int(LargeDeleteFinished));
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(LargeDeleteFinished))->ReleasedSize(), quint64(5000));
+    QCOMPARE(m_model->totalReleased(), totalBefore + 3000 + 3000000 + 5000);
+    QVERIFY(m_window.tabsEnabled);
+}
+
+void tst_OneKeyClearModel::emptyLargeFileScanEndsOnItsFinishPage()
+{
+    const QJsonArray files = deviceArray("largeFiles");
+    QVERIFY(m_devices.edit(m_phone, [](DeviceImage& image) { image.setArray("largeFiles", QJsonArray()); }));
+    QVERIFY(press(m_model->page(Home), "Large Files"));
+    QVERIFY_PAGE(m_model, NoLargeFile);
+    QCOMPARE(qobject_cast<ImageCompressionFinshed*>(m_model->page(NoLargeFile))->MessageText(),
+             QStringLiteral("There is no large file to be deleted on your device."));
+    QVERIFY(m_window.tabsEnabled);
+    QVERIFY(m_devices.edit(m_phone, [&files](DeviceImage& image) { image.setArray("largeFiles", files); }));
+}
+
+void tst_OneKeyClearModel::withoutDeviceNothingWaitsSilently()
+{
+    // Results from while the device was there, then the device goes.
+    quickScan();
     QVERIFY(m_devices.unplug(m_phone));
     QVERIFY(
         DeviceImageFixture::waitFor([] { return CController::GetInstance()->GetDeviceManager()->DeviceCount() == 0; }));
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    const QString notConnected = QStringLiteral("The device is not connected. Please connect it and try again.");
+    // Each clean tells the user and stays on, or goes back to, the page it was started from.
+    const auto refused = [&](int page, const QString& button) {
+        m_model->SwitchPage(page);
+        const int asked = answerer.questions().size();
+        if (!press(m_model->page(page), button))
+            return QStringLiteral("no button \"%1\" on page %2").arg(button).arg(page);
+        if (answerer.questions().size() != asked + 1 || answerer.questions().last().text != notConnected)
+            return QStringLiteral("page %1 did not say the device is gone").arg(page);
+        if (m_model->currentPage() != page || !m_window.tabsEnabled)
+            return QStringLiteral("page %1 left for %2").arg(page).arg(m_model->currentPage());
+        return QString();
+    };
+    auto* junk = qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult));
+    QVERIFY(junk->SelectedSize() > 0);
+    QCOMPARE(refused(JunkResult, "Clean"), QString());
+    m_model->SwitchPage(PhotoResult);
+    QVERIFY(press(m_model->page(PhotoResult), "Export & Delete"));
+    QCOMPARE(m_model->currentPage(), int(PhotoBrowse));
+    QVERIFY(!checkFirstPhotos(1).isEmpty());
+    QCOMPARE(refused(PhotoBrowse, "Export Only"), QString());
+    QCOMPARE(refused(PhotoBrowse, "Backup & Delete"), QString());
+    qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList))->headerClicked_Slot(true);
+    QCOMPARE(refused(LargeList, "Export Only"), QString());
+    QCOMPARE(refused(LargeList, "Back Up & Delete"), QString());
+    m_model->SwitchPage(QuickResult);
+    emit qobject_cast<OneKeyCleanResultView*>(m_model->page(QuickResult))->ShowCacheView(TempCleaning);
+    QCOMPARE(answerer.questions().last().text, notConnected);
+    QCOMPARE(m_model->currentPage(), int(QuickResult));
 
+    // A scan has no such check: it waits on its page until the user stops it.
+    m_model->SwitchPage(Home);
     QVERIFY(press(m_model->page(Home), "Apps"));
     QCOMPARE(m_model->currentPage(), int(AppScanning));
     QVERIFY(!QTest::qWaitFor([&] { return m_model->currentPage() != AppScanning; }, 200)); // no reply comes
-
-    MessageBoxAnswerer answerer(OvMessageBox::Yes);
+    answerer.setButton(OvMessageBox::Yes);
     QVERIFY(press(m_model->page(AppScanning), "Stop"));
     QCOMPARE(m_model->currentPage(), int(Home));
     QVERIFY(m_window.tabsEnabled);
-
-    QVERIFY(press(m_model->page(Home), "Quick Scan"));
-    QVERIFY(press(m_model->page(QuickScanning), "Stop"));
-    QCOMPARE(m_model->currentPage(), int(QuickResult));
 }
 
 void tst_OneKeyClearModel::everyControlHasANameForTestsAndScreenReaders()

@@ -240,12 +240,18 @@ void tst_JunkCleanScanResultView::cleanPostsTheCheckedRowsInPageOrder()
     for (int left : { 3, 2, 1, 0, 0 })
         QCOMPARE(view.FinishCleanTask(), left);
 
-    // Without a device nothing is posted, so nothing is waited for.
+    // Without a device nothing is posted: the user is told and taken back to the list.
     QVERIFY(m_devices.unplug(folder));
     QTRY_VERIFY_WITH_TIMEOUT(controller->PostOneKeyClearTask(512) == 0, 5000);
+    QSignalSpy back(&view, &JunkCleanScanResultView::onBack);
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
     CleanButton(view)->click();
     QCOMPARE(progress.count(), 2);
     QCOMPARE(view.PendingCleanTasks(), 0);
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(back.at(0).at(0).toInt(), 4);
+    QCOMPARE(answerer.texts(), QStringList({ "The device is not connected. Please connect it and try again." }));
+    QVERIFY(window.tabsEnabled);
 }
 
 QTEST_MAIN(tst_JunkCleanScanResultView)

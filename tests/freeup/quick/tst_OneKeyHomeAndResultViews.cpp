@@ -16,6 +16,7 @@
 #include "StoreTotals.h"
 #include "TaskExecuteView.h"
 #include "TaskWidget.h"
+#include "Translation.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -139,8 +140,14 @@ void tst_OneKeyHomeAndResultViews::homeShowsTheDeviceAndItsOwnHistory()
     WriteCleanHistoryTotal(kDeviceKey, 41345024, QDateTime(QDate(2026, 3, 4), QTime(10, 11, 12)));
     home.hide();
     home.show();
-    QCOMPARE(home.LastUseText(), QString("03-04-2026 10:11:12 Wed"));
+    // Written as the interface language writes dates; the file keeps its own fixed form.
+    QCOMPARE(home.LastUseText(), QString("04/03/2026 10:11"));
     QCOMPARE(home.TotalReleasedText(), QString("39.43MB"));
+    currentLanguageName = QStringLiteral("German");
+    home.RefreshLabels();
+    currentLanguageName = QStringLiteral("English");
+    QCOMPARE(home.LastUseText(), QString("04.03.26 10:11"));
+    QCOMPARE(ReadCleanHistory(kDeviceKey).lastCleanDate, QString("03-04-2026 10:11:12 Wed"));
 
     // A device whose only entry comes from a temporary-file clean has no date yet.
     SetDevice(64 * kGiB, 20 * kGiB, QStringLiteral("/devices/TEMP-ONLY"));
@@ -270,13 +277,25 @@ void tst_OneKeyHomeAndResultViews::resultBackAsksAndRescanRescans()
     QSignalSpy cache(&result, &OneKeyCleanResultView::ShowCacheView);
     result.findChild<QPushButton*>("rescanButton")->click();
     QCOMPARE(rescan.count(), 1);
-    // The temporary-file row leads to the clean and marks the way back here.
-    result.RowWidget(OneKeyCleanResultView::TempRow)->findChild<QPushButton*>("rowButton")->click();
+    // With nothing to clean the temporary-file row reads "Done" and starts no clean, whose
+    // figure would be made up.
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QPushButton* tempRow = result.RowWidget(OneKeyCleanResultView::TempRow)->findChild<QPushButton*>("rowButton");
+    QCOMPARE(tempRow->text(), QString("Done"));
+    tempRow->click();
+    QCOMPARE(cache.count(), 0);
+    QCOMPARE(answerer.questions().size(), 1);
+    QCOMPARE(answerer.questions().first().text, QString("Scan completed! No need for further cleaning."));
+    // Otherwise it leads to the clean and marks the way back here.
+    SetDevice(64 * kGiB, 20 * kGiB);
+    result.UpdateResultInfo(2);
+    QCOMPARE(tempRow->text(), QString("Clean"));
+    tempRow->click();
     QCOMPARE(cache.count(), 1);
     QCOMPARE(cache.at(0).at(0).toInt(), 8);
     QVERIFY(quickScanOrigin);
 
-    MessageBoxAnswerer answerer(OvMessageBox::No);
+    answerer.setButton(OvMessageBox::No);
     QPushButton* back = result.findChild<QPushButton*>("backButton");
     back->click();
     QCOMPARE(home.count(), 0);
@@ -287,9 +306,9 @@ void tst_OneKeyHomeAndResultViews::resultBackAsksAndRescanRescans()
     back->click();
     QCOMPARE(home.count(), 1);
     QCOMPARE(home.at(0).at(0).toInt(), 0);
-    QCOMPARE(answerer.questions().size(), 3);
-    QCOMPARE(answerer.questions().first().title, QString("Warning"));
-    QCOMPARE(answerer.questions().first().icon, QString("tip_warning.png"));
+    QCOMPARE(answerer.questions().size(), 4);
+    QCOMPARE(answerer.questions().at(1).title, QString("Warning"));
+    QCOMPARE(answerer.questions().at(1).icon, QString("tip_warning.png"));
 }
 
 QTEST_MAIN(tst_OneKeyHomeAndResultViews)
