@@ -11,6 +11,7 @@
 #include "Log.h"
 #include "MainWindowAccess.h"
 #include "OvMessageBox.h"
+#include "ScanAnalyzeView.h"
 
 #include <QPointer>
 #include <QStackedWidget>
@@ -45,36 +46,6 @@ int StageAnswer(int stage)
     default:
         return -1;
     }
-}
-
-QString BackupFailureText(int code)
-{
-    QString text;
-    switch (code) {
-    case -38:
-        text = OvEraseAllDataModel::tr("It failed to analyze your device. Please set up your iDevice first. Make sure "
-                                       "you can access the Home screen and try it again. (error code: %1)");
-        break;
-    case -36:
-        text = OvEraseAllDataModel::tr("Your PC doesn't have enough storage for data processing. Please free up space "
-                                       "in the disk which has the most available space and try it again. (error code: "
-                                       "%1)");
-        break;
-    case -19:
-        text = OvEraseAllDataModel::tr("Please unlock your device and tap \"Trust\" from the pop-up alert on your "
-                                       "device before you continue. (error code: %1)");
-        break;
-    case -10:
-        text = OvEraseAllDataModel::tr("Your iDevice storage is almost full. Please free up your iPhone space and try "
-                                       "it again. (error code: %1)");
-        break;
-    default:
-        text = OvEraseAllDataModel::tr("There may be unknown error with your iTunes. Please uninstall and reinstall "
-                                       "iTunes to fix. Make sure you have the latest version of iTunes and try it "
-                                       "again. (error code: %1)");
-        break;
-    }
-    return text.arg(code);
 }
 
 // A job is refused only when the device has gone; the main window then resets every page
@@ -305,7 +276,8 @@ void OvEraseAllDataModel::SlotBackupCallback(int nNotifyType, int nParam)
         return;
     }
     // Shown after the page changed: the box waits for a person, the flow must not.
-    OvMessageBox::Ask(this, BackupFailureText(nParam), OvMessageBox::OK, QString(), tr("Data Analysis Failed"));
+    OvMessageBox::Ask(this, ScanAnalyzeView::FailureText(nParam), OvMessageBox::OK, QString(),
+                      tr("Data Analysis Failed"));
 }
 
 void OvEraseAllDataModel::SlotEraseAllTaskCallback(int nFlage, int nNotifyType)

@@ -31,6 +31,14 @@ OvEraseFragmentDataModel* s_instance = nullptr;
 
 constexpr int kBackupStopped = 1003;
 
+QStringList AllAppNames()
+{
+    QStringList names;
+    for (const FragmentApp& app : FragmentApps())
+        names << app.name;
+    return names;
+}
+
 } // namespace
 
 OvEraseFragmentDataModel::OvEraseFragmentDataModel(QWidget* parent)
@@ -253,7 +261,8 @@ void OvEraseFragmentDataModel::slotFragmentBackupCallback(int type, int nParam)
 
 void OvEraseFragmentDataModel::showBackupFailure(int code)
 {
-    OvMessageBox::Ask(this, BackupFailureText(code).arg(code), OvMessageBox::OK, QString(), tr("Data Analysis Failed"));
+    OvMessageBox::Ask(this, ScanAnalyzeView::FailureText(code), OvMessageBox::OK, QString(),
+                      tr("Data Analysis Failed"));
 }
 
 void OvEraseFragmentDataModel::slotFragmentPage(int page)
