@@ -7,8 +7,12 @@
       the finished translation of the same message in another catalogue, as a hint.
   translation-delta.py import language/French.ts todo.json
       Writes each non-empty "translation" into the catalogue and marks it finished. An entry
-      whose message is gone, or whose translation loses a placeholder, tag or line break of
-      its source, is reported and left out; the exit status is then 1.
+      whose message is gone, or whose translation loses a placeholder, tag, line break or
+      leading or trailing blank of its source, is reported and left out; the exit status is then 1.
+  translation-delta.py fill language/French.ts
+      Translates each unfinished message whose source text (and comment) the catalogue already
+      translates, in another class, with one and the same finished text: the new "Back" and
+      "Cancel" buttons of a page need no translator. Sources translated two ways are left open.
   translation-delta.py stats language/*.ts
       Prints the number of messages and unfinished messages of each catalogue.
 
@@ -40,7 +44,7 @@ def escape(text):
     # The same escaping lupdate writes, so that a later refresh leaves the line alone.
     text = text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
     text = text.replace('"', "&quot;").replace("'", "&apos;")
-    return "".join(c if c in "\n\t" or ord(c) >= 0x20 else "&#x%x;" % ord(c) for c in text)
+    return "".join("&#x%x;" % ord(c) if (ord(c) < 0x20 and c not in "\n\t") or c == "\xa0" else c for c in text)
 
 
 def must_keep(text):
@@ -49,6 +53,8 @@ def must_keep(text):
         sorted(PLACEHOLDER_RE.findall(text)),
         sorted(TAG_RE.findall(text)),
         text.count("\n"),
+        text.startswith(" "),
+        text.endswith(" "),
     )
 
 
@@ -121,16 +127,19 @@ def load_entries(path):
 
 
 def import_(args):
-    ts_text = read(args.catalogue)
+    return write_translations(args.catalogue, read(args.catalogue), load_entries(args.file))
+
+
+def write_translations(catalogue, ts_text, entries):
     wanted = {}
     faults = []
-    for entry in load_entries(args.file):
+    for entry in entries:
         translation = entry.get("translation") or ""
         if not translation:
             continue
         k = key(entry.get("context", ""), entry.get("source", ""), entry.get("comment", ""))
         if must_keep(translation) != must_keep(k[1]):
-            faults.append(f"placeholders, tags or line breaks differ: {k[0]} {k[1]!r} -> {translation!r}")
+            faults.append(f"placeholders, tags, line breaks or edge blanks differ: {k[0]} {k[1]!r} -> {translation!r}")
             continue
         wanted[k] = translation
 
@@ -155,12 +164,27 @@ def import_(args):
     for k in wanted.keys() - written:
         if not any(k[0] in f and k[1] in f for f in faults):
             faults.append(f"no such message: {k[0]} {k[1]!r}")
-    with open(args.catalogue, "w", encoding="utf-8") as f:
+    with open(catalogue, "w", encoding="utf-8") as f:
         f.write("".join(pieces))
-    print(f"{args.catalogue}: {len(written)} translations written", file=sys.stderr)
+    print(f"{catalogue}: {len(written)} translations written", file=sys.stderr)
     for fault in faults:
         print(fault, file=sys.stderr)
     return 1 if faults else 0
+
+
+def fill(args):
+    ts_text = read(args.catalogue)
+    known = {}
+    for _, source, comment, translation, unfinished, _ in messages(ts_text):
+        if translation and not unfinished:
+            known.setdefault((source, comment), set()).add(translation)
+    entries = []
+    for context, source, comment, translation, unfinished, _ in messages(ts_text):
+        choices = known.get((source, comment), set())
+        if (unfinished or not translation) and len(choices) == 1:
+            entries.append({"context": context, "source": source, "comment": comment,
+                            "translation": next(iter(choices))})
+    return write_translations(args.catalogue, ts_text, entries)
 
 
 def stats(args):
@@ -184,6 +208,9 @@ def main():
     p.add_argument("catalogue")
     p.add_argument("file")
     p.set_defaults(run=import_)
+    p = commands.add_parser("fill")
+    p.add_argument("catalogue")
+    p.set_defaults(run=fill)
     p = commands.add_parser("stats")
     p.add_argument("catalogues", nargs="+")
     p.set_defaults(run=stats)
