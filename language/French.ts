@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Downloaded Temp Files</source>
-        <translation>Fichiers temporaires de téléchargement</translation>
+        <translation>Téléchargements temporaires</translation>
     </message>
     <message>
         <source>Remove those corrupted files which are produced due to the interruption whilst downloading and still remain in the temp file folder.</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>Rescan</source>
-        <translation>Relancer l&apos;analyse</translation>
+        <translation>Réanalyser</translation>
     </message>
     <message>
         <source> More can be freed up.</source>

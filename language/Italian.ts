@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Removing</source>
-        <translation>Rimozione in corso</translation>
+        <translation>Rimozione…</translation>
     </message>
     <message>
         <source>Removed</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
-        <translation>Sul dispositivo non ci sono file di grandi dimensioni da eliminare.</translation>
+        <translation>Sul dispositivo non ci sono file grandi da eliminare.</translation>
     </message>
     <message>
         <source>All selected apps have been removed.</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Large files</source>
-        <translation>File di grandi dimensioni</translation>
+        <translation>File grandi</translation>
     </message>
     <message>
         <source>Select all</source>
@@ -564,11 +564,11 @@
     </message>
     <message>
         <source>Deleting large files, please do not use the device to avoid any abnormity.</source>
-        <translation>Eliminazione dei file di grandi dimensioni in corso. Non usare il dispositivo per evitare anomalie.</translation>
+        <translation>Eliminazione dei file grandi in corso. Non usare il dispositivo per evitare anomalie.</translation>
     </message>
     <message>
         <source>Exporting large files, please do not use the device to avoid any abnormity.</source>
-        <translation>Esportazione dei file di grandi dimensioni in corso. Non usare il dispositivo per evitare anomalie.</translation>
+        <translation>Esportazione dei file grandi in corso. Non usare il dispositivo per evitare anomalie.</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>Large Files:</source>
-        <translation>File di grandi dimensioni:</translation>
+        <translation>File grandi:</translation>
     </message>
     <message>
         <source>Apps:</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Or scan one category:</source>
-        <translation>Oppure esegui la scansione di una categoria:</translation>
+        <translation>Oppure scansiona una categoria:</translation>
     </message>
     <message>
         <source>Junk Files</source>
