@@ -51,24 +51,8 @@
         <translation>Remove the selected apps?</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>The device is not connected. Please connect it and try again.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -95,22 +79,6 @@
     <message>
         <source>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</source>
         <translation>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -583,22 +551,6 @@
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>The device is not connected. Please connect it and try again.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>LargeFilesProcessView</name>
@@ -706,22 +658,6 @@
     <message>
         <source>Erase Private Fragments</source>
         <translation>Erase Private Fragments</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>If you leave, the scanning result won&apos;t be saved. Are you sure you want to leave?</source>
@@ -843,22 +779,6 @@
         <translation>Warning</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>About</source>
         <comment>approximately, before a size</comment>
         <translation>About</translation>
@@ -930,22 +850,6 @@
         <source>Scan completed! No need for further cleaning.</source>
         <translation>Scan completed! No need for further cleaning.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>OneKeyCommon</name>
@@ -956,22 +860,6 @@
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +918,10 @@
         <source>Erase all data permanently and keep your private data completely gone.</source>
         <translation>Erase all data permanently and keep your private data completely gone.</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -1040,6 +932,10 @@
     <message>
         <source>Erase deleted files outright and your secrets are gone forever.</source>
         <translation>Erase deleted files outright and your secrets are gone forever.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +948,10 @@
         <source>The most complete and in-depth erasure for third-party Apps!</source>
         <translation>The most complete and in-depth erasure for third-party Apps!</translation>
     </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -1062,6 +962,10 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Erase paivate data securely and don&apos;t worry about security breaches.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
     </message>
 </context>
 <context>
@@ -1097,22 +1001,6 @@
     <message>
         <source>Submit</source>
         <translation>Submit</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Please enter your email address.</source>
@@ -1180,22 +1068,6 @@
         <translation>Cleaning failed for some unknown errors. Please try it again.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>The device is not connected. Please connect it and try again.</translation>
     </message>
@@ -1238,22 +1110,6 @@
     <message>
         <source>If you stop scanning, some data won&apos;t be detected. Are you sure you want to stop?</source>
         <translation>If you stop scanning, some data won&apos;t be detected. Are you sure you want to stop?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -51,24 +51,8 @@
         <translation>Ausgewählte Apps entfernen?</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -95,22 +79,6 @@
     <message>
         <source>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</source>
         <translation>Wenn Sie die Bereinigung beenden, werden manche Daten nicht gelöscht. Möchten Sie die Bereinigung wirklich beenden?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -583,22 +551,6 @@
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>LargeFilesProcessView</name>
@@ -706,22 +658,6 @@
     <message>
         <source>Erase Private Fragments</source>
         <translation>Private Fragmente löschen</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>If you leave, the scanning result won&apos;t be saved. Are you sure you want to leave?</source>
@@ -843,22 +779,6 @@
         <translation>Warnung</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>About</source>
         <comment>approximately, before a size</comment>
         <translation>Etwa</translation>
@@ -930,22 +850,6 @@
         <source>Scan completed! No need for further cleaning.</source>
         <translation>Scan abgeschlossen! Eine weitere Bereinigung ist nicht nötig.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>OneKeyCommon</name>
@@ -956,22 +860,6 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1030,6 +918,10 @@
         <source>Erase all data permanently and keep your private data completely gone.</source>
         <translation>Löschen Sie alle Daten dauerhaft, damit Ihre privaten Daten restlos verschwinden.</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -1040,6 +932,10 @@
     <message>
         <source>Erase deleted files outright and your secrets are gone forever.</source>
         <translation>Vernichten Sie gelöschte Dateien restlos, damit Ihre Geheimnisse für immer verschwinden.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +948,10 @@
         <source>The most complete and in-depth erasure for third-party Apps!</source>
         <translation>Die gründlichste und vollständigste Löschung für Apps von Drittanbietern!</translation>
     </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -1062,6 +962,10 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Löschen Sie private Daten sicher und sorgen Sie sich nicht mehr um Datenlecks.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
     </message>
 </context>
 <context>
@@ -1097,22 +1001,6 @@
     <message>
         <source>Submit</source>
         <translation>Senden</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Please enter your email address.</source>
@@ -1180,22 +1068,6 @@
         <translation>Die Bereinigung ist wegen eines unbekannten Fehlers fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The device is not connected. Please connect it and try again.</source>
         <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
     </message>
@@ -1238,22 +1110,6 @@
     <message>
         <source>If you stop scanning, some data won&apos;t be detected. Are you sure you want to stop?</source>
         <translation>Wenn Sie den Scan beenden, werden manche Daten nicht gefunden. Möchten Sie den Scan wirklich beenden?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

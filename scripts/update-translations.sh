@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Refreshes the Qt Linguist sources in language/ from the texts in the code.
 # The build only compiles these files (lrelease); it never rewrites them, so run this
-# after adding or changing user-visible texts, then translate what German.ts marks unfinished.
+# after adding or changing user-visible texts, then translate what each catalogue marks
+# unfinished (scripts/translation-delta.py moves them out to a compact file and back).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,7 +17,14 @@ sources=(base app widgets services features freeup erase device engine)
 # No source locations: they would change the files on every edit of an unrelated line.
 common=(-locations none -no-obsolete -source-language en)
 "$lupdate_bin" -silent "${sources[@]}" "${common[@]}" -target-language en_GB -ts language/English.ts
-"$lupdate_bin" -silent "${sources[@]}" "${common[@]}" -target-language de_DE -ts language/German.ts
+# File name (the English language name the program loads) and the locale lupdate records.
+translated=(
+  German:de_DE Chinese:zh_CN Spanish:es_ES Italian:it_IT French:fr_FR
+  Japanese:ja_JP Portuguese:pt_PT Dutch:nl_NL
+)
+for entry in "${translated[@]}"; do
+  "$lupdate_bin" -silent "${sources[@]}" "${common[@]}" -target-language "${entry#*:}" -ts "language/${entry%%:*}.ts"
+done
 
 # The source texts are English already: every English message translates to its own
 # source text, so English.qm holds every message and changes nothing when loaded.
@@ -36,6 +44,7 @@ perl -0777 -i -pe '
   }gse;
 ' language/English.ts
 
-total="$(grep -c '<message' language/German.ts || true)"
-open="$(grep -c 'type="unfinished"' language/German.ts || true)"
-echo "update-translations: $total messages; German.ts has $open unfinished"
+for entry in "${translated[@]}"; do
+  ts="language/${entry%%:*}.ts"
+  echo "update-translations: $ts has $(grep -c '<message' "$ts" || true) messages, $(grep -c 'type="unfinished"' "$ts" || true) unfinished"
+done

@@ -4,6 +4,7 @@
 #include "DeviceInfoWidget.h"
 #include "EraseTipDialog.h"
 #include "LanguageSelectView.h"
+#include "LanguageTable.h"
 #include "MainView.h"
 #include "MessageBoxAnswerer.h"
 #include "OvMessageBox.h"
@@ -17,11 +18,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 // The main window against simulated devices: what a person sees while a device arrives,
 // becomes ready and leaves, the Tools menu, and leaving the program.
@@ -39,10 +43,13 @@ private slots:
     void closingAsksFirst();
     void newerVersionStartsTheUpdater();
     void languageChoiceIsWrittenOnlyWhenChanged();
+    void languageChoiceRestartsInThatLanguage_data();
+    void languageChoiceRestartsInThatLanguage();
 
 private:
     static bool tabsEnabled(MainView& view, int first, int last);
     QString m_appDir;
+    QString m_builtAppDir;
     QTemporaryDir m_app;
     DeviceImageFixture* m_devices = nullptr;
     MainView* m_view = nullptr;
@@ -53,8 +60,9 @@ void tst_MainView::initTestCase()
     // The program's own folder is a fresh one, so the version files and companions are ours.
     QVERIFY(m_app.isValid());
     m_appDir = m_app.path();
+    m_builtAppDir = qEnvironmentVariable("DRAVO_APP_DIR");
     // The built program's skin, so the window looks as it does for a person.
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir + "/skin");
+    QFile::link(m_builtAppDir + "/skin", m_appDir + "/skin");
     qputenv("DRAVO_APP_DIR", m_appDir.toLocal8Bit());
     m_devices = new DeviceImageFixture;
     QVERIFY(m_devices->isValid());
@@ -297,6 +305,98 @@ void tst_MainView::languageChoiceIsWrittenOnlyWhenChanged()
     QCOMPARE(restart.count(), 1);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("French"));
+}
+
+void tst_MainView::languageChoiceRestartsInThatLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("German") << "German"
+                            << "Sprache"
+                            << "Bitte wählen Sie eine Sprache";
+    QTest::newRow("Japanese") << "Japanese"
+                              << "言語"
+                              << "言語を選択してください";
+}
+
+void tst_MainView::languageChoiceRestartsInThatLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, menuItem);
+    QFETCH(QString, prompt);
+    int target = -1;
+    for (int i = 0; i < LanguageTable::count(); ++i) {
+        if (language == QLatin1String(LanguageTable::row(i).englishName))
+            target = i;
+    }
+    QVERIFY(target > 0);
+
+    // The catalogues the build made, where the program looks for them, and English chosen.
+    const QString mainDir = translationDirectory(m_appDir);
+    QVERIFY(QDir().mkpath(mainDir));
+    for (const QString& name : { language, QStringLiteral("English") }) {
+        QFile::remove(mainDir + name + ".qm");
+        QVERIFY(QFile::copy(translationDirectory(m_builtAppDir) + name + ".qm", mainDir + name + ".qm"));
+    }
+    QFile file(languageFilePath(m_appDir));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("English");
+    file.close();
+    const QString ran = m_appDir + "/restart.ran";
+    QFile::remove(ran);
+    QFile restarter(m_appDir + "/RestartApp");
+    QVERIFY(restarter.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    restarter.write(QString("#!/bin/sh\ntouch \"%1\"\n").arg(ran).toUtf8());
+    restarter.close();
+    restarter.setPermissions(restarter.permissions() | QFile::ExeOwner);
+
+    // A person opens Tools > Language and picks the language with the keyboard alone.
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<LanguageSelectView*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        chooser.stop();
+        QTest::keyClick(dialog->combo(), Qt::Key_Home);
+        for (int i = 0; i < target; ++i)
+            QTest::keyClick(dialog->combo(), Qt::Key_Down);
+        if (auto* ok = dialog->findChild<QPushButton*>("languageOkButton"))
+            QTest::keyClick(ok, Qt::Key_Space);
+        else
+            dialog->close();
+    });
+    chooser.start(5);
+    QAction* languageItem = nullptr;
+    for (QAction* action : m_view->toolsMenu()->actions()) {
+        if (action->text() == QLatin1String("Language"))
+            languageItem = action;
+    }
+    QVERIFY(languageItem);
+    languageItem->trigger();
+    // The program ends its event loop here to be restarted; this process lives on, so it lets
+    // that quit request run out, or every later dialog would return before it is shown.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLatin1(file.readAll()), language);
+    file.close();
+    QTRY_VERIFY(QFile::exists(ran));
+
+    // The restarted program loads what was chosen, as start-up does, and speaks it.
+    QTranslator translator;
+    auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    QString loaded;
+    loadTranslation(&translator, qApp, loaded, QString());
+    QCOMPARE(loaded, language);
+    MainView restarted;
+    QStringList items;
+    for (QAction* action : restarted.toolsMenu()->actions())
+        items << action->text();
+    QVERIFY2(items.contains(menuItem), qPrintable(items.join(", ")));
+    LanguageSelectView dialog;
+    QCOMPARE(dialog.combo()->currentIndex(), target);
+    QCOMPARE(dialog.combo()->accessibleName(), prompt);
 }
 
 QTEST_MAIN(tst_MainView)

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "LanguageTable.h"
 #include "Translation.h"
 
 #include <QFile>
@@ -10,20 +11,25 @@
 
 #include <algorithm>
 
-// The translation sources in language/ and what the build made of them: a German file
-// with a gap, a lost placeholder or a dropped line break, or a stale or missing .qm in
-// the application directory, shows up here rather than in front of a user.
+// The translation sources in language/ and what the build made of them: a catalogue with a
+// gap, a lost placeholder or a dropped line break, a typed word that its instructions do not
+// name, or a stale or missing .qm in the application directory, shows up here rather than in
+// front of a user. Every language of the language table but English is checked alike.
 class tst_TranslationFiles : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void germanSourceIsCompleteAndKeepsPlaceholders();
-    void germanWordToTypeMatchesItsInstructions();
+    void sourceIsCompleteAndKeepsPlaceholders_data();
+    void sourceIsCompleteAndKeepsPlaceholders();
+    void wordToTypeMatchesGlossaryAndInstructions_data();
+    void wordToTypeMatchesGlossaryAndInstructions();
+    void sourceHoldsTheSameMessagesAsEnglish_data();
+    void sourceHoldsTheSameMessagesAsEnglish();
+    void builtTranslationMatchesItsSource_data();
+    void builtTranslationMatchesItsSource();
     void englishSourceChangesNothing();
-    void bothSourcesHoldTheSameMessages();
     void builtGermanTranslationLoadsWithClassContexts();
-    void builtGermanTranslationMatchesItsSource();
     void builtEnglishTranslationLoads();
 };
 
@@ -120,6 +126,9 @@ QStringList mustKeep(const QString& text)
     static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][A-Za-z0-9]*"));
     QStringList kept = sortedMatches(text, placeholder) + sortedMatches(text, tag);
     kept << QStringLiteral("line breaks: %1").arg(text.count(QLatin1Char('\n')));
+    // Texts joined to a size or another text carry the blank that separates them.
+    kept << QStringLiteral("leading blank: %1").arg(text.startsWith(QLatin1Char(' ')));
+    kept << QStringLiteral("trailing blank: %1").arg(text.endsWith(QLatin1Char(' ')));
     return kept;
 }
 
@@ -136,11 +145,54 @@ QString translationDir()
     return translationDirectory(applicationDirectory());
 }
 
+// One row per language the dialog offers, so a language added to the table without a
+// catalogue fails here.
+void addTranslatedLanguages()
+{
+    QTest::addColumn<QString>("language");
+    for (int i = 0; i < LanguageTable::count(); ++i) {
+        const QString name = QString::fromLatin1(LanguageTable::row(i).englishName);
+        if (name != QLatin1String("English"))
+            QTest::newRow(LanguageTable::row(i).englishName) << name;
+    }
+}
+
+// The typed word of each language, from the glossary that later translators follow.
+QString glossaryWordToType(const QString& language, QString* error)
+{
+    QFile file(languageSource(QStringLiteral("GLOSSARY.md")));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *error = QStringLiteral("cannot open ") + file.fileName();
+        return {};
+    }
+    QStringList header;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.startsWith(QLatin1Char('|')))
+            continue;
+        QStringList cells = line.mid(1).split(QLatin1Char('|'));
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        if (cells.value(0) == QLatin1String("Term"))
+            header = cells;
+        else if (cells.value(0).startsWith(QLatin1String("typed word")) && header.contains(language))
+            return cells.value(header.indexOf(language));
+    }
+    *error = QStringLiteral("GLOSSARY.md names no typed word for ") + language;
+    return {};
+}
+
 } // namespace
 
-void tst_TranslationFiles::germanSourceIsCompleteAndKeepsPlaceholders()
+void tst_TranslationFiles::sourceIsCompleteAndKeepsPlaceholders_data()
 {
-    const QVector<TsMessage> messages = readTsOrFail(QStringLiteral("German.ts"));
+    addTranslatedLanguages();
+}
+
+void tst_TranslationFiles::sourceIsCompleteAndKeepsPlaceholders()
+{
+    QFETCH(QString, language);
+    const QVector<TsMessage> messages = readTsOrFail(language + QStringLiteral(".ts"));
     // An empty or unreadable file would let every check below pass.
     QVERIFY2(messages.size() > 100, qPrintable(QString::number(messages.size())));
 
@@ -161,33 +213,88 @@ void tst_TranslationFiles::germanSourceIsCompleteAndKeepsPlaceholders()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
-void tst_TranslationFiles::germanWordToTypeMatchesItsInstructions()
+void tst_TranslationFiles::wordToTypeMatchesGlossaryAndInstructions_data()
 {
-    // An erase goes ahead only when the typed text equals the translated "delete"; a German
-    // instruction that quotes another word, or two classes with different words, lock the user out.
-    const QVector<TsMessage> messages = readTsOrFail(QStringLiteral("German.ts"));
-    QSet<QString> words;
-    for (const TsMessage& m : messages) {
-        if (m.source == QLatin1String("delete") && !m.translations.isEmpty())
-            words.insert(m.translations.first());
-    }
-    QVERIFY2(words.size() <= 1, qPrintable(QStringList(words.values()).join(QStringLiteral(", "))));
-    const QString word = words.isEmpty() ? QString() : *words.begin();
+    addTranslatedLanguages();
+}
 
+void tst_TranslationFiles::wordToTypeMatchesGlossaryAndInstructions()
+{
+    // An erase goes ahead only when the typed text equals the translated "delete"; an
+    // instruction that quotes another word, or a class with a different word, locks the user out.
+    QFETCH(QString, language);
+    QString error;
+    const QString word = glossaryWordToType(language, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY2(!word.isEmpty() && !word.contains(QRegularExpression(QStringLiteral("\\s"))), qPrintable(word));
+
+    static const QRegularExpression quoted(QStringLiteral("[\"\u201c']delete[\"\u201d']"));
     QStringList faults;
-    int instructions = 0;
-    for (const TsMessage& m : messages) {
-        if (!m.source.contains(QLatin1String("\"delete\"")))
+    int uses = 0;
+    for (const TsMessage& m : readTsOrFail(language + QStringLiteral(".ts"))) {
+        if (m.translations.isEmpty() || m.unfinished)
             continue;
-        ++instructions;
-        if (word.isEmpty())
-            faults << QStringLiteral("asks for \"delete\" but no class translates the word: ") + m.where();
-        else if (!m.translations.isEmpty() && !m.translations.first().contains(word))
-            faults << QStringLiteral("does not name \"%1\": %2").arg(word, m.where());
+        if (m.source == QLatin1String("delete")) {
+            ++uses;
+            if (m.translations.first() != word)
+                faults << QStringLiteral("types \"%1\", not \"%2\": %3").arg(m.translations.first(), word, m.where());
+        } else if (m.source.contains(quoted)) {
+            ++uses;
+            if (!m.translations.first().contains(word))
+                faults << QStringLiteral("does not name \"%1\": %2").arg(word, m.where());
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-    if (instructions == 0)
+    if (uses == 0)
         QSKIP("no text asks for the word to type yet");
+}
+
+void tst_TranslationFiles::sourceHoldsTheSameMessagesAsEnglish_data()
+{
+    addTranslatedLanguages();
+}
+
+void tst_TranslationFiles::sourceHoldsTheSameMessagesAsEnglish()
+{
+    // Refreshing only some files leaves the other languages without the new texts.
+    QFETCH(QString, language);
+    const QSet<QString> english = keys(readTsOrFail(QStringLiteral("English.ts")));
+    const QSet<QString> other = keys(readTsOrFail(language + QStringLiteral(".ts")));
+    QStringList onlyOne;
+    for (const QString& key : english - other)
+        onlyOne << QStringLiteral("only in English.ts: ") + QString(key).replace(QChar(0), QLatin1Char('|'));
+    for (const QString& key : other - english)
+        onlyOne << QStringLiteral("only in %1.ts: ").arg(language) + QString(key).replace(QChar(0), QLatin1Char('|'));
+    QVERIFY2(onlyOne.isEmpty(), qPrintable(onlyOne.join('\n')));
+}
+
+void tst_TranslationFiles::builtTranslationMatchesItsSource_data()
+{
+    addTranslatedLanguages();
+}
+
+void tst_TranslationFiles::builtTranslationMatchesItsSource()
+{
+    // A .qm compiled from an older catalogue, or one the build stopped staging, differs here.
+    QFETCH(QString, language);
+    const QString path = translationDir() + language + QStringLiteral(".qm");
+    QTranslator translator;
+    QVERIFY2(translator.load(path), qPrintable(path + QStringLiteral(" was not staged by the build")));
+    QVERIFY(!translator.isEmpty());
+    QStringList stale;
+    for (const TsMessage& m : readTsOrFail(language + QStringLiteral(".ts"))) {
+        if (m.translations.isEmpty())
+            continue;
+        const QByteArray context = m.context.toUtf8();
+        const QByteArray source = m.source.toUtf8();
+        const QByteArray comment = m.comment.toUtf8();
+        const char* disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
+        const QString built = m.numerus ? translator.translate(context, source, disambiguation, 1)
+                                        : translator.translate(context, source, disambiguation);
+        if (built != m.translations.first())
+            stale << QStringLiteral("\"%1\" instead of \"%2\": %3").arg(built, m.translations.first(), m.where());
+    }
+    QVERIFY2(stale.isEmpty(), qPrintable(stale.join('\n')));
 }
 
 void tst_TranslationFiles::englishSourceChangesNothing()
@@ -209,19 +316,6 @@ void tst_TranslationFiles::englishSourceChangesNothing()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
-void tst_TranslationFiles::bothSourcesHoldTheSameMessages()
-{
-    // Refreshing only one file leaves the other language without the new texts.
-    const QSet<QString> english = keys(readTsOrFail(QStringLiteral("English.ts")));
-    const QSet<QString> german = keys(readTsOrFail(QStringLiteral("German.ts")));
-    QStringList onlyOne;
-    for (const QString& key : english - german)
-        onlyOne << QStringLiteral("only in English.ts: ") + QString(key).replace(QChar(0), QLatin1Char('|'));
-    for (const QString& key : german - english)
-        onlyOne << QStringLiteral("only in German.ts: ") + QString(key).replace(QChar(0), QLatin1Char('|'));
-    QVERIFY2(onlyOne.isEmpty(), qPrintable(onlyOne.join('\n')));
-}
-
 void tst_TranslationFiles::builtGermanTranslationLoadsWithClassContexts()
 {
     QTranslator translator;
@@ -238,27 +332,6 @@ void tst_TranslationFiles::builtGermanTranslationLoadsWithClassContexts()
     QCOMPARE(QCoreApplication::translate("NoSuchClass", "Yes"), QStringLiteral("Yes"));
 
     QCoreApplication::removeTranslator(&translator);
-}
-
-void tst_TranslationFiles::builtGermanTranslationMatchesItsSource()
-{
-    // A .qm compiled from an older German.ts (or a build that stopped staging it) differs here.
-    QTranslator translator;
-    QVERIFY(translator.load(translationDir() + QStringLiteral("German.qm")));
-    QStringList stale;
-    for (const TsMessage& m : readTsOrFail(QStringLiteral("German.ts"))) {
-        if (m.translations.isEmpty())
-            continue;
-        const QByteArray context = m.context.toUtf8();
-        const QByteArray source = m.source.toUtf8();
-        const QByteArray comment = m.comment.toUtf8();
-        const char* disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
-        const QString built = m.numerus ? translator.translate(context, source, disambiguation, 1)
-                                        : translator.translate(context, source, disambiguation);
-        if (built != m.translations.first())
-            stale << QStringLiteral("\"%1\" instead of \"%2\": %3").arg(built, m.translations.first(), m.where());
-    }
-    QVERIFY2(stale.isEmpty(), qPrintable(stale.join('\n')));
 }
 
 void tst_TranslationFiles::builtEnglishTranslationLoads()

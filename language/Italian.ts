@@ -1,0 +1,1241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>AppManagerSubWidget</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>AppManagerView</name>
+    <message>
+        <source>App</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Removing</source>
+        <translation>Rimozione…</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Rimossa</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove the selected apps?</source>
+        <translation>Rimuovere le app selezionate?</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>AppShowWidget</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>CacheCleanProcessView</name>
+    <message>
+        <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
+        <translation>Pulizia dei file temporanei in corso. Non usare il dispositivo per evitare problemi.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>About %1 Minute(s)</source>
+        <translation>Circa %1 minuto/i</translation>
+    </message>
+    <message>
+        <source>If you stop clearing, some data won&apos;t be deleted. Are you sure you want to stop?</source>
+        <translation>Se interrompi la pulizia, alcuni dati non verranno eliminati. Vuoi davvero interromperla?</translation>
+    </message>
+</context>
+<context>
+    <name>CommonImgCtrl</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>DevConnectNullView</name>
+    <message>
+        <source>Please Connect Your iOS Device to PC</source>
+        <translation>Collega il dispositivo iOS al PC</translation>
+    </message>
+    <message>
+        <source>Is your iDevice not being recognized?</source>
+        <translation>Il dispositivo iOS non viene riconosciuto?</translation>
+    </message>
+</context>
+<context>
+    <name>DevConnectView</name>
+    <message>
+        <source>Connecting the device, please wait for a moment...</source>
+        <translation>Connessione al dispositivo, attendi qualche istante...</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConnectNullTipDialog</name>
+    <message>
+        <source>Your device is connected but unrecognized? Please try the following methods:</source>
+        <translation>Il dispositivo è collegato ma non viene riconosciuto? Prova questi metodi:</translation>
+    </message>
+    <message>
+        <source>Resolve Connection Issues&gt;&gt;</source>
+        <translation>Risolvi i problemi di connessione&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>More Methods</source>
+        <translation>Altri metodi</translation>
+    </message>
+    <message>
+        <source>If your device boots up and is plugged via USB in PC</source>
+        <translation>Se il dispositivo è acceso e collegato al PC tramite USB</translation>
+    </message>
+    <message>
+        <source>1. Ensure the latest version of iTunes is installed. Check if iTunes could recognize your device. Try to uninstall and reinstall iTunes. </source>
+        <translation>1. Assicurati che sia installata l&apos;ultima versione di iTunes e verifica che iTunes riconosca il dispositivo. Prova a disinstallare e reinstallare iTunes. </translation>
+    </message>
+    <message>
+        <source>2. Unplug and re-plug in the device. Reboot the device and plug in again.</source>
+        <translation>2. Scollega e ricollega il dispositivo. Riavvia il dispositivo e collegalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>3. Use the USB cable that comes with your iDevice.  Try to use a USB port on the back of your computer.</source>
+        <translation>3. Usa il cavo USB fornito con il dispositivo. Prova una porta USB sul retro del computer.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceInfoWidget</name>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libero</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usato</translation>
+    </message>
+    <message>
+        <source>%1: %2 free of %3</source>
+        <translation>%1: %2 liberi su %3</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTipDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Your backup files had been password-encrypted. Please remove your encryption from iTunes and try it again.</source>
+        <translation>I file di backup sono protetti da password. Rimuovi la codifica in iTunes e riprova.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Please disable &quot;Find My iPhone&quot; on your device before you continue.</source>
+        <translation>Disattiva &quot;Trova il mio iPhone&quot; sul dispositivo prima di continuare.</translation>
+    </message>
+    <message>
+        <source>You must enter your password to unlock your device before continuing with Velmora Dravo Pro.</source>
+        <translation>Inserisci il codice per sbloccare il dispositivo prima di continuare con Velmora Dravo Pro.</translation>
+    </message>
+    <message>
+        <source>How to remove your backup encryption?</source>
+        <translation>Come rimuovere la codifica del backup?</translation>
+    </message>
+    <message>
+        <source>How do I turn off &quot;Find My iPhone&quot;?</source>
+        <translation>Come disattivo &quot;Trova il mio iPhone&quot;?</translation>
+    </message>
+    <message>
+        <source>This popup still appears even when &quot;Find My iPhone&quot; has been disabled?</source>
+        <translation>Questo avviso compare anche se &quot;Trova il mio iPhone&quot; è disattivato?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+</context>
+<context>
+    <name>FanShapedWidget</name>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
+    <message>
+        <source>has been released!</source>
+        <translation>liberati!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Compressed successfully.</source>
+        <translation>Congratulazioni! Compressione completata.</translation>
+    </message>
+    <message>
+        <source>Cleanup stopped!</source>
+        <translation>Pulizia interrotta!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Cleanup completed.</source>
+        <translation>Congratulazioni! Pulizia completata.</translation>
+    </message>
+    <message>
+        <source>Open Backup Folder</source>
+        <translation>Apri cartella di backup</translation>
+    </message>
+    <message>
+        <source>Compress stopped!</source>
+        <translation>Compressione interrotta!</translation>
+    </message>
+    <message>
+        <source>Congratulations! Deleted successfully.</source>
+        <translation>Congratulazioni! Eliminazione completata.</translation>
+    </message>
+    <message>
+        <source>Open Export Folder</source>
+        <translation>Apri cartella di esportazione</translation>
+    </message>
+    <message>
+        <source>Congratulations! Exported successfully.</source>
+        <translation>Congratulazioni! Esportazione completata.</translation>
+    </message>
+    <message>
+        <source>has been released.</source>
+        <translation>liberati.</translation>
+    </message>
+    <message>
+        <source>There is no large file to be deleted on your device.</source>
+        <translation>Sul dispositivo non ci sono file grandi da eliminare.</translation>
+    </message>
+    <message>
+        <source>All selected apps have been removed.</source>
+        <translation>Tutte le app selezionate sono state rimosse.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Condividi con gli amici:</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Condividi su Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Condividi su Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Condividi su Google</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes,</source>
+        <translation>Vuoi trasferire musica tra il dispositivo iOS e il PC/iTunes?</translation>
+    </message>
+    <message>
+        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Prova &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Crestline</source>
+        <translation>Crestline</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionScanReslut</name>
+    <message>
+        <source>Backup &amp; Compress</source>
+        <translation>Backup e compressione</translation>
+    </message>
+    <message>
+        <source>Export &amp; Delete</source>
+        <translation>Esporta ed elimina</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Lossless compression to free up about 75% of your camera’s photo space.</source>
+        <translation>La compressione senza perdita libera circa il 75% dello spazio delle foto della fotocamera.</translation>
+    </message>
+    <message>
+        <source>Export selected photos to PC and delete them from iOS device to save more space.</source>
+        <translation>Esporta le foto selezionate sul PC ed eliminale dal dispositivo iOS per liberare più spazio.</translation>
+    </message>
+    <message>
+        <source>Before (26MB)</source>
+        <translation>Prima (26MB)</translation>
+    </message>
+    <message>
+        <source>After (1.2MB)</source>
+        <translation>Dopo (1.2MB)</translation>
+    </message>
+    <message>
+        <source>&lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt; space can be saved by lossless photo compression.</source>
+        <translation>Con la compressione senza perdita delle foto puoi risparmiare &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;.</translation>
+    </message>
+    <message>
+        <source>Export and deletion of photos can help you save up to &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</source>
+        <translation>Esportando ed eliminando le foto puoi risparmiare fino a &lt;font color = &apos;%1&apos;&gt;%2&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>The last compression saved %1.</source>
+        <translation>L&apos;ultima compressione ha risparmiato %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExportBrowseView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Solo esporta</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Delete</source>
+        <translation>Backup ed elimina</translation>
+    </message>
+    <message>
+        <source>Select the chosen date</source>
+        <translation>Seleziona la data scelta</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to</source>
+        <translation>Esportando ed eliminando tutte le foto risparmi fino a</translation>
+    </message>
+    <message>
+        <source>photos selected to save</source>
+        <translation>foto selezionate, risparmio:</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewControls</name>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 foto</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePreviewScrollAreaStyle</name>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleanScanResultView</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Crash Logs</source>
+        <translation>Log degli arresti</translation>
+    </message>
+    <message>
+        <source>Clear redundant system usage reports and application crash logs which are generated by iOS.</source>
+        <translation>Cancella i report di utilizzo del sistema superflui e i log degli arresti delle app generati da iOS.</translation>
+    </message>
+    <message>
+        <source>Photo Caches</source>
+        <translation>Cache delle foto</translation>
+    </message>
+    <message>
+        <source>Delete Camera Roll, Photo Stream and Photo Library cache files which are created by third-party apps.</source>
+        <translation>Elimina i file di cache di Rullino foto, Streaming foto e Libreria foto creati da app di terze parti.</translation>
+    </message>
+    <message>
+        <source>Downloaded Temp Files</source>
+        <translation>File temporanei dei download</translation>
+    </message>
+    <message>
+        <source>Remove those corrupted files which are produced due to the interruption whilst downloading and still remain in the temp file folder.</source>
+        <translation>Rimuovi i file danneggiati da download interrotti che restano nella cartella dei file temporanei.</translation>
+    </message>
+    <message>
+        <source>User Storage Files</source>
+        <translation>File di archivio utente</translation>
+    </message>
+    <message>
+        <source>Eliminate the temp files in User Storage Directory which were generated by third-party apps.</source>
+        <translation>Elimina i file temporanei creati da app di terze parti nella cartella di archivio utente.</translation>
+    </message>
+    <message>
+        <source>iTunes Caches</source>
+        <translation>Cache di iTunes</translation>
+    </message>
+    <message>
+        <source>Clear up the incomplete files and traces produced when iTunes failed to sync.</source>
+        <translation>Cancella i file incompleti e le tracce lasciati da sincronizzazioni di iTunes non riuscite.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Pulisci</translation>
+    </message>
+    <message>
+        <source>can be released.</source>
+        <translation>possono essere liberati.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSelectView</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Please select a language</source>
+        <translation>Seleziona una lingua</translation>
+    </message>
+    <message>
+        <source>The progam will restart to apply your changes. Please wait.</source>
+        <translation>Il programma verrà riavviato per applicare le modifiche. Attendi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanCheckBox</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanPhotoIcon</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatura</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesCleanView</name>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniatura</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>File above</source>
+        <translation>File oltre</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>File grandi</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export Only</source>
+        <translation>Solo esporta</translation>
+    </message>
+    <message>
+        <source>Back Up &amp; Delete</source>
+        <translation>Backup ed elimina</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesProcessView</name>
+    <message>
+        <source>Exporting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Esportazione delle foto in corso. Non usare il dispositivo per evitare anomalie.</translation>
+    </message>
+    <message>
+        <source>Deleting photos, please do not use the device to avoid any abnormity.</source>
+        <translation>Eliminazione delle foto in corso. Non usare il dispositivo per evitare anomalie.</translation>
+    </message>
+    <message>
+        <source>Deleting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Eliminazione dei file grandi in corso. Non usare il dispositivo per evitare anomalie.</translation>
+    </message>
+    <message>
+        <source>Exporting large files, please do not use the device to avoid any abnormity.</source>
+        <translation>Esportazione dei file grandi in corso. Non usare il dispositivo per evitare anomalie.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Frequently Asked Questions</source>
+        <translation>Domande frequenti</translation>
+    </message>
+    <message>
+        <source>Write a Product Review</source>
+        <translation>Scrivi una recensione</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>View Facebook Fan Page</source>
+        <translation>Visita la pagina Facebook</translation>
+    </message>
+    <message>
+        <source>Follow Us on Twitter</source>
+        <translation>Seguici su Twitter</translation>
+    </message>
+    <message>
+        <source>Set Security Level</source>
+        <translation>Livello di sicurezza</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>1-Click
+ Free Up Space</source>
+        <translation>Libera spazio
+ con 1 clic</translation>
+    </message>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Cancella tutti i dati</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Cancella file eliminati</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Cancella dati privati</translation>
+    </message>
+    <message>
+        <source>Erase Private Fragments</source>
+        <translation>Cancella frammenti privati</translation>
+    </message>
+    <message>
+        <source>If you leave, the scanning result won&apos;t be saved. Are you sure you want to leave?</source>
+        <translation>Se esci, il risultato della scansione non verrà salvato. Vuoi davvero uscire?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>PostConnectDevTask error!</source>
+        <translation>Errore di PostConnectDevTask!</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Please unlock the device and trust the connection if needed. Then click Continue.</source>
+        <translation>Sblocca il dispositivo e, se richiesto, autorizza la connessione. Poi fai clic su Continua.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>you should trust the device!</source>
+        <translation>Devi autorizzare il dispositivo!</translation>
+    </message>
+    <message>
+        <source>slotConnToDev return value false!</source>
+        <translation>slotConnToDev ha restituito false!</translation>
+    </message>
+    <message>
+        <source>Don&apos;t start iTunes and sync files when running the program to avoid data overwriting.</source>
+        <translation>Non avviare iTunes e non sincronizzare file mentre il programma è in uso, per non sovrascrivere i dati.</translation>
+    </message>
+    <message>
+        <source>Velmora Dravo Pro</source>
+        <translation>Velmora Dravo Pro</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit the program?</source>
+        <translation>Vuoi davvero uscire dal programma?</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanResultView</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>approximately, before a size</comment>
+        <translation>Circa</translation>
+    </message>
+    <message>
+        <source>You can save up to </source>
+        <translation>Puoi risparmiare fino a </translation>
+    </message>
+    <message>
+        <source>Junk Files:</source>
+        <translation>File inutili:</translation>
+    </message>
+    <message>
+        <source>Temporary Files:</source>
+        <translation>File temporanei:</translation>
+    </message>
+    <message>
+        <source>Too few temporary files on your iPhone to clean.</source>
+        <translation>Sull&apos;iPhone ci sono troppo pochi file temporanei da pulire.</translation>
+    </message>
+    <message>
+        <source>Photos:</source>
+        <translation>Foto:</translation>
+    </message>
+    <message>
+        <source>Large Files:</source>
+        <translation>File grandi:</translation>
+    </message>
+    <message>
+        <source>Apps:</source>
+        <translation>App:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Ripeti scansione</translation>
+    </message>
+    <message>
+        <source> More can be freed up.</source>
+        <translation> si possono ancora liberare.</translation>
+    </message>
+    <message>
+        <source> has been released!</source>
+        <translation> liberati!</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se torni indietro, il risultato della scansione non verrà salvato. Vuoi davvero tornare indietro?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanView</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>1-Click Free Up Space</source>
+        <translation>Libera spazio con 1 clic</translation>
+    </message>
+    <message>
+        <source>Last use</source>
+        <translation>Ultimo utilizzo</translation>
+    </message>
+    <message>
+        <source>Total space released</source>
+        <translation>Spazio liberato in totale</translation>
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Scansione rapida</translation>
+    </message>
+    <message>
+        <source>Or scan one category:</source>
+        <translation>Oppure scansiona una categoria:</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>File inutili</translation>
+    </message>
+    <message>
+        <source>Temp Files</source>
+        <translation>File temporanei</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>File grandi</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scansione completata! Non serve altra pulizia.</translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCommon</name>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se torni indietro, il risultato della scansione non verrà salvato. Vuoi davvero tornare indietro?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>OneScanResultSubWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Pulisci</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>OvAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Permanently Erase Your Private Data from iPhone/iPad/iPod!</source>
+        <translation>Cancella per sempre i tuoi dati privati da iPhone/iPad/iPod!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Velmora Software. All rights reserved.</source>
+        <translation>Copyright © %1 Velmora Software. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>OvEraseAllDataModel</name>
+    <message>
+        <source>Erase All Data </source>
+        <translation>Cancella tutti i dati </translation>
+    </message>
+    <message>
+        <source>Erase all data permanently and keep your private data completely gone.</source>
+        <translation>Cancella per sempre tutti i dati e non lasciare traccia dei tuoi dati privati.</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Cancella</translation>
+    </message>
+</context>
+<context>
+    <name>OvEraseDeletedFilesModel</name>
+    <message>
+        <source>Erase Deleted Files </source>
+        <translation>Cancella file eliminati </translation>
+    </message>
+    <message>
+        <source>Erase deleted files outright and your secrets are gone forever.</source>
+        <translation>Cancella del tutto i file eliminati: i tuoi segreti spariranno per sempre.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansiona</translation>
+    </message>
+</context>
+<context>
+    <name>OvEraseFragmentDataModel</name>
+    <message>
+        <source>Erase Incomplete Private Fragments</source>
+        <translation>Cancella frammenti privati incompleti</translation>
+    </message>
+    <message>
+        <source>The most complete and in-depth erasure for third-party Apps!</source>
+        <translation>La cancellazione più completa e approfondita per le app di terze parti!</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansiona</translation>
+    </message>
+</context>
+<context>
+    <name>OvErasePrivateDataModel</name>
+    <message>
+        <source>Erase Private Data </source>
+        <translation>Cancella dati privati </translation>
+    </message>
+    <message>
+        <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
+        <translation>Cancella i dati privati in sicurezza, senza temere violazioni.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansiona</translation>
+    </message>
+</context>
+<context>
+    <name>OvFeedback</name>
+    <message>
+        <source>OvFeedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Send us your comments or technical problems about Velmora Dravo Pro.</source>
+        <translation>Inviaci i tuoi commenti o i problemi tecnici riscontrati con Velmora Dravo Pro.</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Enter your email address</source>
+        <translation>Inserisci il tuo indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>Messaggio:</translation>
+    </message>
+    <message>
+        <source>If you have any comments or suggestions, please write directly to us.</source>
+        <translation>Se hai commenti o suggerimenti, scrivici direttamente.</translation>
+    </message>
+    <message>
+        <source>Attach the log file (check the box to send automatically).</source>
+        <translation>Allega il file di log (seleziona la casella per inviarlo automaticamente).</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Please enter your email address.</source>
+        <translation>Inserisci il tuo indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address.</source>
+        <translation>Inserisci un indirizzo e-mail valido.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Submitted successfully.</source>
+        <translation>Inviato.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFillDataProgressBar</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>OvOneKeyClearModel</name>
+    <message>
+        <source>Cleaning failed for some unknown errors. Please try it again.</source>
+        <translation>Pulizia non riuscita per un errore sconosciuto. Riprova.</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>OvProgressBarGif</name>
+    <message>
+        <source>About %1 Minute(s)</source>
+        <translation>Circa %1 minuto/i</translation>
+    </message>
+</context>
+<context>
+    <name>OvStyleCheckBoxSubImageWidget</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>OvStyleProgressBar</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvStyleScanProcessView</name>
+    <message>
+        <source>Scanning your device. Please do not use the device to avoid any problems.</source>
+        <translation>Scansione del dispositivo in corso. Non usare il dispositivo per evitare problemi.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure you want to stop?</source>
+        <translation>Se interrompi la scansione, alcuni dati non verranno rilevati. Vuoi davvero interromperla?</translation>
+    </message>
+</context>
+<context>
+    <name>OvStyleTabelWidgetCheckBox</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>OvStyleWidgetTitle</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>RoundWidget</name>
+    <message>
+        <source>Used space</source>
+        <translation>Spazio usato</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafeLevelSettingDialog</name>
+    <message>
+        <source>Set Security Level</source>
+        <translation>Livello di sicurezza</translation>
+    </message>
+    <message>
+        <source>Low Level (Quick Erasure)</source>
+        <translation>Livello basso (cancellazione rapida)</translation>
+    </message>
+    <message>
+        <source>The fastest channel to permanently delete your data, it&apos;s twice faster than the others. It will destroy your data to make sure that the files are not recoverable.</source>
+        <translation>Il modo più rapido per eliminare per sempre i dati: due volte più veloce degli altri. Distrugge i dati in modo che i file non siano recuperabili.</translation>
+    </message>
+    <message>
+        <source>Medium Level (1 Time, Recommended)</source>
+        <translation>Livello medio (1 passaggio, consigliato)</translation>
+    </message>
+    <message>
+        <source>Velmora Dravo Pro will totally overwrite your private data to make sure that the files are 100% unrecoverable.</source>
+        <translation>Velmora Dravo Pro sovrascrive completamente i tuoi dati privati, così i file sono irrecuperabili al 100%.</translation>
+    </message>
+    <message>
+        <source>High Level (2 Times)</source>
+        <translation>Livello alto (2 passaggi)</translation>
+    </message>
+    <message>
+        <source>This option is highly recommended if you saved any private files (e.g. bank records, passwords, financial data, etc.) on your device. The applied security standard is according to the U.S. DoD 5220.22-M.</source>
+        <translation>Opzione vivamente consigliata se sul dispositivo hai salvato file privati (ad es. dati bancari, password, dati finanziari). Lo standard di sicurezza applicato è conforme al DoD 5220.22-M degli Stati Uniti.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+</context>
+<context>
+    <name>TaskExecuteView</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Exporting photos </source>
+        <translation>Esportazione foto </translation>
+    </message>
+    <message>
+        <source>You are saving </source>
+        <translation>Stai risparmiando </translation>
+    </message>
+    <message>
+        <source>Clearing junk files. Please wait. </source>
+        <translation>Pulizia dei file inutili in corso. Attendi. </translation>
+    </message>
+</context>
+<context>
+    <name>TaskWidget</name>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>In attesa</translation>
+    </message>
+</context>
+</TS>
