@@ -51,8 +51,20 @@
         <translation>移除所选应用？</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>设备未连接。请连接设备后重试。</translation>
+        <source>Byte</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>选择</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>备份密码</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>您的 iTunes 备份已设置密码加密。请在此处输入密码进行解密。 </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  密码</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>密码不能为空！</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>通话记录</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>电话号码</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>呼入</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>呼出</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime 呼出</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime 未接来电</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>未接来电</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>日历</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>标题： </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>备注： </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>无消息</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>收件人：</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>选择</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>电话</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>电话： </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>电子邮件： </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>总计</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>可用</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>已用</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1：%3 中可用 %2</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>总容量 %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>可用 %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>已用 %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>数据删除</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             擦除隐私数据和系统设置</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>数据擦除</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             填充设备上的可用空间</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        部分数据擦除失败： </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>为什么会失败？</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   首页</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>操作已被用户停止</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>未开始</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>操作出错</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>未选择</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>分享给好友：</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>分享</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>分享到 Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>分享到 Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>分享到 Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>所有数据均已擦除。</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>擦除进度</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>正在扫描，请稍候...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>正在重启设备，请稍候...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>正在擦除，请稍候...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>现在停止可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>中断重启可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>正在取消，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>擦除所有数据</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. 请关闭所有后台应用，如音乐、导航等。</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. 如果设备上有应用正在更新，请等待更新完成。</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. 请确保已备份所有需要的数据。</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>安全级别：</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>请输入</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>“删除”</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>以确认。</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     首页</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>立即擦除</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>抱歉，输入不正确。请重新输入“删除”。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>此操作将彻底擦除设备上的所有数据。确定要继续吗？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>设备未连接。请连接设备后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>正在擦除数据...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>擦除进度</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>中断擦除可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>信息附件</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>备忘录附件</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik 附件</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>使用其他功能前，请先设置并激活您的设备。</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>您的设备尚未激活，请先设置设备！</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>密码不正确！</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>已被用户停止</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>数据删除</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>数据擦除</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             填充设备上的可用空间</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      首页</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             擦除所选应用残留的碎片</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             擦除所选文件</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             擦除隐私数据和系统设置</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>已释放！</translation>
+        <source>Overwriting all personal data</source>
+        <translation>正在覆盖所有个人数据</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. 设备上可能会出现“储存空间几乎已满”提示。请不必担心，轻点“完成”即可继续。</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. 请勿断开设备连接。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>预计时间：60 分钟</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>预计时间：1 分钟</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>预计时间：%1 分钟</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>中断不可恢复的擦除过程可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>恭喜！压缩成功。</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>恭喜！导出成功。</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>已释放。</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>分享到 Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>想在 iOS 设备与电脑/iTunes 之间传输音乐，</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>试试 &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;。</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>已释放 %1！</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>已释放 %1。</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>想在 iDevice 和电脑/iTunes 之间传输音乐？试试 &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;。</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>上次压缩节省了 %1。</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>日期</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>导出并删除全部照片最多可节省</translation>
+        <source>Byte</source>
+        <translation>字节</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>张照片已选，可节省</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>导出并删除所有照片最多可节省 %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>已选择 %1 张照片，可节省 %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 张照片</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>清理</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>可释放。</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>可释放 %1。</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,25 @@
         <source>All</source>
         <translation>全部</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>已勾选的文件中有 %n 个被筛选条件隐藏。是否也备份并删除这些文件？
+选择“是”将删除所有已勾选的文件，选择“否”仅删除显示的文件。</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>设备未连接。请连接设备后重试。</translation>
+        <source>Byte</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1254,10 @@
     <message>
         <source>Progress</source>
         <translation>进度</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1394,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>短信</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>短信</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>备忘录</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>时间： </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>标题： </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>备忘录： </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1468,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>约</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>最多可节省 </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1502,32 @@
         <translation>重新扫描</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> 仍可释放。</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> 已释放！</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>返回后扫描结果将不会保存。确定要返回吗？</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>约 %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>最多可节省 %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>还可释放 %1。</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>已释放 %1！</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1551,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>一键释放空间</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>上次使用</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>累计释放空间</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1585,12 @@
         <translation>从未</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>扫描完成！无需进一步清理。</translation>
+        <source>Last use:</source>
+        <translation>上次使用：</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>累计释放空间：</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1602,14 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>设备未连接。请连接设备后重试。</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>扫描完成！无需进一步清理。</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1672,22 @@
         <source>Erase</source>
         <translation>擦除</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>所有数据均已擦除。</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>数据分析失败</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>因未知错误，数据擦除失败。请重新启动本程序后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>数据擦除失败</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1702,14 @@
     <message>
         <source>Scan</source>
         <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>擦除已删除文件</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>所选文件已彻底擦除。</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1726,26 @@
         <source>Scan</source>
         <translation>扫描</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>擦除隐私碎片  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>所选数据已彻底擦除。</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>数据分析失败</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>无法在此设备上擦除 %1 的碎片。未擦除任何数据。</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>数据擦除失败</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1760,14 @@
     <message>
         <source>Scan</source>
         <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>擦除隐私数据</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>所选文件已彻底擦除。</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1820,14 @@
         <source>Submitted successfully.</source>
         <translation>提交成功。</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>正在发送您的反馈...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>此电脑未设置反馈功能，因此无法发送您的消息。您输入的内容仍保留在此窗口中。</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1838,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>无数据</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>未在设备上找到 %1 的任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>永久擦除隐私碎片 - 保护您的隐私数据，杜绝隐私泄露。</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     返回</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>立即擦除</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>返回后扫描结果将不会保存。确定要返回吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1907,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>因未知错误清理失败。请重试。</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>设备未连接。请连接设备后重试。</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>约 %1 分钟</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>已删除数据</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    隐私数据</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>正在扫描，请稍候...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>扫描进度</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> 停止</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>数据类别</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>未扫描到数据？请确认您的设备可以	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>通过 iTunes 备份。如果可以，请</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>点击此处</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>条记录已检测到。</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   返回</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>立即擦除</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>未扫描到数据</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>点击左侧的类别以查看其中的记录。</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>如果停止扫描，部分数据将无法检测到。确定要停止吗？</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>无法显示此类别的记录。</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>返回后扫描结果将不会保存。确定要返回吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>日历、
+提醒事项</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>通话记录</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备忘录</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 历史记录</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>照片和
+视频</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>语音备忘录</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>微信</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari 缓存</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>信息
+附件</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>备忘录
+附件</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>WhatsApp
+附件</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Kik
+附件</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2130,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>微信</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp 附件</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>照片和视频</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>未知日期</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>按日期筛选</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 项</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2211,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari 缓存</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>过期时间</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 历史记录</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2338,53 @@
     <message>
         <source>Medium</source>
         <translation>中</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>分析进度</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>正在加载数据，请稍候...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>设备分析失败。请先设置您的 iDevice，确保可以进入主屏幕后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>您的电脑存储空间不足，无法处理数据。请在可用空间最多的磁盘上释放空间后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>继续之前，请解锁设备，并在设备弹出的提示中轻点“信任”。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>您的 iDevice 储存空间几乎已满。请释放 iPhone 空间后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes 可能出现了未知错误。请卸载并重新安装 iTunes 进行修复，确保使用最新版本的 iTunes 后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>数据分析失败</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>如果停止分析，将不会扫描任何数据。确定要停止吗？</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>正在取消，请稍候...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2443,56 @@
     <message>
         <source>Wait</source>
         <translation>等待</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>语音备忘录</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>取消全选</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[图片]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[语音]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[视频]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[语音通话]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[红包]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[位置]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[名片]</translation>
     </message>
 </context>
 </TS>

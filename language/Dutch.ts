@@ -51,8 +51,20 @@
         <translation>Geselecteerde apps verwijderen?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Het apparaat is niet verbonden. Sluit het aan en probeer het opnieuw.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Selecteer</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bladwijzers</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Wachtwoord reservekopie</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>Uw iTunes-reservekopie is met een wachtwoord versleuteld. Voer hier uw wachtwoord in om de reservekopie te ontsleutelen. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>Het wachtwoord mag niet leeg zijn!</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Belgeschiedenis</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Telefoonnummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>inkomend</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>uitgaand</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime, uitgaand</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime, gemist</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>gemist</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Begint</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Eindigt</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Notitie: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>Geen berichten</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Aan:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Selecteer</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Bedrijf</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefoon</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Telefoon: </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>E-mail: </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Totaal</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Vrij</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Gebruikt</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 vrij van %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>%1 totaal</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>%1 vrij</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>%1 gebruikt</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Gegevens verwijderen</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Privégegevens en systeeminstellingen wissen</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Gegevens wissen</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Lege ruimte op het apparaat opvullen</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Sommige gegevens konden niet worden gewist: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Waarom?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Voltooid</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Gestopt door gebruiker</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Niet gestart</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Fout tijdens bewerking</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Niet geselecteerd</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Deel het met je vrienden:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Delen op Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Delen op Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Delen op Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Alle gegevens zijn gewist.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Wisvoortgang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Bezig met scannen, even geduld...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Apparaat wordt opnieuw opgestart, even geduld...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Bezig met wissen, even geduld...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Als u nu stopt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Als u het opnieuw opstarten onderbreekt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Bezig met annuleren, even geduld...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Alle gegevens wissen</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Sluit alle apps op de achtergrond, zoals Muziek, navigatie-apps enz.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Worden er apps bijgewerkt op het apparaat, wacht dan tot dat klaar is.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Zorg dat u een reservekopie hebt gemaakt van alle gegevens die u nodig hebt.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Beveiligingsniveau:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;verwijderen&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>om te bevestigen.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Nu wissen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>verwijderen</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>De invoer is onjuist. Typ opnieuw &apos;verwijderen&apos;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Hiermee worden alle gegevens op uw apparaat volledig gewist. Weet u zeker dat u wilt doorgaan?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Het apparaat is niet verbonden. Sluit het aan en probeer het opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Gegevens worden gewist...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Wisvoortgang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Als u het wissen stopt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Berichtbijlage</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Notitiebijlage</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik-bijlage</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Stel uw apparaat eerst in en activeer het voordat u andere functies gebruikt.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>Uw apparaat is nog niet geactiveerd. Stel het eerst in!</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Het wachtwoord is onjuist!</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Gestopt door gebruiker</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Gegevens verwijderen</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Gegevens wissen</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Lege ruimte op het apparaat opvullen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Fragmenten wissen die de gekozen apps hebben achtergelaten</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Geselecteerde bestanden wissen</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Privégegevens en systeeminstellingen wissen</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Voltooid</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>vrijgemaakt!</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Alle persoonlijke gegevens worden overschreven</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Mogelijk verschijnt op het apparaat de melding &apos;Opslag bijna vol&apos;. Geen zorgen: tik op &apos;Gereed&apos; om door te gaan.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Koppel het apparaat niet los.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Geschatte tijd: 60 minuten</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Geschatte tijd: 1 minuut</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Geschatte tijd: %1 minuten</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Als u het onherstelbaar wissen stopt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Gefeliciteerd! Gecomprimeerd.</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Gefeliciteerd! Geëxporteerd.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>vrijgemaakt.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Delen op Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Wilt u muziek overzetten tussen uw iOS-apparaat en pc/iTunes,</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>probeer dan &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>Er is %1 vrijgemaakt!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>Er is %1 vrijgemaakt.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Wilt u muziek overzetten tussen uw iDevice en pc/iTunes? Probeer &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>De laatste compressie bespaarde %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Datum</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Door alle foto&apos;s te exporteren en te verwijderen bespaart u tot</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>foto&apos;s geselecteerd, besparing:</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Door alle foto&apos;s te exporteren en te verwijderen bespaart u tot %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 foto&apos;s geselecteerd, besparing: %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>Opschonen</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>kan worden vrijgemaakt.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>U kunt %1 vrijmaken.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Alle</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>%n van de aangevinkte bestanden is verborgen door de filters. Ook daarvan een reservekopie maken en het verwijderen?
+'Ja' verwijdert alle aangevinkte bestanden, 'Nee' alleen de getoonde.</numerusform>
+            <numerusform>%n van de aangevinkte bestanden zijn verborgen door de filters. Ook daarvan een reservekopie maken en ze verwijderen?
+'Ja' verwijdert alle aangevinkte bestanden, 'Nee' alleen de getoonde.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Het apparaat is niet verbonden. Sluit het aan en probeer het opnieuw.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1396,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Tekstbericht</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Tekstberichten</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Tijd: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Notitie: </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1470,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Ongeveer</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>Mogelijke besparing: tot </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1504,32 @@
         <translation>Opnieuw scannen</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> kan nog worden vrijgemaakt.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> vrijgemaakt!</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Als u teruggaat, wordt het scanresultaat niet bewaard. Weet u zeker dat u terug wilt gaan?</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Ongeveer %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>U kunt tot %1 besparen</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>U kunt nog %1 extra vrijmaken.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>Er is %1 vrijgemaakt!</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1553,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>Ruimte vrijmaken met 1 klik</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Laatst gebruikt</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Totaal vrijgemaakt</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Nooit</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Scan voltooid! Verder opschonen is niet nodig.</translation>
+        <source>Last use:</source>
+        <translation>Laatst gebruikt:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Totaal vrijgemaakt:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Het apparaat is niet verbonden. Sluit het aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scan voltooid! Verder opschonen is niet nodig.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Wissen</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Alle gegevens zijn gewist.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Gegevensanalyse mislukt</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>Het wissen van de gegevens is mislukt door een onbekende fout. Start het programma opnieuw en probeer het nog eens. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Wissen mislukt</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Verwijderde bestanden wissen</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>De geselecteerde bestanden zijn grondig gewist.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Scannen</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Privéfragmenten wissen  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>De geselecteerde gegevens zijn volledig gewist.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Gegevensanalyse mislukt</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>De fragmenten van %1 kunnen op dit apparaat niet worden gewist. Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Wissen mislukt</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Privégegevens wissen</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>De geselecteerde bestanden zijn grondig gewist.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1822,14 @@
         <source>Submitted successfully.</source>
         <translation>Verzonden.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Uw feedback wordt verzonden...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>Feedback is niet ingesteld op deze computer, dus uw bericht kon niet worden verzonden. Uw tekst blijft in dit venster staan.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1840,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Geen gegevens</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Er is niets van %1 op het apparaat gevonden.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Privéfragmenten definitief wissen – zodat uw privégegevens privé blijven en niet uitlekken.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Terug</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Nu wissen</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Als u teruggaat, wordt het scanresultaat niet bewaard. Weet u zeker dat u terug wilt gaan?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>Opschonen mislukt door een onbekende fout. Probeer het opnieuw.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Het apparaat is niet verbonden. Sluit het aan en probeer het opnieuw.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Ongeveer %1 minuut/minuten</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Verwijderde gegevens</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Privégegevens</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Bezig met scannen, even geduld...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scanvoortgang</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Stoppen</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Gegevenscategorieën</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>Geen gegevens gevonden? Controleer of u van uw apparaat een reservekopie kunt maken	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>via iTunes. Zo ja,</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>klik hier</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>items gevonden.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Terug</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Nu wissen</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>Geen gegevens gevonden</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Klik links op een categorie om de items ervan te bekijken.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Als u de scan stopt, worden sommige gegevens niet gevonden. Weet u zeker dat u wilt stoppen?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>De items van deze categorie kunnen niet worden weergegeven.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Als u teruggaat, wordt het scanresultaat niet bewaard. Weet u zeker dat u terug wilt gaan?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacten</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Agenda,
+Herinneringen</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Belgeschiedenis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-geschiedenis</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bladwijzers</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Foto&apos;s en
+video&apos;s</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Dictafoon</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-cookies</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-cache</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Bericht-
+bijlagen</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Notitie-
+bijlagen</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>WhatsApp-
+bijlagen</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Kik-
+bijlagen</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp-bijlagen</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Foto&apos;s en video&apos;s</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Onbekende datum</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Dag tonen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 items</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-cache</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-cookies</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Aangemaakt</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Verloopt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-geschiedenis</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Gemiddeld</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Analysevoortgang</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Gegevens worden geladen, even geduld...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>Het analyseren van uw apparaat is mislukt. Stel uw iDevice eerst in. Zorg dat u het beginscherm kunt openen en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>Uw pc heeft niet genoeg opslagruimte om de gegevens te verwerken. Maak ruimte vrij op de schijf met de meeste beschikbare ruimte en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Ontgrendel uw apparaat en tik in de melding op het apparaat op &apos;Vertrouw&apos; voordat u doorgaat. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>De opslag van uw iDevice is bijna vol. Maak ruimte vrij op uw iPhone en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Er is mogelijk een onbekende fout in iTunes. Verwijder iTunes en installeer het opnieuw om dit op te lossen. Zorg dat u de nieuwste versie van iTunes hebt en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Gegevensanalyse mislukt</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Als u de analyse stopt, worden er geen gegevens gescand. Weet u zeker dat u wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Bezig met annuleren, even geduld...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>Wachten</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Dictafoon</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Alles deselecteren</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Afbeelding]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Spraakbericht]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Video]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Spraakoproep]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Rode envelop]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Locatie]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Visitekaartje]</translation>
     </message>
 </context>
 </TS>

@@ -51,8 +51,20 @@
         <translation>Remove the selected apps?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>The device is not connected. Please connect it and try again.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Backup Password</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Password</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>Password can not be empty!</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Call History</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Phone Number</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>incoming</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>outgoing</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>outgoing facetime</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>imcoming facetime missed</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>imcoming missed</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Ends</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Title: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Note: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>No messages</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Select</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>unknow</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Phone : </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>Email : </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Free</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Used</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 free of %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>Free %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>Used %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Data Deletion</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Erase private data and system settings</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Data Erasure</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Fill the empty space on the device</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Failed to erase some of the data: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Why failed?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Operation stopped by user</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Not started</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Operation error</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Not chosen</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Share it with your friends:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Share on Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Share on Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Share on Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>All the data has been erased.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Erase progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Scanning, please wait...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Restarting device, please wait...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Erasing, please wait...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device, if you stop. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelling, please wait a moment ...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Erase All Data</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Please close all background apps, such as Music, Navigation, etc.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. If there are any apps updating on the device, please wait for them to complete.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Please make sure you have backed up any needed data.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Security Level:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Please type</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;delete&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>to confirm.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Erase Now</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Sorry, the input is not correct. Please type &quot;delete&quot; again.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>This will completely erase all data of your device. Are you sure you want to continue?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>The device is not connected. Please connect it and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Erasing data...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Erase progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Message Attachment</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Note Attachment</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik Attachment</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Please set up and activate your device first before you use any other function.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>your device has not been activated,please set your device!</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Password is not correct!</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Stopped by user</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Data Deletion</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Data Erasure</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Fill the empty space on the device</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Erase the fragments the chosen apps left behind</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Erase the selected files</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Erase private data and system settings</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>has been released!</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Overwriting all personal data</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Please don’t disconnect the device.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Estimated time: 60 minutes</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Estimated time: 1 minutes</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Estimated time: %1 minutes</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Cleanup stopped!</source>
         <translation>Cleanup stopped!</translation>
@@ -239,10 +834,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Congratulations! Exported successfully.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>has been released.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -277,20 +868,40 @@
         <translation>Share on Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Want to transfer music between iDevice and PC/iTunes,</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
     </message>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Congratulations! Compressed successfully.</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>%1 has been released!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>%1 has been released.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>The last compression saved %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Date</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Export and deletion of all the photos will save you up to</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>photos selected to save</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Export and deletion of all the photos will save you up to %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 photos selected to save %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 photos</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>GB</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>can be released.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 can be released.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>All</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</numerusform>
+            <numerusform>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>The device is not connected. Please connect it and try again.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
@@ -709,11 +1396,65 @@
     </message>
 </context>
 <context>
-    <name>OneKeyCleanResultView</name>
+    <name>MessageView</name>
     <message>
-        <source>You can save up to </source>
-        <translation>You can save up to </translation>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Text Message</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Text Messages</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Time: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Title: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Note: </translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanResultView</name>
     <message>
         <source>Junk Files:</source>
         <translation>Junk Files:</translation>
@@ -763,14 +1504,6 @@
         <translation>GB</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> More can be freed up.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> has been released!</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</translation>
     </message>
@@ -779,9 +1512,24 @@
         <translation>Warning</translation>
     </message>
     <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>About</translation>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>You can save up to %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 More can be freed up.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 has been released!</translation>
     </message>
 </context>
 <context>
@@ -789,14 +1537,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>1-Click Free Up Space</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Last use</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Total space released</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>None</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Scan completed! No need for further cleaning.</translation>
+        <source>Last use:</source>
+        <translation>Last use:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Total space released:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>The device is not connected. Please connect it and try again.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scan completed! No need for further cleaning.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Erase</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>All the data has been erased.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Data Analysis Failed</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Data Erasing Failed</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Erase Deleted Files</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Selected files have been erased thoroughly.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Scan</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Erase Private Fragments  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>Seleted data have been erased completely.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Data Analysis Failed</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>The fragments of %1 cannot be erased on this device. Nothing was erased.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Data Erasing Failed</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Erase Private Data</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Selected files have been erased thoroughly.</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1843,44 @@
     </message>
 </context>
 <context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Nothing of %1 was found on the device.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Back</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Erase Now</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>OvMessageBox</name>
     <message>
         <source>Yes</source>
@@ -1067,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>Cleaning failed for some unknown errors. Please try it again.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>The device is not connected. Please connect it and try again.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>About %1 Minute(s)</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Deleted Data</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Private Data</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Scanning, please wait...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scan progress</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Stop</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Data categories</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>No data scanned?Please confirm your device can be backed up	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>via itunes.if so,please</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>click here</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>records detected.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Back</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Erase Now</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>No data scanned</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Click a category on the left to see its records.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>The records of this category cannot be shown.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Calendar,
+Reminder</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Call History</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari History</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Photos &amp;
+Videos</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Voice Memo</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari Cache</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Message 
+Attachment</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Note 
+Attachment</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>WhatsApp
+Attachments</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Kik 
+Attachment</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp Attachments</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Photos &amp; Videos</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Unknown date</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Show day</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 items</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1135,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari Cache</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Expired</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari History</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Medium</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Analysis progress</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Loading data, please wait...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Data Analysis Failed</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>If you stop analyzing, no data will be scanned. Are you sure to stop?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelling, please wait a moment ...</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>Wait</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Voice Memo</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Check All</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Uncheck All</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Picture]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Voice]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Video]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Voice call]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Red packet]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Location]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Business card]</translation>
     </message>
 </context>
 </TS>

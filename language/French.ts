@@ -51,8 +51,20 @@
         <translation>Supprimer les apps sélectionnées ?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>L&apos;appareil n&apos;est pas connecté. Connectez-le et réessayez.</translation>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Mot de passe de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>Votre sauvegarde iTunes est chiffrée par un mot de passe. Saisissez-le ici pour la déchiffrer. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Mot de passe</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>Le mot de passe ne peut pas être vide !</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Historique des appels</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>entrant</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>sortant</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime sortant</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime entrant manqué</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>entrant manqué</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titre : </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Note : </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>Aucun message</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Téléphone : </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>E-mail : </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Libre</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Utilisé</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1 : %2 libres sur %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>Libre : %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>Utilisé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Suppression des données</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Effacer les données privées et les réglages système</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Effacement des données</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Remplir l&apos;espace libre de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Impossible d&apos;effacer une partie des données : </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Pourquoi cet échec ?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Accueil</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Opération arrêtée par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non démarré</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Erreur d&apos;opération</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Non sélectionné</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Partagez avec vos amis :</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Partager sur Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Partager sur Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Partager sur Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Toutes les données ont été effacées.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progression de l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Analyse en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Redémarrage de l&apos;appareil, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Effacement en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Arrêter maintenant risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter ?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Interrompre le redémarrage risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annulation en cours, veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Effacer toutes les données</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Fermez toutes les apps ouvertes en arrière-plan (Musique, navigation, etc.).</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Si des apps sont en cours de mise à jour sur l&apos;appareil, attendez la fin de leur mise à jour.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Vérifiez que vous avez sauvegardé toutes les données dont vous avez besoin.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Niveau de sécurité :</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Saisissez</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>« supprimer »</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>pour confirmer.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Accueil</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Saisie incorrecte. Saisissez de nouveau « supprimer ».</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Toutes les données de votre appareil vont être entièrement effacées. Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>L&apos;appareil n&apos;est pas connecté. Connectez-le et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Effacement des données...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progression de l&apos;effacement</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Interrompre l&apos;effacement risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Pièce jointe de message</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Pièce jointe de note</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Pièce jointe Kik</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Configurez et activez d&apos;abord votre appareil avant d&apos;utiliser une autre fonction.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>Votre appareil n&apos;est pas activé. Configurez-le !</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Mot de passe incorrect !</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Arrêté par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Suppression des données</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Effacement des données</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Remplir l&apos;espace libre de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Accueil</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Effacer les fragments laissés par les apps choisies</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Effacer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Effacer les données privées et les réglages système</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>libérés !</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Écrasement de toutes les données personnelles</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Le message « Stockage presque saturé » peut s&apos;afficher sur l&apos;appareil. Pas d&apos;inquiétude : touchez « OK » pour continuer.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Ne déconnectez pas l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Temps estimé : 60 minutes</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Temps estimé : 1 minute</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Temps estimé : %1 minutes</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Interrompre l&apos;effacement irréversible risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Félicitations ! Compression réussie.</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Félicitations ! Exportation réussie.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>libérés.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Partager sur Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Pour transférer de la musique entre l&apos;appareil iOS et le PC/iTunes,</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>essayez &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>Vous avez libéré %1 !</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>Vous avez libéré %1.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Pour transférer de la musique entre votre iDevice et le PC/iTunes, essayez &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>La dernière compression a libéré %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Date</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Exporter puis supprimer toutes les photos vous fera gagner jusqu&apos;à</translation>
+        <source>Byte</source>
+        <translation>octets</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>photos sélectionnées, gain :</translation>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Exporter puis supprimer toutes les photos peut vous faire gagner jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 photos sélectionnées pour gagner %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 photos</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>Nettoyer</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>peuvent être libérés.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>Vous pouvez libérer %1.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Tous</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>%n fichier coché est masqué par les filtres. Le sauvegarder et le supprimer aussi ?
+« Oui » supprime tous les fichiers cochés, « Non » seulement les fichiers affichés.</numerusform>
+            <numerusform>%n des fichiers cochés sont masqués par les filtres. Les sauvegarder et les supprimer aussi ?
+« Oui » supprime tous les fichiers cochés, « Non » seulement les fichiers affichés.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>L&apos;appareil n&apos;est pas connecté. Connectez-le et réessayez.</translation>
+        <source>Byte</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1396,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Message texte</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Messages texte</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Heure : </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titre : </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Note : </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1470,6 @@
     <message>
         <source>GB</source>
         <translation>Go</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Environ</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>Vous pouvez gagner jusqu&apos;à </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1504,32 @@
         <translation>Réanalyser</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> peuvent encore être libérés.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> libérés !</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Si vous revenez en arrière, le résultat de l&apos;analyse ne sera pas enregistré. Voulez-vous vraiment revenir ?</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Environ %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>Vous pouvez gagner jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>Vous pouvez encore libérer %1.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>Vous avez libéré %1 !</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1553,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>Libérer de l&apos;espace en 1 clic</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Dernière utilisation</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Espace libéré au total</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Jamais</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Analyse terminée ! Aucun autre nettoyage nécessaire.</translation>
+        <source>Last use:</source>
+        <translation>Dernière utilisation :</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Espace total libéré :</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>L&apos;appareil n&apos;est pas connecté. Connectez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Analyse terminée ! Aucun nettoyage supplémentaire n&apos;est nécessaire.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Effacer</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Toutes les données ont été effacées.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Échec de l&apos;analyse des données</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>L&apos;effacement des données a échoué à cause d&apos;une erreur inconnue. Redémarrez le programme et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Échec de l&apos;effacement des données</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Effacer les fichiers supprimés</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Les fichiers sélectionnés ont été entièrement effacés.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Analyser</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Effacer les fragments privés  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>Les données sélectionnées ont été entièrement effacées.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Échec de l&apos;analyse des données</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>Les fragments de %1 ne peuvent pas être effacés sur cet appareil. Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Échec de l&apos;effacement des données</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Effacer les données privées</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Les fichiers sélectionnés ont été entièrement effacés.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1822,14 @@
         <source>Submitted successfully.</source>
         <translation>Envoyé.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Envoi de vos commentaires...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>L&apos;envoi de commentaires n&apos;est pas configuré sur cet ordinateur : votre message n&apos;a pas pu être envoyé. Votre texte est conservé dans cette fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1840,44 @@
     <message>
         <source>%1%</source>
         <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Aucune donnée</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Aucune donnée de %1 n&apos;a été trouvée sur l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Effacez définitivement les fragments privés : vos données privées restent privées, à l&apos;abri des fuites.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Retour</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Si vous revenez en arrière, le résultat de l&apos;analyse ne sera pas enregistré. Voulez-vous vraiment revenir ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>Le nettoyage a échoué à cause d&apos;une erreur inconnue. Réessayez.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>L&apos;appareil n&apos;est pas connecté. Connectez-le et réessayez.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Environ %1 minute(s)</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Données supprimées</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Données privées</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Analyse en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Progression de l&apos;analyse</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Arrêter</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Catégories de données</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>Aucune donnée trouvée ? Vérifiez que votre appareil peut être sauvegardé	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>avec iTunes. Si c&apos;est le cas,</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>cliquez ici</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>éléments détectés.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Retour</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>Aucune donnée trouvée</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Cliquez sur une catégorie à gauche pour afficher ses éléments.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Si vous arrêtez l&apos;analyse, certaines données ne seront pas détectées. Voulez-vous vraiment arrêter ?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>Impossible d&apos;afficher les éléments de cette catégorie.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Si vous revenez en arrière, le résultat de l&apos;analyse ne sera pas enregistré. Voulez-vous vraiment revenir ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Calendrier,
+Rappels</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Historique des appels</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Historique Safari</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Photos et
+vidéos</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Mémos vocaux</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache Safari</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Pièces jointes 
+des messages</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Pièces jointes 
+des notes</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>Pièces jointes
+WhatsApp</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Pièces jointes 
+Kik</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Pièces jointes WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Photos et vidéos</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Date inconnue</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Afficher le jour</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 éléments</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache Safari</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies Safari</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Expiration</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 o</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Historique Safari</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Moyen</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Progression de l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Chargement des données, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>L&apos;analyse de l&apos;appareil a échoué. Configurez d&apos;abord votre iDevice, vérifiez que vous pouvez accéder à l&apos;écran d&apos;accueil, puis réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>Votre PC n&apos;a pas assez d&apos;espace de stockage pour traiter les données. Libérez de l&apos;espace sur le disque qui a le plus d&apos;espace disponible et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Avant de continuer, déverrouillez votre appareil et touchez « Se fier » dans l&apos;alerte qui s&apos;affiche sur l&apos;appareil. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>Le stockage de votre iDevice est presque saturé. Libérez de l&apos;espace sur votre iPhone et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes a peut-être rencontré une erreur inconnue. Désinstallez puis réinstallez iTunes pour la corriger. Vérifiez que vous disposez de la dernière version d&apos;iTunes et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Échec de l&apos;analyse des données</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Si vous arrêtez l&apos;analyse, aucune donnée ne sera trouvée. Voulez-vous vraiment arrêter ?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annulation en cours, veuillez patienter...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>En attente</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Mémos vocaux</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Tout décocher</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Image]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Message vocal]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Vidéo]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Appel vocal]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Enveloppe rouge]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Position]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Carte de visite]</translation>
     </message>
 </context>
 </TS>

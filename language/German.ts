@@ -51,8 +51,20 @@
         <translation>Ausgewählte Apps entfernen?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Sicherungspasswort</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>Ihre iTunes-Sicherung ist mit einem Passwort verschlüsselt. Bitte geben Sie hier Ihr Passwort ein, um sie zu entschlüsseln. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Passwort</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>Das Passwort darf nicht leer sein!</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Anrufliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Telefonnummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>eingehend</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>ausgehend</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime, ausgehend</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime, verpasst</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>verpasst</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Notiz: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>Keine Nachrichten</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>An:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Telefon: </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>E-Mail: </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Gesamt</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Frei</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Belegt</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 von %3 frei</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1&#xa0;GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>%1 gesamt</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>%1 frei</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>%1 belegt</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Datenlöschung</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Private Daten und Systemeinstellungen löschen</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Datenvernichtung</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Freien Speicherplatz auf dem Gerät auffüllen</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Einige Daten konnten nicht gelöscht werden: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Warum?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Nicht gestartet</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Fehler beim Vorgang</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Nicht ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Mit Freunden teilen:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Auf Facebook teilen</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Auf Twitter teilen</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Auf Google teilen</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Alle Daten wurden gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Löschfortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Wird gescannt, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Das Gerät wird neu gestartet, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Wird gelöscht, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie den Vorgang beenden, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie ihn wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie den Neustart abbrechen, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie den Vorgang wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Wird abgebrochen, bitte warten Sie einen Moment...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Alle Daten löschen</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Bitte schließen Sie alle Apps im Hintergrund, z.&#xa0;B. Musik, Navigations-Apps usw.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Wenn auf dem Gerät gerade Apps aktualisiert werden, warten Sie bitte, bis die Aktualisierung abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Stellen Sie sicher, dass Sie alle benötigten Daten gesichert haben.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Sicherheitsstufe:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Bitte geben Sie</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>„löschen“</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>zur Bestätigung ein.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Jetzt löschen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Die Eingabe ist nicht korrekt. Bitte geben Sie erneut „löschen“ ein.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Dadurch werden alle Daten auf Ihrem Gerät vollständig gelöscht. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Daten werden gelöscht...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Löschfortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie das Löschen beenden, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie den Vorgang wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Nachrichtenanhang</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Notizanhang</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik-Anhang</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Bitte richten Sie Ihr Gerät zuerst ein und aktivieren Sie es, bevor Sie andere Funktionen verwenden.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>Ihr Gerät ist noch nicht aktiviert. Bitte richten Sie es ein!</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Das Passwort ist falsch!</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Datenlöschung</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Datenvernichtung</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Freien Speicherplatz auf dem Gerät auffüllen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Start</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Von den gewählten Apps hinterlassene Fragmente löschen</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Ausgewählte Dateien löschen</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Private Daten und Systemeinstellungen löschen</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>wurden freigegeben!</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Alle persönlichen Daten werden überschrieben</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Auf dem Gerät erscheint eventuell die Meldung „Speicher fast voll“. Keine Sorge: Tippen Sie auf „Fertig“, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Bitte trennen Sie das Gerät nicht vom Computer.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Geschätzte Dauer: 60 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Geschätzte Dauer: 1 Minute</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Geschätzte Dauer: %1 Minuten</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie das unwiderrufliche Löschen beenden, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie den Vorgang wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Cleanup stopped!</source>
         <translation>Bereinigung abgebrochen!</translation>
@@ -239,10 +834,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Glückwunsch! Erfolgreich exportiert.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>wurden freigegeben.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -277,20 +868,40 @@
         <translation>Auf Google teilen</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Wenn Sie Musik zwischen iOS-Gerät und PC/iTunes übertragen möchten,</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>probieren Sie &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt; aus.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
     </message>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Glückwunsch! Erfolgreich komprimiert.</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>%1 Speicher freigegeben!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>%1 Speicher freigegeben.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Möchten Sie Musik zwischen iDevice und PC/iTunes übertragen? Probieren Sie &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>Die letzte Komprimierung hat %1 eingespart.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Datum</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Durch Exportieren und Löschen aller Fotos sparen Sie bis zu</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>Fotos ausgewählt – Ersparnis</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Durch Exportieren und Löschen aller Fotos sparen Sie bis zu %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 Fotos ausgewählt, Ersparnis: %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 Fotos</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>GB</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>können freigegeben werden.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>Sie können %1 freigeben.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Alle</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>%n der markierten Dateien ist durch die Filter ausgeblendet. Auch diese Datei sichern und löschen?
+„Ja“ löscht alle markierten Dateien, „Nein“ nur die angezeigten.</numerusform>
+            <numerusform>%n der markierten Dateien sind durch die Filter ausgeblendet. Auch diese Dateien sichern und löschen?
+„Ja“ löscht alle markierten Dateien, „Nein“ nur die angezeigten.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -709,11 +1396,65 @@
     </message>
 </context>
 <context>
-    <name>OneKeyCleanResultView</name>
+    <name>MessageView</name>
     <message>
-        <source>You can save up to </source>
-        <translation>Sparen Sie bis zu </translation>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Textnachricht</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Textnachrichten</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Zeit: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titel: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Notiz: </translation>
+    </message>
+</context>
+<context>
+    <name>OneKeyCleanResultView</name>
     <message>
         <source>Junk Files:</source>
         <translation>Datenmüll:</translation>
@@ -763,14 +1504,6 @@
         <translation>GB</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> können noch freigegeben werden.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> wurden freigegeben!</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Wenn Sie zurückgehen, wird das Scanergebnis nicht gespeichert. Möchten Sie wirklich zurückgehen?</translation>
     </message>
@@ -779,9 +1512,24 @@
         <translation>Warnung</translation>
     </message>
     <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Etwa</translation>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Etwa %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>Sie können bis zu %1 einsparen</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>Sie können weitere %1 freigeben.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 Speicher freigegeben!</translation>
     </message>
 </context>
 <context>
@@ -789,14 +1537,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>1-Klick-Bereinigung</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Letzte Nutzung</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Insgesamt freigegeben</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Nie</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Scan abgeschlossen! Eine weitere Bereinigung ist nicht nötig.</translation>
+        <source>Last use:</source>
+        <translation>Letzte Nutzung:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Insgesamt freigegeben:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scan abgeschlossen! Eine weitere Bereinigung ist nicht nötig.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Alle Daten wurden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Datenanalyse fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>Die Daten konnten wegen eines unbekannten Fehlers nicht gelöscht werden. Bitte starten Sie das Programm neu und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Gelöschte Dateien vernichten</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Die ausgewählten Dateien wurden restlos vernichtet.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Scannen</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Private Fragmente löschen  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>Die ausgewählten Daten wurden vollständig gelöscht.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Datenanalyse fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>Die Fragmente von %1 lassen sich auf diesem Gerät nicht löschen. Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Private Daten löschen</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Die ausgewählten Dateien wurden restlos gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1843,44 @@
     </message>
 </context>
 <context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Auf dem Gerät wurde nichts von %1 gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Private Fragmente dauerhaft löschen – damit Ihre privaten Daten privat bleiben und nicht nach außen gelangen.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Zurück</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Jetzt löschen</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Wenn Sie zurückgehen, wird das Scanergebnis nicht gespeichert. Möchten Sie wirklich zurückgehen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>OvMessageBox</name>
     <message>
         <source>Yes</source>
@@ -1067,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>Die Bereinigung ist wegen eines unbekannten Fehlers fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Das Gerät ist nicht verbunden. Bitte verbinden Sie es und versuchen Sie es erneut.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Etwa %1 Minute(n)</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Gelöschte Daten</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Private Daten</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Wird gescannt, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scanfortschritt</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Stopp</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Datenkategorien</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>Keine Daten gefunden? Bitte prüfen Sie, ob sich Ihr Gerät	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>mit iTunes sichern lässt. Falls ja, bitte</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>hier klicken</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>Einträge gefunden.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Zurück</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Jetzt löschen</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>Keine Daten gefunden</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Klicken Sie links auf eine Kategorie, um ihre Einträge anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Wenn Sie den Scan beenden, werden manche Daten nicht gefunden. Möchten Sie den Scan wirklich beenden?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>Die Einträge dieser Kategorie können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Wenn Sie zurückgehen, wird das Scanergebnis nicht gespeichert. Möchten Sie wirklich zurückgehen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Kalender,
+Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Anrufliste</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-Verlauf</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Fotos &amp;
+Videos</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Sprachmemos</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-Cookies</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-Cache</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Nachrichten-
+anhänge</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Notiz-
+anhänge</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>WhatsApp-
+Anhänge</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Kik-
+Anhänge</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp-Anhänge</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Fotos &amp; Videos</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Unbekanntes Datum</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Tag anzeigen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 Elemente</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1135,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-Cache</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1&#xa0;B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-Cookies</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Läuft ab</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1&#xa0;B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-Verlauf</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Mittel</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Analysefortschritt</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Daten werden geladen, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>Ihr Gerät konnte nicht analysiert werden. Bitte richten Sie Ihr iDevice zuerst ein. Stellen Sie sicher, dass Sie den Home-Bildschirm erreichen, und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>Auf Ihrem PC ist nicht genug Speicherplatz für die Datenverarbeitung frei. Bitte geben Sie Speicherplatz auf dem Laufwerk mit dem meisten freien Platz frei und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Bitte entsperren Sie Ihr Gerät und tippen Sie in der Meldung auf dem Gerät auf „Vertrauen“, bevor Sie fortfahren. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>Der Speicher Ihres iDevice ist fast voll. Bitte geben Sie Speicherplatz auf Ihrem iPhone frei und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Möglicherweise liegt ein unbekannter Fehler in iTunes vor. Deinstallieren Sie iTunes und installieren Sie es erneut, um den Fehler zu beheben. Stellen Sie sicher, dass Sie die neueste Version von iTunes verwenden, und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Datenanalyse fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Wenn Sie die Analyse beenden, werden keine Daten gescannt. Möchten Sie die Analyse wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Wird abgebrochen, bitte warten Sie einen Moment...</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>Wartet</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Sprachmemos</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Alle abwählen</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Bild]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Sprachnachricht]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Video]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Sprachanruf]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Roter Umschlag]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Standort]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Visitenkarte]</translation>
     </message>
 </context>
 </TS>

@@ -51,8 +51,20 @@
         <translation>Rimuovere le app selezionate?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Password del backup</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>Il backup di iTunes è protetto da password. Inseriscila qui per decodificarlo. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Password</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>La password non può essere vuota!</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Cronologia chiamate</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Numero di telefono</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>in entrata</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>in uscita</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime in uscita</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime in entrata perso</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>in entrata persa</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titolo: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>Nessun messaggio</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Seleziona</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Azienda</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Telefono: </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>E-mail: </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Totale</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Libero</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Usato</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 liberi su %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>Totale: %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>Libero: %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>Usato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminazione dei dati</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Cancella i dati privati e le impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Cancellazione dei dati</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Riempi lo spazio libero del dispositivo</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Impossibile cancellare alcuni dati: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Perché non è riuscito?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Operazione interrotta dall&apos;utente</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non avviato</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Errore dell&apos;operazione</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Non selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Condividi con gli amici:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Condividi</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Condividi su Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Condividi su Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Condividi su Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Tutti i dati sono stati cancellati.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Avanzamento della cancellazione</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Scansione in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Riavvio del dispositivo in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Cancellazione in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Se interrompi ora, potresti danneggiare i dati o il dispositivo. Vuoi davvero interrompere?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Se interrompi il riavvio, potresti danneggiare i dati o il dispositivo. Vuoi davvero interromperlo ora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annullamento in corso, attendi qualche istante...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Cancella tutti i dati</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Chiudi tutte le app in background, ad esempio Musica, navigatore e così via.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Se sul dispositivo ci sono app in aggiornamento, attendi che l&apos;aggiornamento finisca.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Assicurati di aver fatto il backup di tutti i dati che ti servono.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Livello di sicurezza:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Digita</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&quot;elimina&quot;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>per confermare.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Cancella ora</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>elimina</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Il testo inserito non è corretto. Digita di nuovo &quot;elimina&quot;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Tutti i dati del dispositivo verranno cancellati completamente. Vuoi davvero continuare?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Cancellazione dei dati...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Avanzamento della cancellazione</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Se interrompi la cancellazione, potresti danneggiare i dati o il dispositivo. Vuoi davvero interromperla ora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Allegato del messaggio</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Allegato della nota</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Allegato Kik</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Prima di usare qualsiasi altra funzione, configura e attiva il dispositivo.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>Il dispositivo non è attivato. Configuralo!</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>Password non corretta!</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Interrotto dall&apos;utente</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminazione dei dati</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Cancellazione dei dati</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Riempi lo spazio libero del dispositivo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Home</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Cancella i frammenti lasciati dalle app scelte</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Cancella i file selezionati</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Cancella i dati privati e le impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>liberati!</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Sovrascrittura di tutti i dati personali</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Sul dispositivo potrebbe comparire l&apos;avviso &quot;Spazio quasi esaurito&quot;. Non preoccuparti: tocca &quot;Fine&quot; per continuare.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Non scollegare il dispositivo.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Tempo stimato: 60 minuti</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Tempo stimato: 1 minuto</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Tempo stimato: %1 minuti</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Se interrompi la cancellazione irreversibile, potresti danneggiare i dati o il dispositivo. Vuoi davvero interromperla ora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Congratulazioni! Compressione completata.</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Congratulazioni! Esportazione completata.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>liberati.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Condividi su Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Vuoi trasferire musica tra il dispositivo iOS e il PC/iTunes?</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>Prova &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>Hai liberato %1!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>Hai liberato %1.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Vuoi trasferire musica tra iDevice e PC/iTunes? Prova &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>L&apos;ultima compressione ha risparmiato %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Data</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Esportando ed eliminando tutte le foto risparmi fino a</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>foto selezionate, risparmio:</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Esportando ed eliminando tutte le foto puoi risparmiare fino a %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 foto selezionate per risparmiare %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 foto</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>Pulisci</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>possono essere liberati.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>Puoi liberare %1.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Tutti</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>%n dei file selezionati è nascosto dai filtri. Vuoi fare il backup ed eliminare anche questo?
+&quot;Sì&quot; elimina tutti i file selezionati, &quot;No&quot; solo i file visualizzati.</numerusform>
+            <numerusform>%n dei file selezionati sono nascosti dai filtri. Vuoi fare il backup ed eliminare anche questi?
+&quot;Sì&quot; elimina tutti i file selezionati, &quot;No&quot; solo i file visualizzati.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1396,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Messaggio di testo</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Messaggi di testo</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Ora: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Titolo: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1470,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Circa</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>Puoi risparmiare fino a </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1504,32 @@
         <translation>Ripeti scansione</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> si possono ancora liberare.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> liberati!</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Se torni indietro, il risultato della scansione non verrà salvato. Vuoi davvero tornare indietro?</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Circa %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>Puoi risparmiare fino a %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>Puoi liberare altri %1.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>Hai liberato %1!</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1553,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>Libera spazio con 1 clic</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Ultimo utilizzo</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Spazio liberato in totale</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Mai</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Scansione completata! Non serve altra pulizia.</translation>
+        <source>Last use:</source>
+        <translation>Ultimo utilizzo:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Spazio totale liberato:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Scansione completata! Non serve un&apos;ulteriore pulizia.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Cancella</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Tutti i dati sono stati cancellati.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Analisi dei dati non riuscita</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>Cancellazione dei dati non riuscita per un errore sconosciuto. Riavvia il programma e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Cancellazione dei dati non riuscita</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Scansiona</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Cancella file eliminati</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>I file selezionati sono stati cancellati completamente.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Scansiona</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Cancella frammenti privati  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>I dati selezionati sono stati cancellati completamente.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Analisi dei dati non riuscita</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>Su questo dispositivo non è possibile cancellare i frammenti di %1. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Cancellazione dei dati non riuscita</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Scansiona</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Cancella dati privati</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>I file selezionati sono stati cancellati completamente.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1822,14 @@
         <source>Submitted successfully.</source>
         <translation>Inviato.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Invio del feedback in corso...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>Il feedback non è configurato su questo computer, quindi non è stato possibile inviare il messaggio. Il testo resta in questa finestra.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1840,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Nessun dato</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Sul dispositivo non è stato trovato nulla di %1.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Cancella per sempre i frammenti privati: i tuoi dati privati restano privati, al riparo da fughe di dati.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Indietro</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Cancella ora</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se torni indietro, il risultato della scansione non verrà salvato. Vuoi davvero tornare indietro?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>Pulizia non riuscita per un errore sconosciuto. Riprova.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>Il dispositivo non è collegato. Collegalo e riprova.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Circa %1 minuto/i</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Dati eliminati</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Dati privati</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Scansione in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Avanzamento della scansione</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Interrompi</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Categorie di dati</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>Nessun dato trovato? Verifica che sia possibile fare il backup del dispositivo	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>tramite iTunes. In tal caso,</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>fai clic qui</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>elementi rilevati.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Indietro</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Cancella ora</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>Nessun dato trovato</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Fai clic su una categoria a sinistra per vederne gli elementi.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Se interrompi la scansione, alcuni dati non verranno rilevati. Vuoi davvero interromperla?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>Impossibile mostrare gli elementi di questa categoria.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se torni indietro, il risultato della scansione non verrà salvato. Vuoi davvero tornare indietro?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggi</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Calendario,
+Promemoria</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Cronologia chiamate</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Cronologia di Safari</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Foto e
+video</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memo vocali</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookie di Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache di Safari</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Allegati 
+dei messaggi</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Allegati 
+delle note</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>Allegati
+WhatsApp</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Allegati 
+Kik</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Allegati WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Foto e video</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Data sconosciuta</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Mostra giorno</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 elementi</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache di Safari</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookie di Safari</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creazione</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Cronologia di Safari</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Medio</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Avanzamento dell&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Caricamento dei dati in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>Analisi del dispositivo non riuscita. Configura prima il tuo iDevice, assicurati di poter accedere alla schermata Home e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>Sul PC non c&apos;è spazio sufficiente per elaborare i dati. Libera spazio sul disco con più spazio disponibile e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Prima di continuare, sblocca il dispositivo e tocca &quot;Autorizza&quot; nell&apos;avviso che compare sul dispositivo. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>Lo spazio del tuo iDevice è quasi esaurito. Libera spazio sull&apos;iPhone e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Potrebbe esserci un errore sconosciuto in iTunes. Disinstalla e reinstalla iTunes per risolverlo. Assicurati di avere l&apos;ultima versione di iTunes e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Analisi dei dati non riuscita</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Se interrompi l&apos;analisi, non verrà trovato alcun dato. Vuoi davvero interromperla?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annullamento in corso, attendi qualche istante...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>In attesa</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memo vocali</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Immagine]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Messaggio vocale]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Video]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Chiamata vocale]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Busta rossa]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Posizione]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Biglietto da visita]</translation>
     </message>
 </context>
 </TS>

@@ -51,8 +51,20 @@
         <translation>選択した App を削除しますか？</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>デバイスが接続されていません。接続してからもう一度お試しください。</translation>
+        <source>Byte</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>選択</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>バックアップのパスワード</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>iTunes バックアップはパスワードで暗号化されています。復号するには、ここにパスワードを入力してください。 </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  パスワード</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>パスワードを入力してください！</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>通話履歴</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>電話番号</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>着信</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>発信</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime 発信</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime 不在着信</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>不在着信</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>タイトル： </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>メモ： </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>メッセージはありません</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>宛先：</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>選択</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>連絡先</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>会社</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>電話： </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>メール： </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>合計</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>空き</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>使用済み</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1：%3 中 %2 空き</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>合計 %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>空き %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>使用済み %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>データ削除</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             プライベートデータとシステム設定を消去</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>データ消去</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             デバイスの空き領域を埋める</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        一部のデータを消去できませんでした： </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>失敗の原因は？</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   ホーム</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>ユーザが操作を停止しました</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止済み</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>未開始</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>操作エラー</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>未選択</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>友達と共有：</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Facebook で共有</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Twitter で共有</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Google で共有</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>すべてのデータを消去しました。</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>消去の進行状況</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>スキャンしています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>デバイスを再起動しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>消去しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>停止すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>再起動を中断すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>キャンセルしています。しばらくお待ちください...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>全データ消去</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. ミュージックやナビなど、バックグラウンドの App をすべて終了してください。</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. デバイスでアップデート中の App がある場合は、完了するまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. 必要なデータはすべてバックアップしておいてください。</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>セキュリティレベル：</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>次の語を入力してください：</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>「削除」</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>（確認のため）</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     ホーム</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>今すぐ消去</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>入力が正しくありません。もう一度「削除」と入力してください。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>デバイスのすべてのデータが完全に消去されます。続行しますか？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>デバイスが接続されていません。接続してからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>データを消去しています...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>消去の進行状況</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>消去を中断すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>写真</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>メッセージの添付ファイル</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>メモの添付ファイル</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik の添付ファイル</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>ほかの機能を使う前に、デバイスの設定とアクティベーションを済ませてください。</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>デバイスがアクティベートされていません。デバイスを設定してください！</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>パスワードが正しくありません！</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>ユーザが停止しました</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>データ削除</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>データ消去</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             デバイスの空き領域を埋める</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止済み</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      ホーム</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             選択した App が残した断片を消去</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             選択したファイルを消去</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             プライベートデータとシステム設定を消去</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>を解放しました！</translation>
+        <source>Overwriting all personal data</source>
+        <translation>すべての個人データを上書きしています</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. デバイスに「ストレージの空き領域がほとんどありません」と表示されることがありますが、問題ありません。「完了」をタップして続行してください。</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. デバイスの接続を外さないでください。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>推定時間：60 分</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>推定時間：1 分</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>推定時間：%1 分</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>復元不能にする消去処理を中断すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>圧縮が完了しました。</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>書き出しが完了しました。</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>を解放しました。</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Google で共有</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>iOS デバイスとパソコン/iTunes の間で音楽を転送したいなら、</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>&lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt; をお試しください。</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>%1 を解放しました！</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>%1 を解放しました。</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>iDevice とパソコン/iTunes の間で音楽を転送するなら、&lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt; をお試しください。</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>前回の圧縮で %1 節約しました。</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>日付</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>すべての写真を書き出して削除すると、最大で次の容量を節約できます：</translation>
+        <source>Byte</source>
+        <translation>バイト</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>枚の写真を選択、節約できる容量：</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>すべての写真を書き出して削除すると、最大 %1 節約できます</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 枚の写真を選択、%2 節約できます</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 枚の写真</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>クリーンアップ</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>を解放できます。</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 を解放できます。</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,25 @@
         <source>All</source>
         <translation>すべて</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>チェックしたファイルのうち %n 個がフィルタで非表示になっています。これらもバックアップして削除しますか？
+「はい」ではチェックしたすべてのファイルを、「いいえ」では表示中のファイルのみを削除します。</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>デバイスが接続されていません。接続してからもう一度お試しください。</translation>
+        <source>Byte</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1254,10 @@
     <message>
         <source>Progress</source>
         <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1394,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>テキストメッセージ</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>テキストメッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>日時： </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>タイトル： </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>メモ： </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1468,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>約</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>最大で次の容量を節約できます： </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1502,32 @@
         <translation>再スキャン</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> をさらに解放できます。</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> を解放しました！</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>戻るとスキャン結果は保存されません。戻りますか？</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>約 %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>最大 %1 節約できます</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>さらに %1 解放できます。</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>%1 を解放しました！</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1551,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>ワンクリック容量解放</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>前回の使用</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>解放した容量の合計</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1585,12 @@
         <translation>なし</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>スキャン完了！これ以上のクリーンアップは不要です。</translation>
+        <source>Last use:</source>
+        <translation>前回の使用：</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>解放した容量の合計：</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1602,14 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>デバイスが接続されていません。接続してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>スキャン完了！これ以上のクリーンアップは不要です。</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1672,22 @@
         <source>Erase</source>
         <translation>消去</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>すべてのデータを消去しました。</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>データの分析に失敗しました</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>不明なエラーのため、データを消去できませんでした。プログラムを再起動してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>データの消去に失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1702,14 @@
     <message>
         <source>Scan</source>
         <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>削除済みファイル消去</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>選択したファイルを完全に消去しました。</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1726,26 @@
         <source>Scan</source>
         <translation>スキャン</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>プライベート断片消去  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>選択したデータを完全に消去しました。</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>データの分析に失敗しました</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>このデバイスでは %1 の断片を消去できません。何も消去されていません。</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>データの消去に失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1760,14 @@
     <message>
         <source>Scan</source>
         <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>プライベートデータ消去</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>選択したファイルを完全に消去しました。</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1820,14 @@
         <source>Submitted successfully.</source>
         <translation>送信しました。</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>フィードバックを送信しています...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>このパソコンではフィードバックが設定されていないため、メッセージを送信できませんでした。入力した内容はこのウインドウに残っています。</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1838,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>データなし</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>デバイスに %1 のデータは見つかりませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>プライベート断片を完全に消去 - プライベートデータを守り、情報漏えいを防ぎます。</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     戻る</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>今すぐ消去</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>戻るとスキャン結果は保存されません。戻りますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1907,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>不明なエラーのためクリーンアップに失敗しました。もう一度お試しください。</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>デバイスが接続されていません。接続してからもう一度お試しください。</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>約 %1 分</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>削除済みデータ</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    プライベートデータ</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>スキャンしています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>スキャンの進行状況</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> 停止</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>データカテゴリ</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>データが見つかりませんか？デバイスを iTunes でバックアップできるか	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>確認してください。できる場合は、</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>こちらをクリック</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>件の項目を検出しました。</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   戻る</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>今すぐ消去</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>データが見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>左側のカテゴリをクリックすると、その項目が表示されます。</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>スキャンを停止すると、一部のデータは検出されません。停止しますか？</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>このカテゴリの項目は表示できません。</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>戻るとスキャン結果は保存されません。戻りますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>連絡先</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>カレンダー、
+リマインダー</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>通話履歴</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 履歴</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>写真と
+ビデオ</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>ボイスメモ</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari キャッシュ</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>メッセージの
+添付ファイル</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>メモの
+添付ファイル</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>WhatsApp の
+添付ファイル</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Kik の
+添付ファイル</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2130,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp の添付ファイル</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>写真とビデオ</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>日付不明</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>日付で絞り込む</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 項目</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2211,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari キャッシュ</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>すべて選択</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>作成日時</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>有効期限</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 履歴</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2338,53 @@
     <message>
         <source>Medium</source>
         <translation>中</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>分析の進行状況</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>データを読み込んでいます。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>デバイスを分析できませんでした。先に iDevice を設定し、ホーム画面が表示されることを確認してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>パソコンの空き容量が不足しているため、データを処理できません。空き容量が最も多いディスクの容量を解放してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>続行する前に、デバイスのロックを解除し、デバイスに表示されるメッセージで「信頼」をタップしてください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>iDevice のストレージがほぼいっぱいです。iPhone の容量を解放してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes で不明なエラーが発生している可能性があります。iTunes をアンインストールして再インストールしてください。最新バージョンの iTunes であることを確認してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>データの分析に失敗しました</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>分析を停止すると、データはスキャンされません。停止しますか？</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>キャンセルしています。しばらくお待ちください...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2443,56 @@
     <message>
         <source>Wait</source>
         <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>ボイスメモ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>すべて選択解除</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[画像]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[音声]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[ビデオ]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[音声通話]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[紅包]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[位置情報]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[名刺]</translation>
     </message>
 </context>
 </TS>

@@ -51,8 +51,20 @@
         <translation>Remover as apps selecionadas?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>O dispositivo não está ligado. Ligue-o e tente novamente.</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Selecionar</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Palavra-passe da cópia de segurança</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>A cópia de segurança do iTunes está encriptada com palavra-passe. Introduza a palavra-passe para a desencriptar. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>A palavra-passe não pode estar vazia!</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Histórico de chamadas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Número de telefone</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecida</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>recebida</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>efetuada</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime efetuada</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime perdida</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>perdida</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localização</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Título: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>Sem mensagens</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Selecionar</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Telefone: </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>E-mail: </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Livre</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Usado</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 livres de %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>Livre: %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>Usado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminação de dados</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Apagar dados privados e definições do sistema</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Apagamento de dados</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Preencher o espaço livre do dispositivo</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        Não foi possível apagar alguns dados: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>Porque falhou?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Início</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Operação interrompida pelo utilizador</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Não iniciado</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Erro na operação</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>Não selecionado</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Partilhe com os seus amigos:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partilhar</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Partilhar no Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Partilhar no Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Partilhar no Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Todos os dados foram apagados.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progresso do apagamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>A analisar, aguarde...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>A reiniciar o dispositivo, aguarde...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>A apagar, aguarde...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Se parar, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Se interromper o reinício, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>A cancelar, aguarde um momento...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Apagar todos os dados</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Feche todas as apps em segundo plano, como a Música ou as apps de navegação.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Se houver apps a atualizar no dispositivo, aguarde até terminarem.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Certifique-se de que fez uma cópia de segurança dos dados de que precisa.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Nível de segurança:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Introduza</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;eliminar&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>para confirmar.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Início</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Apagar agora</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>O texto introduzido não está correto. Introduza &quot;eliminar&quot; novamente.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Todos os dados do dispositivo serão apagados por completo. Tem a certeza de que pretende continuar?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>O dispositivo não está ligado. Ligue-o e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>A apagar dados...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progresso do apagamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Se parar o apagamento, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Fotografia</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Anexo de mensagem</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Anexo de nota</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Anexo do Kik</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Configure e ative o dispositivo antes de utilizar qualquer outra função.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>O dispositivo não está ativado. Configure-o.</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>A palavra-passe não está correta!</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Interrompido pelo utilizador</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminação de dados</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Apagamento de dados</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Preencher o espaço livre do dispositivo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Início</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Apagar os fragmentos deixados pelas apps escolhidas</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Apagar os ficheiros selecionados</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Apagar dados privados e definições do sistema</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>libertados!</translation>
+        <source>Overwriting all personal data</source>
+        <translation>A substituir todos os dados pessoais</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Pode aparecer o aviso &quot;Armazenamento quase cheio&quot; no dispositivo. Não se preocupe: toque em &quot;OK&quot; para continuar.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. Não desligue o dispositivo.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Tempo estimado: 60 minutos</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Tempo estimado: 1 minuto</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Tempo estimado: %1 minutos</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Se parar o apagamento definitivo, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>Parabéns! Comprimido com êxito.</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>Parabéns! Exportado com êxito.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>libertados.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Partilhar no Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Quer transferir música entre o dispositivo iOS e o computador/iTunes?</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>Experimente o &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>Foram libertados %1!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>Foram libertados %1.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>Quer transferir música entre o iDevice e o computador/iTunes? Experimente o &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>A última compressão poupou %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Data</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Exportar e eliminar todas as fotografias poupa até</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>fotografias selecionadas; poupança:</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Exportar e eliminar todas as fotografias pode poupar até %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 fotografias selecionadas para poupar %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 fotografias</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>Limpar</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>podem ser libertados.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>É possível libertar %1.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Todos</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>Os filtros ocultam %n dos ficheiros assinalados. Copiar e eliminar também os ocultos?
+&quot;Sim&quot; elimina todos os ficheiros assinalados; &quot;Não&quot; elimina apenas os que são mostrados.</numerusform>
+            <numerusform>Os filtros ocultam %n dos ficheiros assinalados. Copiar e eliminar também os ocultos?
+&quot;Sim&quot; elimina todos os ficheiros assinalados; &quot;Não&quot; elimina apenas os que são mostrados.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>O dispositivo não está ligado. Ligue-o e tente novamente.</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1396,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Mensagem de texto</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Mensagens de texto</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalhe</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Hora: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Título: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1470,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Cerca de</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>Pode poupar até </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1504,32 @@
         <translation>Analisar novamente</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> ainda podem ser libertados.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> libertados!</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Se voltar atrás, o resultado da análise não será guardado. Tem a certeza de que pretende voltar?</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Cerca de %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>Pode poupar até %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>É possível libertar mais %1.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>Foram libertados %1!</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1553,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>Libertar espaço com 1 clique</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Última utilização</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Espaço libertado no total</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Nunca</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Análise concluída! Não é necessária mais limpeza.</translation>
+        <source>Last use:</source>
+        <translation>Última utilização:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Espaço total libertado:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>O dispositivo não está ligado. Ligue-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Análise concluída! Não é necessário limpar mais nada.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Apagar</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Todos os dados foram apagados.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Falha na análise dos dados</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>Não foi possível apagar os dados devido a um erro desconhecido. Reinicie o programa e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Falha ao apagar os dados</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Analisar</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Apagar ficheiros eliminados</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Os ficheiros selecionados foram apagados por completo.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Analisar</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Apagar fragmentos privados  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>Os dados selecionados foram apagados por completo.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Falha na análise dos dados</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>Os fragmentos de %1 não podem ser apagados neste dispositivo. Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Falha ao apagar os dados</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Analisar</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Apagar dados privados</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Os ficheiros selecionados foram apagados por completo.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1822,14 @@
         <source>Submitted successfully.</source>
         <translation>Enviado com êxito.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>A enviar os seus comentários...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>O envio de comentários não está configurado neste computador, por isso não foi possível enviar a sua mensagem. O seu texto mantém-se nesta janela.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1840,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Sem dados</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>Não foi encontrado nada de %1 no dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Apagar fragmentos privados para sempre: mantenha os seus dados privados a salvo de fugas de informação.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Voltar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Apagar agora</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se voltar atrás, o resultado da análise não será guardado. Tem a certeza de que pretende voltar?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>A limpeza falhou devido a um erro desconhecido. Tente novamente.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>O dispositivo não está ligado. Ligue-o e tente novamente.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Cerca de %1 minuto(s)</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Dados eliminados</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Dados privados</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>A analisar, aguarde...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Progresso da análise</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Parar</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Categorias de dados</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>Não foram encontrados dados? Confirme que é possível fazer uma cópia de segurança do dispositivo	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>com o iTunes. Se for o caso,</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>clique aqui</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>registos detetados.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Voltar</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Apagar agora</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>Não foram encontrados dados</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Clique numa categoria à esquerda para ver os respetivos registos.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Se parar a análise, alguns dados não serão detetados. Tem a certeza de que pretende parar?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>Não é possível mostrar os registos desta categoria.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Se voltar atrás, o resultado da análise não será guardado. Tem a certeza de que pretende voltar?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagens</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Calendário,
+Lembretes</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Histórico de chamadas</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Histórico do Safari</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Fotografias e
+vídeos</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memorandos de voz</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies do Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache do Safari</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Anexos de 
+mensagens</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Anexos de 
+notas</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>Anexos do
+WhatsApp</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Anexos do 
+Kik</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Anexos do WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Fotografias e vídeos</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Data desconhecida</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Mostrar dia</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 itens</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache do Safari</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies do Safari</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Criação</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Expiração</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Histórico do Safari</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Médio</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Progresso da análise</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>A carregar dados, aguarde...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>Não foi possível analisar o dispositivo. Configure primeiro o iDevice, certifique-se de que consegue aceder ao ecrã principal e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>O computador não tem espaço suficiente para processar os dados. Liberte espaço no disco com mais espaço disponível e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Desbloqueie o dispositivo e toque em &quot;Confiar&quot; no aviso apresentado no dispositivo antes de continuar. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>O armazenamento do iDevice está quase cheio. Liberte espaço no iPhone e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>O iTunes pode ter um erro desconhecido. Desinstale e volte a instalar o iTunes para o resolver. Certifique-se de que tem a versão mais recente do iTunes e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Falha na análise dos dados</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Se parar agora, nenhum dado será analisado. Tem a certeza de que pretende parar?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>A cancelar, aguarde um momento...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>Em espera</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memorandos de voz</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Marcar tudo</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Desmarcar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Imagem]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Mensagem de voz]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Vídeo]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Chamada de voz]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Envelope vermelho]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Localização]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Cartão de visita]</translation>
     </message>
 </context>
 </TS>

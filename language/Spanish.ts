@@ -51,8 +51,20 @@
         <translation>¿Eliminar las apps seleccionadas?</translation>
     </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>El dispositivo no está conectado. Conéctelo y vuelva a intentarlo.</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -60,6 +72,52 @@
     <message>
         <source>Select</source>
         <translation>Seleccionar</translation>
+    </message>
+</context>
+<context>
+    <name>BookMarkView</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+</context>
+<context>
+    <name>CDecodingCheckDig</name>
+    <message>
+        <source>Backup Password</source>
+        <translation>Contraseña de la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Your iTunes backup had been password-encrypted. Please enter your password here to decrypt it. </source>
+        <translation>La copia de seguridad de iTunes está cifrada con contraseña. Introduzca la contraseña para descifrarla. </translation>
+    </message>
+    <message>
+        <source>  Password</source>
+        <translation>  Contraseña</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Password can not be empty!</source>
+        <translation>La contraseña no puede estar vacía.</translation>
     </message>
 </context>
 <context>
@@ -82,10 +140,142 @@
     </message>
 </context>
 <context>
+    <name>CallLogView</name>
+    <message>
+        <source>Call History</source>
+        <translation>Historial de llamadas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>incoming</source>
+        <translation>entrante</translation>
+    </message>
+    <message>
+        <source>outgoing</source>
+        <translation>saliente</translation>
+    </message>
+    <message>
+        <source>outgoing facetime</source>
+        <translation>FaceTime saliente</translation>
+    </message>
+    <message>
+        <source>imcoming facetime missed</source>
+        <translation>FaceTime perdida</translation>
+    </message>
+    <message>
+        <source>imcoming missed</source>
+        <translation>perdida</translation>
+    </message>
+</context>
+<context>
+    <name>CallendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Título: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>No messages</source>
+        <translation>No hay mensajes</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+</context>
+<context>
     <name>CommonImgCtrl</name>
     <message>
         <source>Select</source>
         <translation>Seleccionar</translation>
+    </message>
+</context>
+<context>
+    <name>ContactView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Phone : </source>
+        <translation>Teléfono: </translation>
+    </message>
+    <message>
+        <source>Email : </source>
+        <translation>Correo: </translation>
     </message>
 </context>
 <context>
@@ -140,20 +330,339 @@
 <context>
     <name>DeviceInfoWidget</name>
     <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Free</source>
-        <translation>Libre</translation>
-    </message>
-    <message>
-        <source>Used</source>
-        <translation>Usado</translation>
-    </message>
-    <message>
         <source>%1: %2 free of %3</source>
         <translation>%1: %2 libres de %3</translation>
+    </message>
+    <message>
+        <source>%1GB</source>
+        <comment>gigabytes</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <comment>space</comment>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Free %1</source>
+        <comment>space</comment>
+        <translation>Libre: %1</translation>
+    </message>
+    <message>
+        <source>Used %1</source>
+        <comment>space</comment>
+        <translation>Usado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFailureView</name>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminación de datos</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Borrar datos privados y ajustes del sistema</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Borrado de datos</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Rellenar el espacio libre del dispositivo</translation>
+    </message>
+    <message>
+        <source>        Failed to erase some of the data: </source>
+        <translation>        No se pudieron borrar algunos datos: </translation>
+    </message>
+    <message>
+        <source>Why failed?</source>
+        <translation>¿Por qué ha fallado?</translation>
+    </message>
+    <message>
+        <source>   Home</source>
+        <translation>   Inicio</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Operation stopped by user</source>
+        <translation>Operación detenida por el usuario</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>No iniciado</translation>
+    </message>
+    <message>
+        <source>Operation error</source>
+        <translation>Error en la operación</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>No seleccionado</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataFinishedView</name>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Share it with your friends:</source>
+        <translation>Compártalo con sus amigos:</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Share on Facebook</source>
+        <translation>Compartir en Facebook</translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation>Compartir en Twitter</translation>
+    </message>
+    <message>
+        <source>Share on Google</source>
+        <translation>Compartir en Google</translation>
+    </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Se han borrado todos los datos.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataProcessView</name>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progreso del borrado</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Analizando, espere...</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Reiniciando el dispositivo, espere...</translation>
+    </message>
+    <message>
+        <source>Erasing, please wait...</source>
+        <translation>Borrando, espere...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device, if you stop. Are you sure you want to stop now?</source>
+        <translation>Si lo detiene, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Si detiene el reinicio, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelando, espere un momento...</translation>
+    </message>
+</context>
+<context>
+    <name>EraseAllDataView</name>
+    <message>
+        <source>Erase All Data</source>
+        <translation>Borrar todos los datos</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Cierre todas las apps en segundo plano, como Música o las apps de navegación.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Si hay apps actualizándose en el dispositivo, espere a que terminen.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Asegúrese de haber hecho una copia de seguridad de los datos que necesite.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Nivel de seguridad:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Escriba</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;eliminar&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>para confirmar.</translation>
+    </message>
+    <message>
+        <source>     Home</source>
+        <translation>     Inicio</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Borrar ahora</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>El texto introducido no es correcto. Vuelva a escribir &quot;eliminar&quot;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>This will completely erase all data of your device. Are you sure you want to continue?</source>
+        <translation>Se borrarán por completo todos los datos del dispositivo. ¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>El dispositivo no está conectado. Conéctelo y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseDataView</name>
+    <message>
+        <source>Erasing data...</source>
+        <translation>Borrando datos...</translation>
+    </message>
+    <message>
+        <source>Erase progress</source>
+        <translation>Progreso del borrado</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop erasing. Are you sure you want to stop now?</source>
+        <translation>Si detiene el borrado, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>EraseImageControls</name>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
+    <name>EraseListView</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Adjunto de mensaje</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Adjunto de nota</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Adjunto de Kik</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTabPage</name>
+    <message>
+        <source>Please set up and activate your device first before you use any other function.</source>
+        <translation>Configure y active el dispositivo antes de usar cualquier otra función.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>your device has not been activated,please set your device!</source>
+        <translation>El dispositivo no está activado. Configúrelo.</translation>
+    </message>
+    <message>
+        <source>Password is not correct!</source>
+        <translation>La contraseña no es correcta.</translation>
+    </message>
+</context>
+<context>
+    <name>EraseTableView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
     </message>
 </context>
 <context>
@@ -200,6 +709,53 @@
     </message>
 </context>
 <context>
+    <name>ErasingReturnView</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Detenido por el usuario</translation>
+    </message>
+    <message>
+        <source>Data Deletion</source>
+        <translation>Eliminación de datos</translation>
+    </message>
+    <message>
+        <source>Data Erasure</source>
+        <translation>Borrado de datos</translation>
+    </message>
+    <message>
+        <source>             Fill the empty space on the device</source>
+        <translation>             Rellenar el espacio libre del dispositivo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>      Home</source>
+        <translation>      Inicio</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>             Erase the fragments the chosen apps left behind</source>
+        <translation>             Borrar los fragmentos que dejaron las apps elegidas</translation>
+    </message>
+    <message>
+        <source>             Erase the selected files</source>
+        <translation>             Borrar los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>             Erase private data and system settings</source>
+        <translation>             Borrar datos privados y ajustes del sistema</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+</context>
+<context>
     <name>FanShapedWidget</name>
     <message>
         <source>Chart</source>
@@ -207,11 +763,50 @@
     </message>
 </context>
 <context>
-    <name>ImageCompressionFinshed</name>
+    <name>FillDataProcessView</name>
     <message>
-        <source>has been released!</source>
-        <translation>liberados.</translation>
+        <source>Overwriting all personal data</source>
+        <translation>Sobrescribiendo todos los datos personales</translation>
     </message>
+    <message>
+        <source>1. You may see a &quot;Storage Almost Full&quot; prompt on the device. Please don&apos;t worry, tap Ǎone” to continue.</source>
+        <translation>1. Es posible que vea el aviso &quot;Almacenamiento casi lleno&quot; en el dispositivo. No se preocupe: toque &quot;OK&quot; para continuar.</translation>
+    </message>
+    <message>
+        <source>2. Please don’t disconnect the device.</source>
+        <translation>2. No desconecte el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Estimated time: 60 minutes</source>
+        <translation>Tiempo estimado: 60 minutos</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Estimated time: 1 minutes</source>
+        <translation>Tiempo estimado: 1 minuto</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1 minutes</source>
+        <translation>Tiempo estimado: %1 minutos</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Si detiene el borrado definitivo, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCompressionFinshed</name>
     <message>
         <source>Congratulations! Compressed successfully.</source>
         <translation>¡Enhorabuena! Comprimido correctamente.</translation>
@@ -243,10 +838,6 @@
     <message>
         <source>Congratulations! Exported successfully.</source>
         <translation>¡Enhorabuena! Exportado correctamente.</translation>
-    </message>
-    <message>
-        <source>has been released.</source>
-        <translation>liberados.</translation>
     </message>
     <message>
         <source>There is no large file to be deleted on your device.</source>
@@ -281,16 +872,36 @@
         <translation>Compartir en Google</translation>
     </message>
     <message>
-        <source>Want to transfer music between iDevice and PC/iTunes,</source>
-        <translation>Si quiere transferir música entre su dispositivo iOS y el PC/iTunes,</translation>
-    </message>
-    <message>
-        <source>try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
-        <translation>pruebe &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>Crestline</source>
         <translation>Crestline</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <translation>¡Se han liberado %1!</translation>
+    </message>
+    <message>
+        <source>%1 has been released.</source>
+        <translation>Se han liberado %1.</translation>
+    </message>
+    <message>
+        <source>Want to transfer music between iDevice and PC/iTunes, try &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</source>
+        <translation>¿Quiere transferir música entre su iDevice y el PC/iTunes? Pruebe &lt;a href=&quot;crestline&quot; style=&quot;color:#5695e8;&quot;&gt;Crestline&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -335,6 +946,22 @@
         <source>The last compression saved %1.</source>
         <translation>La última compresión ahorró %1.</translation>
     </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
 </context>
 <context>
     <name>ImageExportBrowseView</name>
@@ -363,12 +990,28 @@
         <translation>Fecha</translation>
     </message>
     <message>
-        <source>Export and deletion of all the photos will save you up to</source>
-        <translation>Exportar y eliminar todas las fotos le ahorrará hasta</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
     </message>
     <message>
-        <source>photos selected to save</source>
-        <translation>fotos seleccionadas; ahorro:</translation>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Export and deletion of all the photos will save you up to %1</source>
+        <translation>Exportar y eliminar todas las fotos le permite ahorrar hasta %1</translation>
+    </message>
+    <message>
+        <source>%1 photos selected to save %2</source>
+        <translation>%1 fotos seleccionadas para ahorrar %2</translation>
     </message>
 </context>
 <context>
@@ -376,6 +1019,27 @@
     <message>
         <source>%1 photos</source>
         <translation>%1 fotos</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>photo name, size</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,8 +1116,9 @@
         <translation>Limpiar</translation>
     </message>
     <message>
-        <source>can be released.</source>
-        <translation>se pueden liberar.</translation>
+        <source>%1 can be released.</source>
+        <comment>%1 is a size</comment>
+        <translation>Se pueden liberar %1.</translation>
     </message>
 </context>
 <context>
@@ -547,9 +1212,27 @@
         <source>All</source>
         <translation>Todo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the checked files are hidden by the filters. Back up and delete them as well?
+&quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
+        <translation>
+            <numerusform>Los filtros ocultan %n de los archivos marcados. ¿Copiar y eliminar también los ocultos?
+&quot;Sí&quot; elimina todos los archivos marcados; &quot;No&quot;, solo los que se muestran.</numerusform>
+            <numerusform>Los filtros ocultan %n de los archivos marcados. ¿Copiar y eliminar también los ocultos?
+&quot;Sí&quot; elimina todos los archivos marcados; &quot;No&quot;, solo los que se muestran.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>El dispositivo no está conectado. Conéctelo y vuelva a intentarlo.</translation>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1256,10 @@
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1396,64 @@
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Text Message</source>
+        <translation>Mensaje de texto</translation>
+    </message>
+    <message>
+        <source>Text Messages</source>
+        <translation>Mensajes de texto</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Hora: </translation>
+    </message>
+    <message>
+        <source>Title: </source>
+        <translation>Título: </translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Nota: </translation>
+    </message>
+</context>
+<context>
     <name>OneKeyCleanResultView</name>
     <message>
         <source>Byte</source>
@@ -725,15 +1470,6 @@
     <message>
         <source>GB</source>
         <translation>GB</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>approximately, before a size</comment>
-        <translation>Unos</translation>
-    </message>
-    <message>
-        <source>You can save up to </source>
-        <translation>Puede ahorrar hasta </translation>
     </message>
     <message>
         <source>Junk Files:</source>
@@ -768,20 +1504,32 @@
         <translation>Volver a analizar</translation>
     </message>
     <message>
-        <source> More can be freed up.</source>
-        <translation> más se pueden liberar.</translation>
-    </message>
-    <message>
-        <source> has been released!</source>
-        <translation> liberados.</translation>
-    </message>
-    <message>
         <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
         <translation>Si vuelve atrás, no se guardará el resultado del análisis. ¿Seguro que desea volver?</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <comment>approximately, %1 is a size</comment>
+        <translation>Aprox. %1</translation>
+    </message>
+    <message>
+        <source>You can save up to %1</source>
+        <comment>%1 is a size</comment>
+        <translation>Puede ahorrar hasta %1</translation>
+    </message>
+    <message>
+        <source>%1 More can be freed up.</source>
+        <comment>%1 is a size</comment>
+        <translation>Se pueden liberar %1 más.</translation>
+    </message>
+    <message>
+        <source>%1 has been released!</source>
+        <comment>%1 is a size</comment>
+        <translation>¡Se han liberado %1!</translation>
     </message>
 </context>
 <context>
@@ -805,14 +1553,6 @@
     <message>
         <source>1-Click Free Up Space</source>
         <translation>Liberar espacio con 1 clic</translation>
-    </message>
-    <message>
-        <source>Last use</source>
-        <translation>Último uso</translation>
-    </message>
-    <message>
-        <source>Total space released</source>
-        <translation>Espacio liberado en total</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -847,8 +1587,12 @@
         <translation>Nunca</translation>
     </message>
     <message>
-        <source>Scan completed! No need for further cleaning.</source>
-        <translation>Análisis completado. No hace falta limpiar más.</translation>
+        <source>Last use:</source>
+        <translation>Último uso:</translation>
+    </message>
+    <message>
+        <source>Total space released:</source>
+        <translation>Espacio total liberado:</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1604,14 @@
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Please connect it and try again.</source>
+        <translation>El dispositivo no está conectado. Conéctelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Scan completed! No need for further cleaning.</source>
+        <translation>Análisis completado. No hace falta limpiar nada más.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1674,22 @@
         <source>Erase</source>
         <translation>Borrar</translation>
     </message>
+    <message>
+        <source>All the data has been erased.</source>
+        <translation>Se han borrado todos los datos.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Error al analizar los datos</translation>
+    </message>
+    <message>
+        <source>It failed to erasing data for unknown error. Please restart this program and try it again. (error code: %1)</source>
+        <translation>No se pudieron borrar los datos por un error desconocido. Reinicie el programa y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Error al borrar los datos</translation>
+    </message>
 </context>
 <context>
     <name>OvEraseDeletedFilesModel</name>
@@ -936,6 +1704,14 @@
     <message>
         <source>Scan</source>
         <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Borrar archivos eliminados</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Los archivos seleccionados se han borrado por completo.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1728,26 @@
         <source>Scan</source>
         <translation>Analizar</translation>
     </message>
+    <message>
+        <source>Erase Private Fragments  </source>
+        <translation>Borrar fragmentos privados  </translation>
+    </message>
+    <message>
+        <source>Seleted data have been erased completely.</source>
+        <translation>Los datos seleccionados se han borrado por completo.</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Error al analizar los datos</translation>
+    </message>
+    <message>
+        <source>The fragments of %1 cannot be erased on this device. Nothing was erased.</source>
+        <translation>Los fragmentos de %1 no se pueden borrar en este dispositivo. No se ha borrado nada.</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Error al borrar los datos</translation>
+    </message>
 </context>
 <context>
     <name>OvErasePrivateDataModel</name>
@@ -966,6 +1762,14 @@
     <message>
         <source>Scan</source>
         <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Erase Private Data</source>
+        <translation>Borrar datos privados</translation>
+    </message>
+    <message>
+        <source>Selected files have been erased thoroughly.</source>
+        <translation>Los archivos seleccionados se han borrado por completo.</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1822,14 @@
         <source>Submitted successfully.</source>
         <translation>Enviado correctamente.</translation>
     </message>
+    <message>
+        <source>Sending your feedback...</source>
+        <translation>Enviando sus comentarios...</translation>
+    </message>
+    <message>
+        <source>Feedback is not set up on this computer, so your message could not be sent. Your text is kept in this window.</source>
+        <translation>El envío de comentarios no está configurado en este ordenador, así que no se pudo enviar su mensaje. Su texto se conserva en esta ventana.</translation>
+    </message>
 </context>
 <context>
     <name>OvFillDataProgressBar</name>
@@ -1028,6 +1840,44 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppItem</name>
+    <message>
+        <source>No data</source>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was found on the device.</source>
+        <translation>No se ha encontrado nada de %1 en el dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>OvFragmentAppView</name>
+    <message>
+        <source>Permanently Erase Private Fragments - Make sure your private data stays private and is away from privacy leak.</source>
+        <translation>Borrar fragmentos privados para siempre: mantenga sus datos privados a salvo de filtraciones.</translation>
+    </message>
+    <message>
+        <source>     Back</source>
+        <translation>     Atrás</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Borrar ahora</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Si vuelve atrás, no se guardará el resultado del análisis. ¿Seguro que desea volver?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
     </message>
 </context>
 <context>
@@ -1059,16 +1909,179 @@
         <source>Cleaning failed for some unknown errors. Please try it again.</source>
         <translation>La limpieza ha fallado por un error desconocido. Vuelva a intentarlo.</translation>
     </message>
-    <message>
-        <source>The device is not connected. Please connect it and try again.</source>
-        <translation>El dispositivo no está conectado. Conéctelo y vuelva a intentarlo.</translation>
-    </message>
 </context>
 <context>
     <name>OvProgressBarGif</name>
     <message>
         <source>About %1 Minute(s)</source>
         <translation>Unos %1 minuto(s)</translation>
+    </message>
+</context>
+<context>
+    <name>OvScanResultView</name>
+    <message>
+        <source>Deleted Data</source>
+        <translation>Datos eliminados</translation>
+    </message>
+    <message>
+        <source>    Private Data</source>
+        <translation>    Datos privados</translation>
+    </message>
+    <message>
+        <source>Scanning, please wait...</source>
+        <translation>Analizando, espere...</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Progreso del análisis</translation>
+    </message>
+    <message>
+        <source> Stop</source>
+        <translation> Detener</translation>
+    </message>
+    <message>
+        <source>Data categories</source>
+        <translation>Categorías de datos</translation>
+    </message>
+    <message>
+        <source>No data scanned?Please confirm your device can be backed up	</source>
+        <translation>¿No se encontraron datos? Compruebe que puede hacer una copia de seguridad del dispositivo	</translation>
+    </message>
+    <message>
+        <source>via itunes.if so,please</source>
+        <translation>con iTunes. Si es así,</translation>
+    </message>
+    <message>
+        <source>click here</source>
+        <translation>haga clic aquí</translation>
+    </message>
+    <message>
+        <source>records detected.</source>
+        <translation>registros detectados.</translation>
+    </message>
+    <message>
+        <source>   Back</source>
+        <translation>   Atrás</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Borrar ahora</translation>
+    </message>
+    <message>
+        <source>No data scanned</source>
+        <translation>No se encontraron datos</translation>
+    </message>
+    <message>
+        <source>Click a category on the left to see its records.</source>
+        <translation>Haga clic en una categoría de la izquierda para ver sus registros.</translation>
+    </message>
+    <message>
+        <source>If you stop scanning, some data won&apos;t be detected. Are you sure to stop?</source>
+        <translation>Si detiene el análisis, algunos datos no se detectarán. ¿Seguro que desea detenerlo?</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>The records of this category cannot be shown.</source>
+        <translation>Los registros de esta categoría no se pueden mostrar.</translation>
+    </message>
+    <message>
+        <source>If you go back, the scanning result won&apos;t be saved. Are you sure you want to go back?</source>
+        <translation>Si vuelve atrás, no se guardará el resultado del análisis. ¿Seguro que desea volver?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Calendar,
+Reminder</source>
+        <translation>Calendario,
+Recordatorios</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Historial de llamadas</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Historial de Safari</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Photos &amp;
+Videos</source>
+        <translation>Fotos y
+vídeos</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Notas de voz</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies de Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Caché de Safari</translation>
+    </message>
+    <message>
+        <source>Message 
+Attachment</source>
+        <translation>Adjuntos de 
+mensajes</translation>
+    </message>
+    <message>
+        <source>Note 
+Attachment</source>
+        <translation>Adjuntos de 
+notas</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp
+Attachments</source>
+        <translation>Adjuntos de
+WhatsApp</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik 
+Attachment</source>
+        <translation>Adjuntos de 
+Kik</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +2132,79 @@
     </message>
 </context>
 <context>
+    <name>OvWechatView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>OvWhatsappView</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Adjuntos de WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoView</name>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Photos &amp; Videos</source>
+        <translation>Fotos y vídeos</translation>
+    </message>
+    <message>
+        <source>Unknown date</source>
+        <translation>Fecha desconocida</translation>
+    </message>
+    <message>
+        <source>Show day</source>
+        <translation>Mostrar día</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 elementos</translation>
+    </message>
+</context>
+<context>
     <name>RoundWidget</name>
     <message>
         <source>Used space</source>
@@ -1127,6 +2213,82 @@
     <message>
         <source>%1%</source>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCache</name>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Caché de Safari</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCacheModel</name>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>SafariCookie</name>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies de Safari</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creación</translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation>Caducidad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+</context>
+<context>
+    <name>SafariHistory</name>
+    <message>
+        <source>Safari History</source>
+        <translation>Historial de Safari</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +2340,53 @@
     <message>
         <source>Medium</source>
         <translation>Medio</translation>
+    </message>
+</context>
+<context>
+    <name>ScanAnalyzeView</name>
+    <message>
+        <source>Analysis progress</source>
+        <translation>Progreso del análisis</translation>
+    </message>
+    <message>
+        <source>Loading data, please wait...</source>
+        <translation>Cargando datos, espere...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>It failed to analyze your device. Please set up your iDevice first. Make sure you can access the Home screen and try it again. (error code: %1)</source>
+        <translation>No se pudo analizar el dispositivo. Configure primero su iDevice, asegúrese de que puede acceder a la pantalla de inicio y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Your PC doesn&apos;t have enough storage for data processing. Please free up space in the disk which has the most available space and try it again. (error code: %1)</source>
+        <translation>El ordenador no tiene espacio suficiente para procesar los datos. Libere espacio en el disco con más espacio disponible y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Please unlock your device and tap &quot;Trust&quot; from the pop-up alert on your device before you continue. (error code: %1)</source>
+        <translation>Desbloquee el dispositivo y toque &quot;Confiar&quot; en el aviso que aparece en él antes de continuar. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Your iDevice storage is almost full. Please free up your iPhone space and try it again. (error code: %1)</source>
+        <translation>El almacenamiento de su iDevice está casi lleno. Libere espacio en el iPhone y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Puede que iTunes tenga un error desconocido. Desinstale y vuelva a instalar iTunes para solucionarlo. Asegúrese de tener la última versión de iTunes y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Data Analysis Failed</source>
+        <translation>Error al analizar los datos</translation>
+    </message>
+    <message>
+        <source>If you stop analyzing, no data will be scanned. Are you sure to stop?</source>
+        <translation>Si lo detiene ahora, no se analizará ningún dato. ¿Seguro que desea detenerlo?</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelando, espere un momento...</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +2445,56 @@
     <message>
         <source>Wait</source>
         <translation>En espera</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMemos</name>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Notas de voz</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Marcar todo</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Desmarcar todo</translation>
+    </message>
+</context>
+<context>
+    <name>WeChatContentShow</name>
+    <message>
+        <source>[Picture]</source>
+        <translation>[Imagen]</translation>
+    </message>
+    <message>
+        <source>[Voice]</source>
+        <translation>[Mensaje de voz]</translation>
+    </message>
+    <message>
+        <source>[Video]</source>
+        <translation>[Vídeo]</translation>
+    </message>
+    <message>
+        <source>[Voice call]</source>
+        <translation>[Llamada de voz]</translation>
+    </message>
+    <message>
+        <source>[Red packet]</source>
+        <translation>[Sobre rojo]</translation>
+    </message>
+    <message>
+        <source>[Location]</source>
+        <translation>[Ubicación]</translation>
+    </message>
+    <message>
+        <source>[Business card]</source>
+        <translation>[Tarjeta de visita]</translation>
     </message>
 </context>
 </TS>
