@@ -54,5 +54,5 @@ shot free-up-space-result 12
 click 700 75                       # the Erase Private Data tab
 sleep 1
 xdotool key Return                 # leaving the quick-scan result asks first: Yes is the default
-click 500 560                      # Scan
+click 500 623                      # Scan
 shot erase-private-data-scan 25

@@ -56,6 +56,39 @@ QSize OvTabButton::minimumSizeHint() const
     return { kIconSide + 2 * kMargin + 60, sizeHint().height() };
 }
 
+OvTabButton::TextLayout OvTabButton::LabelLayout() const
+{
+    TextLayout label { font(), text(), Qt::AlignLeft | Qt::AlignVCenter,
+                       rect().adjusted(kMargin + kIconSide + kGap, 2, -8, -2) };
+    // A text with its own line breaks keeps exactly those lines (without the blanks that
+    // follow a break); any other text wraps at word boundaries.
+    if (label.text.contains(QLatin1Char('\n'))) {
+        QStringList lines = label.text.split(QLatin1Char('\n'));
+        for (QString& line : lines)
+            line = line.trimmed();
+        label.text = lines.join(QLatin1Char('\n'));
+    } else {
+        label.flags |= Qt::TextWordWrap;
+    }
+    const auto fits = [&label] {
+        const QRect needed = QFontMetrics(label.font).boundingRect(label.rect, label.flags, label.text);
+        return needed.width() <= label.rect.width() && needed.height() <= label.rect.height();
+    };
+    // Translations are often longer than the English the lines were broken for.
+    if (!fits() && !(label.flags & Qt::TextWordWrap)) {
+        label.text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        label.flags |= Qt::TextWordWrap;
+    }
+    const bool pixels = label.font.pixelSize() > 0;
+    for (int step = 0; step < 6 && !fits(); ++step) {
+        if (pixels)
+            label.font.setPixelSize(label.font.pixelSize() - 1);
+        else
+            label.font.setPointSizeF(label.font.pointSizeF() - 0.75);
+    }
+    return label;
+}
+
 void OvTabButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -87,18 +120,9 @@ void OvTabButton::paintEvent(QPaintEvent*)
     else if (m_hovered && !selected)
         color = kSelectedText;
     painter.setPen(color);
-    painter.setFont(font());
-    const QRect textRect = rect().adjusted(kMargin + kIconSide + kGap, 2, -8, -2);
-    // A text with its own line breaks keeps exactly those lines (without the blanks that
-    // follow a break); any other text wraps at word boundaries when it is too long.
-    if (text().contains(QLatin1Char('\n'))) {
-        QStringList lines = text().split(QLatin1Char('\n'));
-        for (QString& line : lines)
-            line = line.trimmed();
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, lines.join(QLatin1Char('\n')));
-    } else {
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
-    }
+    const TextLayout label = LabelLayout();
+    painter.setFont(label.font);
+    painter.drawText(label.rect, label.flags, label.text);
 
     if (selected)
         painter.fillRect(QRect(0, height() - kAccent, width(), kAccent), kSelectedText);

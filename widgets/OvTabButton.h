@@ -22,6 +22,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// How the label is drawn: its own lines when they fit, otherwise wrapped at words, and
+    /// in a smaller font only while a word or a line is still wider or taller than the tab.
+    struct TextLayout
+    {
+        QFont font;
+        QString text;
+        int flags;
+        QRect rect;
+    };
+    TextLayout LabelLayout() const;
+
     static const QColor kNormalText;
     static const QColor kSelectedText;
 

@@ -46,6 +46,7 @@ OvAbout::OvAbout(QWidget* parent)
         tr("Copyright © %1 Velmora Software. All rights reserved.").arg(QDate::currentDate().year()), face);
     credits->setFont(style.font(4));
     credits->setAlignment(Qt::AlignCenter);
+    credits->setWordWrap(true); // longer than the dialog in several languages
     credits->setStyleSheet(QStringLiteral("color:#a9a9a9;"));
 
     auto* body = new QVBoxLayout;

@@ -157,10 +157,24 @@ QToolButton* OneKeyCleanView::AddCategory(const QString& objectName, const QStri
     button->setIcon(QIcon(SkinPixmap(icon)));
     button->setIconSize(QSize(48, 48));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFixedSize(104, 96);
     button->setFont(PixelFont(13, QFont::Normal));
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(QLatin1String(kCategoryStyle));
+    // Five tiles share the row: a label longer than a tile goes onto two lines, broken at the
+    // blank nearest its middle (or, without blanks, as in Japanese, at its middle).
+    constexpr int kTileWidth = 104;
+    if (button->sizeHint().width() > kTileWidth && text.size() > 1) {
+        int cut = text.size() / 2;
+        const int before = text.lastIndexOf(QLatin1Char(' '), cut);
+        const int after = text.indexOf(QLatin1Char(' '), cut);
+        if (before > 0 || after > 0) {
+            cut = before <= 0 ? after : after <= 0 ? before : (cut - before <= after - cut ? before : after);
+            button->setText(text.left(cut) + QLatin1Char('\n') + text.mid(cut + 1));
+        } else {
+            button->setText(text.left(cut) + QLatin1Char('\n') + text.mid(cut));
+        }
+    }
+    button->setFixedSize(qMax(kTileWidth, button->sizeHint().width()), 96);
     m_categoryRow->layout()->addWidget(button);
     return button;
 }

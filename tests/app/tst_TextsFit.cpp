@@ -4,6 +4,7 @@
 #include "MainView.h"
 #include "OvAbout.h"
 #include "OvModel.h"
+#include "OvTabButton.h"
 #include "OvTabControlWidget.h"
 #include "SafeLevelSettingDialog.h"
 #include "Translation.h"
@@ -149,7 +150,18 @@ void tst_TextsFit::everyPageAndDialog()
     {
         MainView view;
         settle(&view);
-        checkTexts(view.tabBar(), QStringLiteral("tabs"), faults);
+        for (const OvTabButton* tab : view.tabBar()->findChildren<OvTabButton*>()) {
+            // The tabs draw their own label, shrinking it when it must.
+            const OvTabButton::TextLayout label = tab->LabelLayout();
+            const QRect needed = QFontMetrics(label.font).boundingRect(label.rect, label.flags, label.text);
+            if (needed.width() > label.rect.width() || needed.height() > label.rect.height())
+                faults << QStringLiteral("tab \"%1\" needs %2x%3, has %4x%5")
+                              .arg(tab->text())
+                              .arg(needed.width())
+                              .arg(needed.height())
+                              .arg(label.rect.width())
+                              .arg(label.rect.height());
+        }
         for (int index = 0; index < MainView::PageCount; ++index) {
             view.SwitchModel(index);
             auto* model = qobject_cast<OvModel*>(view.page(index));
