@@ -27,8 +27,11 @@ trap cleanup EXIT
 mkdir -p "$scratch/app" "$scratch/home" "$scratch/run"
 chmod 0700 "$scratch/run"
 for f in "$bin"/*; do
-  case "$(basename "$f")" in *.ini|log|temp|Level) ;; *) ln -s "$f" "$scratch/app/" ;; esac
+  case "$(basename "$f")" in *.ini|log|temp|Level|language) ;; *) ln -s "$f" "$scratch/app/" ;; esac
 done
+# The chosen language is written beside the catalogues: that folder is the run's own.
+mkdir -p "$scratch/app/language"
+ln -s "$bin/language/main" "$scratch/app/language/main"
 export DRAVO_APP_DIR="$scratch/app" HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run"
 export OVDRIVER_SIM_ROOT="$scratch/devices" OVDRIVER_BACKUP_DIR="$scratch/backups"
 export LANGUAGE= LC_ALL=C.UTF-8
@@ -56,3 +59,7 @@ sleep 1
 xdotool key Return                 # leaving the quick-scan result asks first: Yes is the default
 click 500 623                      # Scan
 shot erase-private-data-scan 25
+click 130 248                      # the Message category: its conversations and one opened
+sleep 1
+click 500 200
+shot erase-private-data-messages 2

@@ -94,7 +94,7 @@ OvScanResultView::OvScanResultView(int mode, int feature, QWidget* parent)
     m_tree->setAccessibleName(tr("Data categories"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
-    m_tree->setFixedWidth(240);
+    m_tree->setFixedWidth(280); // room for the longer category names of other languages
 
     m_scanningData = new QWidget(this);
     m_scanningData->setObjectName(QStringLiteral("ScanningData"));
