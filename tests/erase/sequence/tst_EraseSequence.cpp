@@ -5,13 +5,13 @@
 #include "CompleteEraseView.h"
 #include "DeviceRestartView.h"
 #include "EraseFlow.h"
+#include "ErasePhone.h"
 #include "EraseSafeConfirm.h"
 #include "MessageBoxAnswerer.h"
 #include "OvMessageBox.h"
 #include "PageWaiter.h"
 #include "SafeLevelSettingDialog.h"
 #include "SignalRecorder.h"
-#include "SimulatedPhone.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,60 +30,6 @@
 namespace {
 
 constexpr quint64 kGiB = quint64(1024) * 1024 * 1024;
-
-// A record of the store as the erase sees it: its tick, its kind, and where it lies in the
-// device image so that the test can tell which device record it is.
-struct Row
-{
-    quint8* selected;
-    bool deleted;
-};
-
-template<class Info> QVector<Row> RowsOf(QVector<Info>& list)
-{
-    QVector<Row> rows;
-    for (Info& record : list)
-        rows.append({ &record.m_bSelected, record.m_bDeleted != 0 });
-    return rows;
-}
-
-struct Category
-{
-    QString key;
-    QString imageCategory;
-    std::function<QVector<Row>()> rows;
-};
-
-// The categories whose records the store lists in the order of the image (photos come
-// sorted by time and are matched by path instead).
-QList<Category> Categories()
-{
-    CGlobalData* s = CGlobalData::GetInstance();
-    return {
-        { "Message", "messages", [s] { return RowsOf(s->m_obLSMSSession); } },
-        { "Call History", "callLog", [s] { return RowsOf(s->m_obLCallLogSession); } },
-        { "Note", "notes", [s] { return RowsOf(s->m_obLNote); } },
-        { "SafariHistory", "safariHistory", [s] { return RowsOf(s->m_obLSafariHistory); } },
-        { "SafariCookie", "safariCookies", [s] { return RowsOf(s->m_obLSafariCookie); } },
-        { "SafariCache", "safariCache", [s] { return RowsOf(s->m_obLSafariCache); } },
-        { "WhatsApp", "whatsApp", [s] { return RowsOf(s->m_obLWhatsApp); } },
-        { "Viber", "viber", [s] { return RowsOf(s->m_obLViber); } },
-        { "Kik", "kik", [s] { return RowsOf(s->m_obLKik); } },
-        { "WeChat", "weChat", [s] { return RowsOf(s->m_obLWeChat); } },
-        { "Contact", "contacts", [s] { return RowsOf(s->m_obLContact); } },
-        { "Calendar&Reminder", "calendar", [s] { return RowsOf(s->m_obLCalendar); } },
-        { "Bookmark", "bookmarks", [s] { return RowsOf(s->m_obLBookMark); } },
-        { "Voice", "voiceMemos", [s] { return RowsOf(s->m_obLVoiceMemo); } },
-    };
-}
-
-QSet<qint64> IdsOf(const QJsonArray& records)
-{
-    QSet<qint64> ids;
-    for (const QJsonValue& value : records)
-        ids.insert(DeviceImage::idOf(value.toObject()));
-    return ids;
-}
 
 } // namespace
 
@@ -119,23 +65,13 @@ private slots:
     void deviceThatDoesNotComeBack();
 
 private:
-    bool freshPhone(const QString& name, DeviceContent content = DeviceImageFixture::smallContent());
-    bool analyse(int feature);
-    QJsonArray deviceArray(const QString& category) const;
-    /// Ticks exactly the rows `tick` chooses in every category, and returns the ids the
-    /// erase must remove, by image category.
-    /// `tick` is asked with the erase key, the row's index and whether the row is deleted.
-    using Tick = std::function<bool(const QString&, int, bool)>;
-    /// Only categories whose box in `boxes` is checked count as erased.
-    QMap<QString, QSet<qint64>> tickRows(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick);
-    void checkDeviceAfter(const QMap<QString, QJsonArray>& before, const QMap<QString, QSet<qint64>>& erased);
     void startErase(EraseFlow& flow);
 
+    void checkDevice(const QMap<QString, QJsonArray>& before, const QMap<QString, QSet<qint64>>& erased);
+
     QTemporaryDir m_app;
-    std::unique_ptr<SimulatedPhone> m_phone;
-    QString m_folder;
+    std::unique_ptr<ErasePhone> m_phone;
     MessageBoxAnswerer* m_answers = nullptr;
-    int m_phones = 0;
 };
 
 void tst_EraseSequence::initTestCase()
@@ -143,7 +79,7 @@ void tst_EraseSequence::initTestCase()
     QVERIFY(m_app.isValid());
     QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
     qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
-    m_phone = std::make_unique<SimulatedPhone>();
+    m_phone = std::make_unique<ErasePhone>();
 }
 
 void tst_EraseSequence::init()
@@ -160,130 +96,11 @@ void tst_EraseSequence::cleanup()
     qputenv("OVDRIVER_SIM_DELAY_MS", "0");
 }
 
-bool tst_EraseSequence::freshPhone(const QString& name, DeviceContent content)
+void tst_EraseSequence::checkDevice(const QMap<QString, QJsonArray>& before, const QMap<QString, QSet<qint64>>& erased)
 {
-    if (!m_folder.isEmpty()) {
-        m_phone->devices().unplug(m_folder);
-        CController* controller = CController::GetInstance();
-        if (!QTest::qWaitFor([controller] { return !controller->FirstDevicePair().first; }, 5000))
-            qWarning() << "the last device is still connected";
-    }
-    content.name = name;
-    content.seed = quint32(++m_phones);
-    if (!m_phone->connect(content, QStringLiteral("%1-%2").arg(name).arg(m_phones))) {
-        qWarning() << m_phone->error();
-        return false;
-    }
-    m_folder = m_phone->folder();
-    CController::GetInstance()->LoadDeviceInfo();
-    return true;
-}
-
-bool tst_EraseSequence::analyse(int feature)
-{
-    CController* controller = CController::GetInstance();
-    CTaskCallback* callback = CTaskCallback::GetInstance();
-    SignalRecorder backup(callback, &CTaskCallback::signalBackupDevData);
-    if (!controller->PostBackupDevDataTask())
-        return false;
-    if (!QTest::qWaitFor(
-            [&] {
-                for (const QVariantList& event : backup) {
-                    if (event.first().toInt() == 20 || event.first().toInt() == 24)
-                        return true;
-                }
-                return false;
-            },
-            20000))
-        return false;
-    if (backup.last().first().toInt() != 20)
-        return false;
-    SignalRecorder last(callback, &CTaskCallback::signalLoadWeChatData);
-    if (feature == 3) {
-        controller->PostLoadSMSDataTask();
-        controller->PostLoadPhotoAndVideoDataTask();
-        controller->PostLoadNoteDataTask();
-        controller->PostLoadCallLogDataTask();
-        controller->PostLoadWhatsAppDataTask();
-        controller->PostLoadSafariHistoryDataTask();
-        controller->PostLoadSafariCookieDataTask();
-        controller->PostLoadSafariCacheDataTask();
-        controller->PostLoadViberDataTask();
-        controller->PostLoadKikDataTask();
-    } else {
-        controller->PostLoadSMSDataTask();
-        controller->PostLoadCallendarDataTask();
-        controller->PostLoadCallLogDataTask();
-        controller->PostLoadNoteDataTask();
-        controller->PostLoadSafariHistoryDataTask();
-        controller->PostLoadBookMarkDataTask();
-        controller->PostLoadPhotoAndVideoDataTask();
-        controller->PostLoadVoiceMemosDataTask();
-    }
-    controller->PostLoadWeChatDataTask();
-    return QTest::qWaitFor([&] { return !last.isEmpty(); }, 20000);
-}
-
-QJsonArray tst_EraseSequence::deviceArray(const QString& category) const
-{
-    const DeviceImage image = m_phone->devices().image(m_folder);
-    return category == "media" ? image.array("media") : image.privateArray(category);
-}
-
-QMap<QString, QSet<qint64>> tst_EraseSequence::tickRows(int feature, const QMap<QString, Qt::CheckState>& boxes,
-                                                        const Tick& tick)
-{
-    QMap<QString, QSet<qint64>> erased;
-    const bool deleted = feature == 2;
-    const QStringList keys = feature == 2
-        ? QStringList { "Message", "Contact", "Calendar&Reminder", "Call History", "Note", "SafariHistory", "Bookmark",
-                        "Voice",   "WeChat" }
-        : QStringList { "Message", "Call History", "SafariCookie", "SafariCache", "SafariHistory",
-                        "Note",    "WhatsApp",     "WeChat",       "Viber",       "Kik" };
-    for (const Category& category : Categories()) {
-        if (!keys.contains(category.key))
-            continue;
-        const QJsonArray records = deviceArray(category.imageCategory);
-        QVector<Row> rows = category.rows();
-        if (rows.size() != records.size()) {
-            qWarning() << category.key << "lists" << rows.size() << "records, the device holds" << records.size();
-            continue;
-        }
-        for (int i = 0; i < rows.size(); ++i) {
-            *rows[i].selected = tick(category.key, i, rows[i].deleted) ? 1 : 0;
-            if (*rows[i].selected && rows[i].deleted == deleted && boxes.value(category.key) != Qt::Unchecked)
-                erased[category.imageCategory].insert(DeviceImage::idOf(records.at(i).toObject()));
-        }
-    }
-    // Photos and videos by their device path.
-    const QJsonArray media = deviceArray("media");
-    QHash<QString, qint64> idByPath;
-    for (const QJsonValue& value : media)
-        idByPath.insert(value.toObject().value("path").toString(), DeviceImage::idOf(value.toObject()));
-    int i = 0;
-    for (PhotoVideoInfo& photo : CGlobalData::GetInstance()->m_obLPhotoAndVideo) {
-        photo.m_bSelected = tick("Photo&Videos", i++, photo.m_bDeleted != 0) ? 1 : 0;
-        if (photo.m_bSelected && (photo.m_bDeleted != 0) == deleted && boxes.value("Photo&Videos") != Qt::Unchecked)
-            erased["media"].insert(idByPath.value(photo.m_strPath, -1));
-    }
-    return erased;
-}
-
-void tst_EraseSequence::checkDeviceAfter(const QMap<QString, QJsonArray>& before,
-                                         const QMap<QString, QSet<qint64>>& erased)
-{
-    for (auto it = before.begin(); it != before.end(); ++it) {
-        const QSet<qint64> gone = erased.value(it.key());
-        QJsonArray expected;
-        for (const QJsonValue& value : it.value()) {
-            if (!gone.contains(DeviceImage::idOf(value.toObject())))
-                expected.append(value);
-        }
-        const QJsonArray now = deviceArray(it.key());
-        QVERIFY2(IdsOf(now).intersect(gone).isEmpty(), qPrintable(it.key() + ": a ticked record is still there"));
-        // Everything not ticked is there byte for byte (media records lose nothing either).
-        QCOMPARE(now, expected);
-    }
+    const ErasePhone::Outcome outcome = m_phone->compare(before, erased);
+    QVERIFY2(outcome.ok(), qPrintable(outcome.firstProblem));
+    QVERIFY(outcome.erased > 0);
 }
 
 void tst_EraseSequence::startErase(EraseFlow& flow)
@@ -523,8 +340,8 @@ void tst_EraseSequence::fillPassesAndFailure()
 
 void tst_EraseSequence::privateDataErasesExactlyTheTicksAtHigh()
 {
-    QVERIFY(freshPhone("Private"));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("Private"));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     MainWindowAccess::setSecurityLevel(0);
     flow.confirm->Prepare();
@@ -536,7 +353,7 @@ void tst_EraseSequence::privateDataErasesExactlyTheTicksAtHigh()
                    { "SafariHistory", Qt::Checked } };
     int conversations = 0;
     int photos = 0;
-    const auto erased = tickRows(3, flow.boxes, [&](const QString& key, int, bool deleted) {
+    const auto erased = m_phone->tick(3, flow.boxes, [&](const QString& key, int, bool deleted) {
         if (key == "Message")
             return !deleted && conversations++ < 2;
         if (key == "Note" || key == "Call History")
@@ -548,9 +365,7 @@ void tst_EraseSequence::privateDataErasesExactlyTheTicksAtHigh()
     QCOMPARE(erased.value("messages").size(), 2);
     QCOMPARE(erased.value("media").size(), 1);
     QVERIFY(!erased.value("notes").isEmpty());
-    QMap<QString, QJsonArray> before;
-    for (const char* category : { "messages", "notes", "callLog", "safariHistory", "media", "whatsApp" })
-        before[category] = deviceArray(category);
+    const QMap<QString, QJsonArray> before = m_phone->snapshot();
 
     QSignalSpy fillShown(flow.fill, &CompleteEraseView::signalUpdateFillProcess);
     startErase(flow);
@@ -571,26 +386,24 @@ void tst_EraseSequence::privateDataErasesExactlyTheTicksAtHigh()
     QVERIFY2(values.contains(50) && values.last() == 100, qPrintable(QString::number(values.size())));
     QVERIFY(values.indexOf(50) < values.indexOf(100));
 
-    checkDeviceAfter(before, erased);
+    checkDevice(before, erased);
     // Finished with the backup: it goes at once.
-    QVERIFY(QTest::qWaitFor([&] { return !m_phone->devices().hasBackup(m_folder); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return !m_phone->devices().hasBackup(m_phone->folder()); }, 10000));
 }
 
 void tst_EraseSequence::deletedFilesAtLowTouchesNoExistingRecord()
 {
-    QVERIFY(freshPhone("Deleted"));
-    QVERIFY(analyse(2));
+    QVERIFY(m_phone->fresh("Deleted"));
+    QVERIFY(m_phone->analyse(2));
     EraseFlow flow(2);
     MainWindowAccess::setSecurityLevel(2);
     flow.confirm->Prepare();
     // Everything ticked, existing records included: only deleted ones may go.
     flow.boxes = { { "Message", Qt::Checked },      { "Contact", Qt::Checked }, { "Note", Qt::Checked },
                    { "Photo&Videos", Qt::Checked }, { "WeChat", Qt::Checked },  { "Voice", Qt::Checked } };
-    const auto erased = tickRows(2, flow.boxes, [](const QString&, int, bool) { return true; });
+    const auto erased = m_phone->tick(2, flow.boxes, [](const QString&, int, bool) { return true; });
     QVERIFY(!erased.value("contacts").isEmpty());
-    QMap<QString, QJsonArray> before;
-    for (const char* category : { "messages", "contacts", "notes", "media", "weChat", "voiceMemos", "callLog" })
-        before[category] = deviceArray(category);
+    const QMap<QString, QJsonArray> before = m_phone->snapshot();
 
     QSignalSpy fillShown(flow.fill, &CompleteEraseView::signalUpdateFillProcess);
     startErase(flow);
@@ -602,18 +415,18 @@ void tst_EraseSequence::deletedFilesAtLowTouchesNoExistingRecord()
     QVERIFY(fillShown.isEmpty());
     QVERIFY(flow.window.tabsEnabled);
     QVERIFY(!flow.window.restarting);
-    checkDeviceAfter(before, erased);
+    checkDevice(before, erased);
     for (const char* category : { "messages", "contacts", "notes", "media", "weChat" }) {
-        for (const QJsonValue& value : deviceArray(category))
+        for (const QJsonValue& value : m_phone->deviceArray(category))
             QVERIFY2(!value.toObject().value("deleted").toBool(), qPrintable(category));
     }
-    QVERIFY(QTest::qWaitFor([&] { return !m_phone->devices().hasBackup(m_folder); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return !m_phone->devices().hasBackup(m_phone->folder()); }, 10000));
 }
 
 void tst_EraseSequence::partlyTickedWholeCategoryIsRefused()
 {
-    QVERIFY(freshPhone("Partly"));
-    QVERIFY(analyse(2));
+    QVERIFY(m_phone->fresh("Partly"));
+    QVERIFY(m_phone->analyse(2));
     EraseFlow flow(2);
     // One deleted contact of two: the library would take both.
     bool first = true;
@@ -623,49 +436,49 @@ void tst_EraseSequence::partlyTickedWholeCategoryIsRefused()
             first = false;
     }
     flow.boxes = { { "Contact", Qt::PartiallyChecked } };
-    const QJsonArray before = deviceArray("contacts");
+    const QJsonArray before = m_phone->deviceArray("contacts");
     flow.typeAndConfirm("delete");
     QVERIFY(m_answers->texts().last().startsWith(QStringLiteral("Deleted contacts can only be erased all at once.")));
     QCOMPARE(flow.page(), int(EraseFlow::Confirm));
     QVERIFY(flow.window.calls.isEmpty());
-    QCOMPARE(deviceArray("contacts"), before);
+    QCOMPARE(m_phone->deviceArray("contacts"), before);
 }
 
 void tst_EraseSequence::restoreFailureKeepsTheBackup()
 {
-    QVERIFY(freshPhone("RestoreFails"));
-    QVERIFY(m_phone->devices().setFault(m_folder, "restore", -36));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("RestoreFails"));
+    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "restore", -36));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     flow.boxes = { { "Message", Qt::Checked } };
-    tickRows(3, flow.boxes, [](const QString& key, int, bool) { return key == "Message"; });
-    const QJsonArray before = deviceArray("messages");
+    m_phone->tick(3, flow.boxes, [](const QString& key, int, bool) { return key == "Message"; });
+    const QJsonArray before = m_phone->deviceArray("messages");
     startErase(flow);
     m_answers->setButton(OvMessageBox::OK);
     QVERIFY_PAGE(&flow.model, EraseFlow::Failure, 30000);
     QVERIFY(m_answers->texts().last().endsWith("(error code: -36)"));
     QVERIFY(flow.window.tabsEnabled);
-    QCOMPARE(deviceArray("messages"), before);
+    QCOMPARE(m_phone->deviceArray("messages"), before);
     // Possibly the only whole copy of the data, and what a retry needs.
     QTest::qWait(200);
-    QVERIFY(m_phone->devices().hasBackup(m_folder));
+    QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
 }
 
 void tst_EraseSequence::fillFailureKeepsTheBackup()
 {
-    QVERIFY(freshPhone("FillFails"));
-    QVERIFY(m_phone->devices().setFault(m_folder, "fill", -7));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("FillFails"));
+    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "fill", -7));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     flow.boxes = { { "Note", Qt::PartiallyChecked } };
-    tickRows(3, flow.boxes, [](const QString& key, int, bool deleted) { return key == "Note" && !deleted; });
+    m_phone->tick(3, flow.boxes, [](const QString& key, int, bool deleted) { return key == "Note" && !deleted; });
     startErase(flow);
     m_answers->setButton(OvMessageBox::OK);
     QVERIFY_PAGE(&flow.model, EraseFlow::Failure, 30000);
     QVERIFY(m_answers->texts().last().startsWith("Sorry, Fill failed!"));
     QVERIFY(flow.window.tabsEnabled);
     QTest::qWait(200);
-    QVERIFY(m_phone->devices().hasBackup(m_folder));
+    QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
 }
 
 void tst_EraseSequence::stopOnEachPage_data()
@@ -682,14 +495,14 @@ void tst_EraseSequence::stopOnEachPage()
 {
     QFETCH(int, page);
     QFETCH(bool, stop);
-    QVERIFY(freshPhone("Stop"));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("Stop"));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     int ticked = 0;
     flow.boxes = { { "Message", Qt::PartiallyChecked } };
-    tickRows(3, flow.boxes,
-             [&](const QString& key, int, bool deleted) { return key == "Message" && !deleted && ticked++ == 0; });
-    const QJsonArray before = deviceArray("messages");
+    m_phone->tick(3, flow.boxes,
+                  [&](const QString& key, int, bool deleted) { return key == "Message" && !deleted && ticked++ == 0; });
+    const QJsonArray before = m_phone->deviceArray("messages");
 
     // Slow jobs, so that there is time to press Stop. On the erase page the erase waits
     // behind a backup that takes a while.
@@ -716,12 +529,12 @@ void tst_EraseSequence::stopOnEachPage()
         QCOMPARE(flow.page(), int(EraseFlow::Stopped));
         if (page != EraseFlow::Fill) {
             // Stopped before the restore wrote anything: the device is as it was.
-            QCOMPARE(deviceArray("messages"), before);
+            QCOMPARE(m_phone->deviceArray("messages"), before);
         }
-        QVERIFY(m_phone->devices().hasBackup(m_folder));
+        QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
     } else {
         QVERIFY_PAGE(&flow.model, EraseFlow::Finished, 60000);
-        QCOMPARE(deviceArray("messages").size(), before.size() - 1);
+        QCOMPARE(m_phone->deviceArray("messages").size(), before.size() - 1);
     }
     qputenv("OVDRIVER_SIM_DELAY_MS", "0");
     // A stopped job's device may still be busy; the next flow uses a fresh one.
@@ -742,12 +555,12 @@ void tst_EraseSequence::deviceLeavesMidJob()
 {
     QFETCH(QString, job);
     QFETCH(QString, text);
-    QVERIFY(freshPhone("Leaves"));
-    QVERIFY(m_phone->devices().setFault(m_folder, "leave", job));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("Leaves"));
+    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "leave", job));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     flow.boxes = { { "Note", Qt::Checked } };
-    tickRows(3, flow.boxes, [](const QString& key, int, bool) { return key == "Note"; });
+    m_phone->tick(3, flow.boxes, [](const QString& key, int, bool) { return key == "Note"; });
     startErase(flow);
     m_answers->setButton(OvMessageBox::OK);
     // The window resets for the device that left; the job's failure, when it comes before
@@ -759,25 +572,25 @@ void tst_EraseSequence::deviceLeavesMidJob()
     if (flow.page() == EraseFlow::Failure)
         QVERIFY(m_answers->texts().last().contains(text));
     QVERIFY(!flow.window.restarting);
-    QVERIFY(m_phone->devices().hasBackup(m_folder));
-    QVERIFY(m_phone->devices().setFault(m_folder, "leave", QString()));
+    QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
+    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "leave", QString()));
 }
 
 void tst_EraseSequence::deviceThatDoesNotComeBack()
 {
-    QVERIFY(freshPhone("Away"));
-    QVERIFY(analyse(3));
+    QVERIFY(m_phone->fresh("Away"));
+    QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     MainWindowAccess::setSecurityLevel(2);
     flow.confirm->Prepare();
     flow.boxes = { { "Message", Qt::Checked } };
-    tickRows(3, flow.boxes, [](const QString& key, int, bool deleted) { return key == "Message" && !deleted; });
+    m_phone->tick(3, flow.boxes, [](const QString& key, int, bool deleted) { return key == "Message" && !deleted; });
     // A restart long enough to unplug the device in, which then stays away.
     qputenv("OVDRIVER_SIM_RESTART_MS", "1000");
     // Unplugged as soon as the restart begins, so the restart never ends by itself.
     connect(CTaskCallback::GetInstance(), &CTaskCallback::signalRestoreDevData, &flow, [this](int type, int) {
         if (type == 22)
-            m_phone->devices().unplug(m_folder);
+            m_phone->devices().unplug(m_phone->folder());
     });
     startErase(flow);
     m_answers->setButton(OvMessageBox::OK);
@@ -788,7 +601,7 @@ void tst_EraseSequence::deviceThatDoesNotComeBack()
     QVERIFY(flow.window.restarting);
 
     qputenv("OVDRIVER_SIM_RESTART_MS", "50");
-    m_phone->devices().plug(m_folder);
+    m_phone->devices().plug(m_phone->folder());
     QVERIFY_PAGE(&flow.model, EraseFlow::Finished, 30000);
     QVERIFY(flow.window.tabsEnabled);
     QVERIFY(!flow.window.restarting);

@@ -1,0 +1,224 @@
+#include "ErasePhone.h"
+
+#include "CController.h"
+#include "CGlobalData.h"
+#include "CTaskCallback.h"
+#include "SignalRecorder.h"
+
+#include <QDebug>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+struct Row
+{
+    quint8* selected;
+    bool deleted;
+};
+
+template<class Info> QVector<Row> RowsOf(QVector<Info>& list)
+{
+    QVector<Row> rows;
+    for (Info& record : list)
+        rows.append({ &record.m_bSelected, record.m_bDeleted != 0 });
+    return rows;
+}
+
+struct Category
+{
+    QString key;
+    QString imageCategory;
+    std::function<QVector<Row>()> rows;
+};
+
+QList<Category> Categories()
+{
+    CGlobalData* s = CGlobalData::GetInstance();
+    return {
+        { "Message", "messages", [s] { return RowsOf(s->m_obLSMSSession); } },
+        { "Call History", "callLog", [s] { return RowsOf(s->m_obLCallLogSession); } },
+        { "Note", "notes", [s] { return RowsOf(s->m_obLNote); } },
+        { "NoteAttach", "noteAttachments", [s] { return RowsOf(s->m_obLNoteAttachment); } },
+        { "SafariHistory", "safariHistory", [s] { return RowsOf(s->m_obLSafariHistory); } },
+        { "SafariCookie", "safariCookies", [s] { return RowsOf(s->m_obLSafariCookie); } },
+        { "SafariCache", "safariCache", [s] { return RowsOf(s->m_obLSafariCache); } },
+        { "WhatsApp", "whatsApp", [s] { return RowsOf(s->m_obLWhatsApp); } },
+        { "WhatsAppAttach", "whatsAppAttachments", [s] { return RowsOf(s->m_obLWhatsAppAttachment); } },
+        { "Viber", "viber", [s] { return RowsOf(s->m_obLViber); } },
+        { "Kik", "kik", [s] { return RowsOf(s->m_obLKik); } },
+        { "KikAttachment", "kikAttachments", [s] { return RowsOf(s->m_obLKikAttachment); } },
+        { "WeChat", "weChat", [s] { return RowsOf(s->m_obLWeChat); } },
+        { "Contact", "contacts", [s] { return RowsOf(s->m_obLContact); } },
+        { "Calendar&Reminder", "calendar", [s] { return RowsOf(s->m_obLCalendar); } },
+        { "Bookmark", "bookmarks", [s] { return RowsOf(s->m_obLBookMark); } },
+        { "Voice", "voiceMemos", [s] { return RowsOf(s->m_obLVoiceMemo); } },
+    };
+}
+
+} // namespace
+
+ErasePhone::ErasePhone()
+    : m_phone(std::make_unique<SimulatedPhone>())
+{ }
+
+ErasePhone::~ErasePhone() = default;
+
+bool ErasePhone::fresh(const QString& name, DeviceContent content)
+{
+    if (!m_folder.isEmpty()) {
+        m_phone->devices().unplug(m_folder);
+        CController* controller = CController::GetInstance();
+        if (!QTest::qWaitFor([controller] { return !controller->FirstDevicePair().first; }, 5000))
+            qWarning() << "the last device is still connected";
+    }
+    content.name = name;
+    content.seed = quint32(++m_count) * 7919u + content.seed;
+    if (!m_phone->connect(content, QStringLiteral("%1-%2").arg(name).arg(m_count))) {
+        qWarning() << m_phone->error();
+        return false;
+    }
+    m_folder = m_phone->folder();
+    CController::GetInstance()->LoadDeviceInfo();
+    return true;
+}
+
+bool ErasePhone::analyse(int feature)
+{
+    CController* controller = CController::GetInstance();
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    SignalRecorder backup(callback, &CTaskCallback::signalBackupDevData);
+    if (!controller->PostBackupDevDataTask())
+        return false;
+    auto ended = [&] {
+        for (const QVariantList& event : backup) {
+            if (event.first().toInt() == 20 || event.first().toInt() == 24)
+                return true;
+        }
+        return false;
+    };
+    if (!QTest::qWaitFor(ended, 20000) || backup.last().first().toInt() != 20)
+        return false;
+    SignalRecorder last(callback, &CTaskCallback::signalLoadWeChatData);
+    if (feature == 3) {
+        controller->PostLoadSMSDataTask();
+        controller->PostLoadPhotoAndVideoDataTask();
+        controller->PostLoadNoteDataTask();
+        controller->PostLoadCallLogDataTask();
+        controller->PostLoadWhatsAppDataTask();
+        controller->PostLoadSafariHistoryDataTask();
+        controller->PostLoadSafariCookieDataTask();
+        controller->PostLoadSafariCacheDataTask();
+        controller->PostLoadViberDataTask();
+        controller->PostLoadKikDataTask();
+    } else {
+        controller->PostLoadSMSDataTask();
+        controller->PostLoadCallendarDataTask();
+        controller->PostLoadCallLogDataTask();
+        controller->PostLoadNoteDataTask();
+        controller->PostLoadSafariHistoryDataTask();
+        controller->PostLoadBookMarkDataTask();
+        controller->PostLoadPhotoAndVideoDataTask();
+        controller->PostLoadVoiceMemosDataTask();
+    }
+    controller->PostLoadWeChatDataTask();
+    return QTest::qWaitFor([&] { return !last.isEmpty(); }, 20000);
+}
+
+QJsonArray ErasePhone::deviceArray(const QString& category) const
+{
+    const DeviceImage image = m_phone->devices().image(m_folder);
+    return category == "media" ? image.array("media") : image.privateArray(category);
+}
+
+QMap<QString, QJsonArray> ErasePhone::snapshot() const
+{
+    const DeviceImage image = m_phone->devices().image(m_folder);
+    QMap<QString, QJsonArray> arrays;
+    for (const QString& category : DeviceImage::privateCategories())
+        arrays[category] = image.privateArray(category);
+    arrays["media"] = image.array("media");
+    return arrays;
+}
+
+QStringList ErasePhone::keysOf(int feature)
+{
+    if (feature == 2)
+        return { "Message",       "Contact",  "Calendar&Reminder", "Call History", "Note",
+                 "SafariHistory", "Bookmark", "Photo&Videos",      "Voice",        "WeChat" };
+    return { "Message",      "Call History", "SafariCookie", "SafariCache",  "SafariHistory",
+             "Photo&Videos", "Note",         "NoteAttach",   "WhatsApp",     "WhatsAppAttach",
+             "WeChat",       "Viber",        "Kik",          "KikAttachment" };
+}
+
+QMap<QString, QSet<qint64>> ErasePhone::tick(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick,
+                                             QString* problem)
+{
+    QMap<QString, QSet<qint64>> erased;
+    const bool deleted = feature == 2;
+    const QStringList keys = keysOf(feature);
+    for (const Category& category : Categories()) {
+        if (!keys.contains(category.key))
+            continue;
+        const QJsonArray records = deviceArray(category.imageCategory);
+        QVector<Row> rows = category.rows();
+        if (rows.size() != records.size()) {
+            if (problem && problem->isEmpty())
+                *problem = QStringLiteral("%1 lists %2 records, the device holds %3")
+                               .arg(category.key)
+                               .arg(rows.size())
+                               .arg(records.size());
+            continue;
+        }
+        for (int i = 0; i < rows.size(); ++i) {
+            *rows[i].selected = tick(category.key, i, rows[i].deleted) ? 1 : 0;
+            if (*rows[i].selected && rows[i].deleted == deleted && boxes.value(category.key) != Qt::Unchecked)
+                erased[category.imageCategory].insert(DeviceImage::idOf(records.at(i).toObject()));
+        }
+    }
+    QHash<QString, qint64> idByPath;
+    for (const QJsonValue& value : deviceArray("media"))
+        idByPath.insert(value.toObject().value("path").toString(), DeviceImage::idOf(value.toObject()));
+    int i = 0;
+    for (PhotoVideoInfo& photo : CGlobalData::GetInstance()->m_obLPhotoAndVideo) {
+        photo.m_bSelected = tick("Photo&Videos", i++, photo.m_bDeleted != 0) ? 1 : 0;
+        if (photo.m_bSelected && (photo.m_bDeleted != 0) == deleted && boxes.value("Photo&Videos") != Qt::Unchecked)
+            erased["media"].insert(idByPath.value(photo.m_strPath, -1));
+    }
+    return erased;
+}
+
+ErasePhone::Outcome ErasePhone::compare(const QMap<QString, QJsonArray>& before,
+                                        const QMap<QString, QSet<qint64>>& erased) const
+{
+    Outcome outcome;
+    const QMap<QString, QJsonArray> now = snapshot();
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        const QSet<qint64> gone = erased.value(it.key());
+        QHash<qint64, QJsonObject> present;
+        for (const QJsonValue& value : now.value(it.key()))
+            present.insert(DeviceImage::idOf(value.toObject()), value.toObject());
+        for (const QJsonValue& value : it.value()) {
+            const QJsonObject record = value.toObject();
+            const qint64 id = DeviceImage::idOf(record);
+            const bool there = present.contains(id);
+            if (gone.contains(id)) {
+                there ? ++outcome.wronglyKept : ++outcome.erased;
+                if (there && outcome.firstProblem.isEmpty())
+                    outcome.firstProblem = QStringLiteral("%1 %2 was ticked and is still there").arg(it.key()).arg(id);
+            } else if (!there || present.value(id) != record) {
+                ++outcome.wronglyErased;
+                if (outcome.firstProblem.isEmpty())
+                    outcome.firstProblem = QStringLiteral("%1 %2 was not ticked and is %3")
+                                               .arg(it.key())
+                                               .arg(id)
+                                               .arg(there ? "changed" : "gone");
+            } else {
+                ++outcome.kept;
+            }
+        }
+        if (now.value(it.key()).size() > it.value().size() && outcome.firstProblem.isEmpty())
+            outcome.firstProblem = QStringLiteral("%1 holds records it did not hold").arg(it.key());
+    }
+    return outcome;
+}

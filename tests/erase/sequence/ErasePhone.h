@@ -1,0 +1,62 @@
+#pragma once
+
+#include "SimulatedPhone.h"
+
+#include <QJsonArray>
+#include <QMap>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+/// A fresh simulated phone per erase flow, analysed as the erase features analyse it, and
+/// the bookkeeping that tells which device record each record of the store is: the store
+/// lists every category in the order of the device image (photos, sorted by time, are
+/// matched by their path).
+class ErasePhone
+{
+public:
+    ErasePhone();
+    ~ErasePhone();
+
+    /// Unplugs the last phone and connects a new one made of `content`.
+    bool fresh(const QString& name, DeviceContent content = DeviceImageFixture::smallContent());
+    /// The backup, then the loads of the feature (2 deleted files, 3 private data).
+    bool analyse(int feature);
+
+    QString folder() const { return m_folder; }
+    DeviceImageFixture& devices() { return m_phone->devices(); }
+    /// A private category of the device image, or "media".
+    QJsonArray deviceArray(const QString& category) const;
+    /// Every private category and the media, as the device holds them now.
+    QMap<QString, QJsonArray> snapshot() const;
+
+    /// The erase keys a feature's result view shows, with the store's lists behind them.
+    static QStringList keysOf(int feature);
+
+    /// Sets the tick of every record of the feature's categories to what `tick` says (asked
+    /// with the key, the row's index in the store and whether the row is deleted) and
+    /// returns, by image category, the ids an erase with these boxes must remove. An empty
+    /// `problem` means every list matched the device.
+    using Tick = std::function<bool(const QString&, int, bool)>;
+    QMap<QString, QSet<qint64>> tick(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick,
+                                     QString* problem = nullptr);
+
+    struct Outcome
+    {
+        int erased = 0;
+        int kept = 0;
+        int wronglyErased = 0;
+        int wronglyKept = 0;
+        QString firstProblem;
+        bool ok() const { return wronglyErased == 0 && wronglyKept == 0 && firstProblem.isEmpty(); }
+    };
+    /// Compares the device with `before` minus `erased`: a record is kept only byte for byte.
+    Outcome compare(const QMap<QString, QJsonArray>& before, const QMap<QString, QSet<qint64>>& erased) const;
+
+private:
+    std::unique_ptr<SimulatedPhone> m_phone;
+    QString m_folder;
+    int m_count = 0;
+};
