@@ -211,6 +211,7 @@ void CompleteEraseView::slotUpdateFillProcess(int value)
     const int shown = qBound(0, value, 100);
     m_bar->SetValue(shown);
     m_percent->setText(tr("%1 %").arg(shown));
+    m_bar->setAccessibleDescription(m_percent->text());
     if (shown == 99 && !m_stuckTimer->isActive())
         m_stuckTimer->start(scaledMs(kStuckAt99Ms));
     else if (shown != 99)

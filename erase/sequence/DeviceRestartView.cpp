@@ -212,6 +212,8 @@ void DeviceRestartView::setOverlay(const QString& gif)
 void DeviceRestartView::setProgress(int value)
 {
     m_bar->SetValue(value);
+    // The bar is painted: screen readers learn its value from here.
+    m_bar->setAccessibleDescription(m_bar->Text());
 }
 
 int DeviceRestartView::Progress() const

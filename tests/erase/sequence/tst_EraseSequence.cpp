@@ -56,8 +56,8 @@ private slots:
     void privateDataErasesExactlyTheTicksAtHigh();
     void deletedFilesAtLowTouchesNoExistingRecord();
     void partlyTickedWholeCategoryIsRefused();
-    void restoreFailureKeepsTheBackup();
-    void fillFailureKeepsTheBackup();
+    void failedJobKeepsTheBackup_data();
+    void failedJobKeepsTheBackup();
     void stopOnEachPage_data();
     void stopOnEachPage();
     void deviceLeavesMidJob_data();
@@ -444,10 +444,22 @@ void tst_EraseSequence::partlyTickedWholeCategoryIsRefused()
     QCOMPARE(m_phone->deviceArray("contacts"), before);
 }
 
-void tst_EraseSequence::restoreFailureKeepsTheBackup()
+void tst_EraseSequence::failedJobKeepsTheBackup_data()
 {
-    QVERIFY(m_phone->fresh("RestoreFails"));
-    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "restore", -36));
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("restore") << "restore" << -36 << "(error code: -36)";
+    QTest::newRow("fill") << "fill" << -7 << "Sorry, Fill failed!";
+}
+
+void tst_EraseSequence::failedJobKeepsTheBackup()
+{
+    QFETCH(QString, job);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QVERIFY(m_phone->fresh("Fails"));
+    QVERIFY(m_phone->devices().setFault(m_phone->folder(), job, code));
     QVERIFY(m_phone->analyse(3));
     EraseFlow flow(3);
     flow.boxes = { { "Message", Qt::Checked } };
@@ -456,27 +468,11 @@ void tst_EraseSequence::restoreFailureKeepsTheBackup()
     startErase(flow);
     m_answers->setButton(OvMessageBox::OK);
     QVERIFY_PAGE(&flow.model, EraseFlow::Failure, 30000);
-    QVERIFY(m_answers->texts().last().endsWith("(error code: -36)"));
+    QVERIFY(m_answers->texts().last().contains(text));
     QVERIFY(flow.window.tabsEnabled);
-    QCOMPARE(m_phone->deviceArray("messages"), before);
+    if (job == "restore")
+        QCOMPARE(m_phone->deviceArray("messages"), before);
     // Possibly the only whole copy of the data, and what a retry needs.
-    QTest::qWait(200);
-    QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
-}
-
-void tst_EraseSequence::fillFailureKeepsTheBackup()
-{
-    QVERIFY(m_phone->fresh("FillFails"));
-    QVERIFY(m_phone->devices().setFault(m_phone->folder(), "fill", -7));
-    QVERIFY(m_phone->analyse(3));
-    EraseFlow flow(3);
-    flow.boxes = { { "Note", Qt::PartiallyChecked } };
-    m_phone->tick(3, flow.boxes, [](const QString& key, int, bool deleted) { return key == "Note" && !deleted; });
-    startErase(flow);
-    m_answers->setButton(OvMessageBox::OK);
-    QVERIFY_PAGE(&flow.model, EraseFlow::Failure, 30000);
-    QVERIFY(m_answers->texts().last().startsWith("Sorry, Fill failed!"));
-    QVERIFY(flow.window.tabsEnabled);
     QTest::qWait(200);
     QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
 }
