@@ -383,8 +383,10 @@ void DeviceRestartView::slotResatrProcess(int type, int value)
     if (type == kRestoreEnd) {
         g_restartPending = true;
         m_status->setText(tr("Restarting device,please wait..."));
-        if (MainWindowAccess* window = Window())
+        if (MainWindowAccess* window = Window()) {
             window->setDeviceRestarting(true);
+            m_toldRestarting = true;
+        }
         setOverlay(QStringLiteral("cache_clean_processBar.gif"));
         m_stop->hide();
         m_restartTimer->start(scaledMs(kRestartWaitMs));
@@ -527,8 +529,10 @@ void DeviceRestartView::hideEvent(QHideEvent* event)
         m_status->setText(tr("Analying data,please wait..."));
         StopRestartTimer();
     }
-    if (MainWindowAccess* window = Window())
+    // Only the flag this page raised: another feature's restart is not this page's to end.
+    if (MainWindowAccess* window = Window(); window && m_toldRestarting)
         window->setDeviceRestarting(false);
+    m_toldRestarting = false;
 }
 
 bool DeviceRestartView::IsRestartPending()

@@ -113,6 +113,7 @@ private:
     int m_queuedCount = 0;
     bool m_asking = false;
     bool m_endedWhileAsking = false;
+    bool m_toldRestarting = false;
 
     OvStyleProgressBar* m_bar = nullptr;
     QLabel* m_overlay = nullptr;
