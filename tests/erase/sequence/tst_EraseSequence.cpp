@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -475,6 +476,12 @@ void tst_EraseSequence::failedJobKeepsTheBackup()
     // Possibly the only whole copy of the data, and what a retry needs.
     QTest::qWait(200);
     QVERIFY(m_phone->devices().hasBackup(m_phone->folder()));
+    // Until the program exits, when the companion it starts then removes the copy.
+    QProcess remover;
+    remover.start(OVREMOVEBACK, QStringList());
+    QVERIFY(remover.waitForFinished(90000));
+    QCOMPARE(remover.exitCode(), 0);
+    QVERIFY(!m_phone->devices().hasBackup(m_phone->folder()));
 }
 
 void tst_EraseSequence::stopOnEachPage_data()
