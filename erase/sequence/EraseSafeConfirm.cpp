@@ -34,9 +34,11 @@ constexpr int kErasePage = 4;
 constexpr int kResultPage = 2;
 constexpr int kFragmentsErasePage = 7;
 
-// Every list is erased by its ticked item handles: the whole-category form of the library
-// takes every deleted record of the category, ticked or not.
+// Lists are erased by their ticked item handles: the whole-category form of the library
+// takes every deleted record of the category, ticked or not, so it is used only when every
+// listed record is ticked.
 constexpr int kSelectedItems = 1;
+constexpr int kWholeCategory = 0;
 
 constexpr quint64 kGiB = quint64(1024) * 1024 * 1024;
 
@@ -413,9 +415,48 @@ bool EraseSafeConfirm::postErases(int tab)
               [controller, accounts] { return controller->PostEraseWeChatDataTask(kSelectedItems, accounts); } });
     };
 
+    // Deleted messages also hide in conversations that still exist; only the whole-category
+    // erase reaches them without touching the messages kept beside them.
+    auto deletedMessages = [&] {
+        const QString key = QStringLiteral("Message");
+        keys << key;
+        if (!checked(key))
+            return;
+        int listed = 0;
+        int ticked = 0;
+        bool keptConversationTicked = false;
+        QList<quint32> handles;
+        for (const SMSSessionInfo& session : store->m_obLSMSSession) {
+            bool holdsDeleted = session.m_bDeleted != 0;
+            for (const SMSInfo& message : session.m_obLMessages)
+                holdsDeleted = holdsDeleted || message.m_bDeleted;
+            if (!holdsDeleted)
+                continue;
+            ++listed;
+            if (!session.m_bSelected)
+                continue;
+            ++ticked;
+            if (session.m_bDeleted)
+                handles.append(static_cast<quint32>(session.m_nHandle));
+            else
+                keptConversationTicked = true;
+        }
+        if (ticked == 0)
+            return;
+        if (ticked == listed) {
+            plan.append({ key, "start erase msg", "PostEraseMsgTask - size = %1", ticked,
+                          [controller] { return controller->PostEraseSMSDataTask(kWholeCategory, {}); } });
+        } else if (keptConversationTicked) {
+            partlyTicked << tr("messages of conversations that still exist");
+        } else {
+            plan.append(
+                { key, "start erase msg", "PostEraseMsgTask - size = %1", int(handles.size()),
+                  [controller, handles] { return controller->PostEraseSMSDataTask(kSelectedItems, handles); } });
+        }
+    };
+
     if (tab == kDeletedFilesTab) {
-        list(QStringLiteral("Message"), "start erase msg", "PostEraseMsgTask - size = %1",
-             TickedHandles(store->m_obLSMSSession, deleted), &CController::PostEraseSMSDataTask);
+        deletedMessages();
         whole(QStringLiteral("Contact"), tr("contacts"), "PostEraseContactTask", DeletedTicks(store->m_obLContact),
               &CController::PostEraseContactDataTask);
         whole(QStringLiteral("Calendar&Reminder"), tr("calendar events and reminders"), "PostEraseCalendarTask",

@@ -11,11 +11,7 @@
 
 namespace {
 
-struct Row
-{
-    quint8* selected;
-    bool deleted;
-};
+using Row = ErasePhone::Row;
 
 template<class Info> QVector<Row> RowsOf(QVector<Info>& list)
 {
@@ -56,7 +52,68 @@ QList<Category> Categories()
     };
 }
 
+// A conversation without the messages `gone`, and with empty attachment lists left out:
+// the erase may write one where the device had none.
+QJsonObject WithoutMessages(QJsonObject conversation, const QSet<qint64>& gone, int* removed)
+{
+    if (conversation.isEmpty())
+        return conversation;
+    QJsonArray kept;
+    for (const QJsonValue& value : conversation.value("messages").toArray()) {
+        QJsonObject message = value.toObject();
+        if (gone.contains(DeviceImage::idOf(message))) {
+            if (removed)
+                ++*removed;
+            continue;
+        }
+        if (message.value("attachments").toArray().isEmpty())
+            message.remove("attachments");
+        kept.append(message);
+    }
+    conversation.insert("messages", kept);
+    return conversation;
+}
+
 } // namespace
+
+// Deleted messages of a conversation that still exists are listed with it; the erase takes
+// them all at once when every listed conversation is ticked, and refuses a part of them.
+void ErasePhone::expectDeletedMessages(const QJsonArray& conversations, const QVector<Row>& rows,
+                                       QMap<QString, QSet<qint64>>& erased)
+{
+    int listed = 0;
+    int ticked = 0;
+    bool keptTicked = false;
+    QSet<qint64> messages;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QJsonObject conversation = conversations.at(i).toObject();
+        QSet<qint64> deletedInside;
+        for (const QJsonValue& message : conversation.value("messages").toArray()) {
+            if (message.toObject().value("deleted").toBool())
+                deletedInside.insert(DeviceImage::idOf(message.toObject()));
+        }
+        const bool conversationDeleted = conversation.value("deleted").toBool();
+        if (!conversationDeleted && deletedInside.isEmpty())
+            continue;
+        ++listed;
+        if (!*rows[i].selected)
+            continue;
+        ++ticked;
+        keptTicked = keptTicked || !conversationDeleted;
+        if (!conversationDeleted)
+            messages += deletedInside;
+    }
+    if (ticked > 0 && ticked == listed) {
+        for (const QJsonValue& value : conversations) {
+            if (value.toObject().value("deleted").toBool())
+                erased["messages"].insert(DeviceImage::idOf(value.toObject()));
+        }
+        erased["messageItems"] = messages;
+    } else if (keptTicked) {
+        erased["messages"].clear(); // refused: nothing goes
+        erased["refused"];
+    }
+}
 
 ErasePhone::ErasePhone()
     : m_phone(std::make_unique<SimulatedPhone>())
@@ -175,6 +232,8 @@ QMap<QString, QSet<qint64>> ErasePhone::tick(int feature, const QMap<QString, Qt
             if (*rows[i].selected && rows[i].deleted == deleted && boxes.value(category.key) != Qt::Unchecked)
                 erased[category.imageCategory].insert(DeviceImage::idOf(records.at(i).toObject()));
         }
+        if (deleted && category.key == "Message" && boxes.value(category.key) != Qt::Unchecked)
+            expectDeletedMessages(records, rows, erased);
     }
     QHash<QString, qint64> idByPath;
     for (const QJsonValue& value : deviceArray("media"))
@@ -199,8 +258,23 @@ ErasePhone::Outcome ErasePhone::compare(const QMap<QString, QJsonArray>& before,
         for (const QJsonValue& value : now.value(it.key()))
             present.insert(DeviceImage::idOf(value.toObject()), value.toObject());
         for (const QJsonValue& value : it.value()) {
-            const QJsonObject record = value.toObject();
+            QJsonObject record = value.toObject();
             const qint64 id = DeviceImage::idOf(record);
+            if (it.key() == "messages" && !gone.contains(id)) {
+                const QSet<qint64> goneInside = erased.value("messageItems");
+                record = WithoutMessages(record, goneInside, &outcome.erased);
+                if (present.contains(id)) {
+                    int left = 0;
+                    present[id] = WithoutMessages(present.value(id), goneInside, &left);
+                    if (left > 0) {
+                        outcome.wronglyKept += left;
+                        outcome.erased -= left;
+                        if (outcome.firstProblem.isEmpty())
+                            outcome.firstProblem
+                                = QStringLiteral("messages of %1 were ticked and are still there").arg(id);
+                    }
+                }
+            }
             const bool there = present.contains(id);
             if (gone.contains(id)) {
                 there ? ++outcome.wronglyKept : ++outcome.erased;

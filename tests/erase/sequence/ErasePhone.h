@@ -37,7 +37,8 @@ public:
 
     /// Sets the tick of every record of the feature's categories to what `tick` says (asked
     /// with the key, the row's index in the store and whether the row is deleted) and
-    /// returns, by image category, the ids an erase with these boxes must remove. An empty
+    /// returns, by image category, the ids an erase with these boxes must remove ("messageItems":
+    /// deleted messages of kept conversations; "refused": the erase must refuse). An empty
     /// `problem` means every list matched the device.
     using Tick = std::function<bool(const QString&, int, bool)>;
     QMap<QString, QSet<qint64>> tick(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick,
@@ -55,7 +56,17 @@ public:
     /// Compares the device with `before` minus `erased`: a record is kept only byte for byte.
     Outcome compare(const QMap<QString, QJsonArray>& before, const QMap<QString, QSet<qint64>>& erased) const;
 
+    /// A record of the store as the erase sees it.
+    struct Row
+    {
+        quint8* selected;
+        bool deleted;
+    };
+
 private:
+    static void expectDeletedMessages(const QJsonArray& conversations, const QVector<Row>& rows,
+                                      QMap<QString, QSet<qint64>>& erased);
+
     std::unique_ptr<SimulatedPhone> m_phone;
     QString m_folder;
     int m_count = 0;
