@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 using Row = ErasePhone::Row;
@@ -74,6 +76,38 @@ QJsonObject WithoutMessages(QJsonObject conversation, const QSet<qint64>& gone, 
     return conversation;
 }
 
+QString ImageCategoryOf(const QString& key)
+{
+    for (const Category& category : Categories()) {
+        if (category.key == key)
+            return category.imageCategory;
+    }
+    return QString();
+}
+
+bool HoldsDeleted(const QJsonObject& conversation)
+{
+    if (conversation.value("deleted").toBool())
+        return true;
+    for (const QJsonValue& message : conversation.value("messages").toArray()) {
+        if (message.toObject().value("deleted").toBool())
+            return true;
+    }
+    return false;
+}
+
+QJsonArray OfKind(const QJsonArray& records, bool deleted, bool conversations)
+{
+    QJsonArray kept;
+    for (const QJsonValue& value : records) {
+        const QJsonObject record = value.toObject();
+        const bool isDeleted = conversations && deleted ? HoldsDeleted(record) : record.value("deleted").toBool();
+        if (isDeleted == deleted)
+            kept.append(value);
+    }
+    return kept;
+}
+
 } // namespace
 
 // Deleted messages of a conversation that still exists are listed with it; the erase takes
@@ -110,7 +144,6 @@ void ErasePhone::expectDeletedMessages(const QJsonArray& conversations, const QV
         }
         erased["messageItems"] = messages;
     } else if (keptTicked) {
-        erased["messages"].clear(); // refused: nothing goes
         erased["refused"];
     }
 }
@@ -138,6 +171,18 @@ bool ErasePhone::fresh(const QString& name, DeviceContent content)
     m_folder = m_phone->folder();
     CController::GetInstance()->LoadDeviceInfo();
     return true;
+}
+
+bool ErasePhone::plugFresh(const QString& name, DeviceContent content)
+{
+    if (!m_folder.isEmpty())
+        m_phone->devices().unplug(m_folder);
+    content.name = name;
+    content.plugged = true;
+    m_folder = m_phone->devices().create(QStringLiteral("%1-%2").arg(name).arg(++m_count), content);
+    if (m_folder.isEmpty())
+        qWarning() << m_phone->devices().lastError();
+    return !m_folder.isEmpty();
 }
 
 bool ErasePhone::analyse(int feature)
@@ -211,39 +256,99 @@ QStringList ErasePhone::keysOf(int feature)
 QMap<QString, QSet<qint64>> ErasePhone::tick(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick,
                                              QString* problem)
 {
-    QMap<QString, QSet<qint64>> erased;
+    tickSome(
+        feature,
+        [&tick](const QString& key, int row, bool deleted) { return std::optional<bool>(tick(key, row, deleted)); },
+        problem);
+    return expected(feature, boxes, problem);
+}
+
+bool ErasePhone::forEachList(int feature,
+                             const std::function<void(const QString&, const QJsonArray&, QVector<Row>&)>& use,
+                             QString* problem) const
+{
     const bool deleted = feature == 2;
     const QStringList keys = keysOf(feature);
+    bool matched = true;
     for (const Category& category : Categories()) {
         if (!keys.contains(category.key))
             continue;
-        const QJsonArray records = deviceArray(category.imageCategory);
+        QJsonArray records = deviceArray(category.imageCategory);
         QVector<Row> rows = category.rows();
+        // The result view keeps only the records of its feature's kind, in the device's order.
+        if (rows.size() != records.size())
+            records = OfKind(records, deleted, category.key == "Message");
         if (rows.size() != records.size()) {
             if (problem && problem->isEmpty())
                 *problem = QStringLiteral("%1 lists %2 records, the device holds %3")
                                .arg(category.key)
                                .arg(rows.size())
                                .arg(records.size());
+            matched = false;
             continue;
         }
-        for (int i = 0; i < rows.size(); ++i) {
-            *rows[i].selected = tick(category.key, i, rows[i].deleted) ? 1 : 0;
-            if (*rows[i].selected && rows[i].deleted == deleted && boxes.value(category.key) != Qt::Unchecked)
-                erased[category.imageCategory].insert(DeviceImage::idOf(records.at(i).toObject()));
-        }
-        if (deleted && category.key == "Message" && boxes.value(category.key) != Qt::Unchecked)
-            expectDeletedMessages(records, rows, erased);
+        use(category.key, records, rows);
     }
+    return matched;
+}
+
+void ErasePhone::tickSome(int feature, const PartTick& tick, QString* problem)
+{
+    forEachList(
+        feature,
+        [&tick](const QString& key, const QJsonArray&, QVector<Row>& rows) {
+            for (int i = 0; i < rows.size(); ++i) {
+                if (const std::optional<bool> on = tick(key, i, rows[i].deleted))
+                    *rows[i].selected = *on ? 1 : 0;
+            }
+        },
+        problem);
+    int i = 0;
+    for (PhotoVideoInfo& photo : CGlobalData::GetInstance()->m_obLPhotoAndVideo) {
+        if (const std::optional<bool> on = tick("Photo&Videos", i++, photo.m_bDeleted != 0))
+            photo.m_bSelected = *on ? 1 : 0;
+    }
+}
+
+QMap<QString, QSet<qint64>> ErasePhone::expected(int feature, const QMap<QString, Qt::CheckState>& boxes,
+                                                 QString* problem) const
+{
+    QMap<QString, QSet<qint64>> erased;
+    const bool deleted = feature == 2;
+    static const QStringList wholeOnly { "Contact", "Calendar&Reminder", "Bookmark", "Voice" };
+    forEachList(
+        feature,
+        [&](const QString& key, const QJsonArray& records, QVector<Row>& rows) {
+            if (boxes.value(key) == Qt::Unchecked)
+                return;
+            int ticked = 0;
+            int ofKind = 0;
+            for (int i = 0; i < rows.size(); ++i) {
+                if (rows[i].deleted != deleted)
+                    continue;
+                ++ofKind;
+                if (*rows[i].selected) {
+                    ++ticked;
+                    erased[ImageCategoryOf(key)].insert(DeviceImage::idOf(records.at(i).toObject()));
+                }
+            }
+            if (deleted && wholeOnly.contains(key) && ticked > 0 && ticked < ofKind)
+                erased["refused"];
+            if (deleted && key == "Message")
+                expectDeletedMessages(records, rows, erased);
+        },
+        problem);
     QHash<QString, qint64> idByPath;
     for (const QJsonValue& value : deviceArray("media"))
         idByPath.insert(value.toObject().value("path").toString(), DeviceImage::idOf(value.toObject()));
-    int i = 0;
-    for (PhotoVideoInfo& photo : CGlobalData::GetInstance()->m_obLPhotoAndVideo) {
-        photo.m_bSelected = tick("Photo&Videos", i++, photo.m_bDeleted != 0) ? 1 : 0;
-        if (photo.m_bSelected && (photo.m_bDeleted != 0) == deleted && boxes.value("Photo&Videos") != Qt::Unchecked)
-            erased["media"].insert(idByPath.value(photo.m_strPath, -1));
+    if (boxes.value("Photo&Videos") != Qt::Unchecked) {
+        for (const PhotoVideoInfo& photo : CGlobalData::GetInstance()->m_obLPhotoAndVideo) {
+            if (photo.m_bSelected && (photo.m_bDeleted != 0) == deleted)
+                erased["media"].insert(idByPath.value(photo.m_strPath, -1));
+        }
     }
+    if (erased.contains("refused"))
+        return { { "refused", {} } };
     return erased;
 }
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 /// A fresh simulated phone per erase flow, analysed as the erase features analyse it, and
 /// the bookkeeping that tells which device record each record of the store is: the store
@@ -22,6 +23,8 @@ public:
 
     /// Unplugs the last phone and connects a new one made of `content`.
     bool fresh(const QString& name, DeviceContent content = DeviceImageFixture::smallContent());
+    /// Unplugs the last phone and plugs a new one, for a window that connects it itself.
+    bool plugFresh(const QString& name, DeviceContent content);
     /// The backup, then the loads of the feature (2 deleted files, 3 private data).
     bool analyse(int feature);
 
@@ -44,6 +47,13 @@ public:
     QMap<QString, QSet<qint64>> tick(int feature, const QMap<QString, Qt::CheckState>& boxes, const Tick& tick,
                                      QString* problem = nullptr);
 
+    /// Sets the ticks `tick` has an answer for, as a list view sets single rows.
+    using PartTick = std::function<std::optional<bool>(const QString&, int, bool)>;
+    void tickSome(int feature, const PartTick& tick, QString* problem = nullptr);
+    /// What an erase with the store's ticks and these boxes must remove (see tick()).
+    QMap<QString, QSet<qint64>> expected(int feature, const QMap<QString, Qt::CheckState>& boxes,
+                                         QString* problem = nullptr) const;
+
     struct Outcome
     {
         int erased = 0;
@@ -64,6 +74,8 @@ public:
     };
 
 private:
+    bool forEachList(int feature, const std::function<void(const QString&, const QJsonArray&, QVector<Row>&)>& use,
+                     QString* problem) const;
     static void expectDeletedMessages(const QJsonArray& conversations, const QVector<Row>& rows,
                                       QMap<QString, QSet<qint64>>& erased);
 
