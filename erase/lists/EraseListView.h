@@ -16,6 +16,14 @@ public:
 
     int mode() const { return m_mode; }
 
+    /// The state checkCheckSignal reports for `selected` of `total` records.
+    static int StateOf(qint64 selected, qint64 total);
+    /// A record text cut to what one line of a list can show: the first line, at most
+    /// `maxChars` characters, so that a megabyte of text costs no layout.
+    static QString LineText(const QString& text, int maxChars = 200);
+    /// A record text cut for a detail pane or a bubble.
+    static QString BlockText(const QString& text, int maxChars = 8000);
+
 signals:
     /// The rows' state after a change by the user: 0 none ticked, 1 some, 2 all.
     void checkCheckSignal(int check);

@@ -30,9 +30,18 @@ public slots:
     void slotNext();
     void SetDeviceInfo(const QString& name, quint64 totalBytes, quint64 freeBytes);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    /// The checks of slotNext; false when one of them stopped the start.
+    bool PassChecks();
+    /// Asks for the backup password until the backup opens; false when the user gave up.
+    bool UnlockBackup();
+
     int m_feature;
     OvModel* m_model;
     FeatureHomePage* m_home = nullptr;
     QPushButton* m_start = nullptr;
+    bool m_checking = false;
 };
