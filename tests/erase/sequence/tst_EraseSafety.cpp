@@ -1,48 +1,81 @@
 #include "CController.h"
-#include "DeviceRestartView.h"
-#include "EraseFlow.h"
+#include "CGlobalData.h"
+#include "DeviceImageFixture.h"
 #include "ErasePhone.h"
 #include "EraseSafeConfirm.h"
-#include "MainWindowAccess.h"
+#include "EraseTabPage.h"
+#include "MainView.h"
 #include "MessageBoxAnswerer.h"
+#include "OvEraseDeletedFilesModel.h"
+#include "OvErasePrivateDataModel.h"
 #include "OvMessageBox.h"
+#include "OvScanResultView.h"
+#include "OvTabControlWidget.h"
 #include "PageWaiter.h"
+#include "ScanCategory.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QHash>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
-// Erase safety: many erase flows over random devices with random ticks. After each, every
-// ticked record must be gone from the device, every other record there byte for byte, and
-// in Erase Deleted Files every existing record untouched. This test must never be weakened.
+// Erase safety: many erase flows through the real window and pages, over random devices with
+// random ticks. After each, every ticked record must be gone from the device, every other
+// record there byte for byte, and in Erase Deleted Files every existing record untouched.
+// This test must never be weakened.
 class tst_EraseSafety : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void randomFlowsEraseExactlyTheTicks();
 
 private:
     QTemporaryDir m_app;
     std::unique_ptr<ErasePhone> m_phone;
+    MainView* m_view = nullptr;
 };
 
 namespace {
 
-// How the user left a category: box off, every row by the header box, some rows one by
-// one, every row and then some taken back, or the box on with every row taken back.
-enum class Ticks { Off, All, Some, AllThenSomeOff, NoneLeft };
+// How the user left a category: box off, the tree box ticked, some rows ticked one by one
+// in its list, the tree box ticked and then some rows taken back, or (WeChat) one account.
+enum class Ticks { Off, All, Some, AllThenSomeOff, OneAccount };
 
-// Categories the library erases only all at once, in Erase Deleted Files (and the deleted
-// messages of conversations that still exist).
-const QStringList kWholeOnly { "Contact", "Calendar&Reminder", "Bookmark", "Voice" };
+// What a list view calls on the result view after the user ticked rows of it.
+const QHash<QString, const char*> kListReports {
+    { "Message", "synchronizeMsgCheckSlot" },
+    { "Photo&Videos", "synchronizePhotoCheckSlot" },
+    { "Contact", "synchronizeContactCheckSlot" },
+    { "Bookmark", "synchronizeBookmarkCheckSlot" },
+    { "Call History", "synchronizeCallHistoryCheckSlot" },
+    { "SafariHistory", "synchronizeSafariHistoryCheckSlot" },
+    { "Calendar&Reminder", "synchronizeCalendarCheckSlot" },
+    { "Note", "synchronizeNotesCheckSlot" },
+    { "SafariCookie", "synchronizeSafariCookieCheckSlot" },
+    { "SafariCache", "synchronizeSafariCacheCheckSlot" },
+    { "Voice", "synchronizeVoiceMemoCheckSlot" },
+    { "NoteAttach", "synchronizeNoteAttachmentCheckSlot" },
+    { "WhatsApp", "synchronizeWhatsAppCheckSlot" },
+    { "Viber", "synchronizeViberCheckSlot" },
+    { "Kik", "synchronizeKikCheckSlot" },
+    { "KikAttachment", "synchronizeKikAttachmentsCheckSlot" },
+    { "WhatsAppAttach", "synchronizeWhatsAppAttachmentCheckSlot" },
+    { "WeChat", "synchronizeWechatCheckSlot" },
+};
 
 DeviceContent RandomContent(QRandomGenerator& random)
 {
@@ -70,6 +103,14 @@ void tst_EraseSafety::initTestCase()
     QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
     qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
     m_phone = std::make_unique<ErasePhone>();
+    // The window connects the devices: it registers with the library after the fixture.
+    m_view = new MainView;
+    m_view->show();
+}
+
+void tst_EraseSafety::cleanupTestCase()
+{
+    delete m_view;
 }
 
 void tst_EraseSafety::randomFlowsEraseExactlyTheTicks()
@@ -100,81 +141,98 @@ void tst_EraseSafety::randomFlowsEraseExactlyTheTicks()
             std::fflush(stdout);
         }
     } report { used, run, total };
+
     for (int index = 0; index < flows; ++index) {
         const QString where = QStringLiteral("seed %1, flow %2").arg(used).arg(index);
         const int feature = random.bounded(2) ? 2 : 3;
-        QVERIFY2(m_phone->fresh(QStringLiteral("Random"), RandomContent(random)), qPrintable(where));
-        QVERIFY2(m_phone->analyse(feature), qPrintable(where));
         MainWindowAccess::setSecurityLevel(random.bounded(0, 3));
 
+        // A fresh device, connected and made ready by the window.
+        if (!m_phone->folder().isEmpty()) {
+            m_phone->devices().unplug(m_phone->folder());
+            QVERIFY2(QTest::qWaitFor([&] { return m_view->currentPageIndex() == MainView::ConnectionPage; }, 20000),
+                     qPrintable(where + ": the window did not see the last device go"));
+        }
+        QVERIFY2(m_phone->plugFresh(QStringLiteral("Random"), RandomContent(random)), qPrintable(where));
+        QVERIFY2(QTest::qWaitFor([&] { return m_view->currentPageIndex() == MainView::OneKeyPage; }, 20000),
+                 qPrintable(where + ": the window did not make the device ready"));
+        emit m_view->tabBar()->signalTabButtonSwitch(feature);
+        EraseModelBase* model = feature == 2 ? static_cast<EraseModelBase*>(OvEraseDeletedFilesModel::GetInstance())
+                                             : static_cast<EraseModelBase*>(OvErasePrivateDataModel::GetInstance());
+        OvScanResultView* view = feature == 2 ? OvEraseDeletedFilesModel::GetInstance()->resultView()
+                                              : OvErasePrivateDataModel::GetInstance()->resultView();
+        EraseSafeConfirm* confirm = feature == 2 ? OvEraseDeletedFilesModel::GetInstance()->confirmPage()
+                                                 : OvErasePrivateDataModel::GetInstance()->confirmPage();
+        QTest::mouseClick(model->startPage()->startButton(), Qt::LeftButton);
+        auto* tree = view->findChild<QTreeWidget*>("scanResultTree");
+        QVERIFY2(QTest::qWaitFor([&] { return view->scanEnded() && tree->isEnabled(); }, 30000),
+                 qPrintable(where + ": the scan did not end"));
+        const QMap<QString, QJsonArray> before = m_phone->snapshot();
+
+        // The user's ticks, made the way the pages take them.
         QMap<QString, Ticks> ticks;
-        QMap<QString, Qt::CheckState> boxes;
         QHash<QString, bool> rowTicks;
         for (const QString& key : ErasePhone::keysOf(feature)) {
-            ticks[key] = static_cast<Ticks>(random.bounded(0, 5));
-            boxes[key] = ticks[key] == Ticks::Off ? Qt::Unchecked
-                : ticks[key] == Ticks::All        ? Qt::Checked
-                                                  : Qt::PartiallyChecked;
+            const ScanCategory::Id id = ScanCategory::ByEraseKey(key);
+            QTreeWidgetItem* item = view->categoryItem(id);
+            if (!item || !(item->flags() & Qt::ItemIsEnabled))
+                continue;
+            Ticks chosen = static_cast<Ticks>(random.bounded(0, key == "WeChat" ? 5 : 4));
+            if (chosen == Ticks::All || chosen == Ticks::AllThenSomeOff)
+                item->setCheckState(0, Qt::Checked);
+            if (chosen == Ticks::OneAccount) {
+                QTreeWidgetItem* account = view->weChatItem(random.bounded(0, 3));
+                if (account && (account->flags() & Qt::ItemIsEnabled))
+                    account->setCheckState(0, Qt::Checked);
+            }
+            ticks[key] = chosen;
         }
-        auto decide = [&](const QString& key, int row, bool) {
-            switch (ticks.value(key)) {
-            case Ticks::All:
-                return true;
-            case Ticks::NoneLeft:
-                return false;
-            case Ticks::Off:
-            case Ticks::Some:
-            case Ticks::AllThenSomeOff: {
-                // A row's tick stays what it was first drawn, across a retry.
-                const QString id = key + QString::number(row);
-                if (!rowTicks.contains(id))
-                    rowTicks.insert(id,
-                                    ticks.value(key) == Ticks::AllThenSomeOff ? random.bounded(4) != 0
-                                                                              : random.bounded(2) != 0);
-                return rowTicks.value(id);
-            }
-            }
-            return false;
+        // Single rows as a list sets them, then the list's report to the tree.
+        auto decide = [&](const QString& key, int row, bool) -> std::optional<bool> {
+            const Ticks chosen = ticks.value(key, Ticks::Off);
+            if (chosen != Ticks::Some && chosen != Ticks::AllThenSomeOff)
+                return std::nullopt;
+            const QString id = key + QString::number(row);
+            if (!rowTicks.contains(id))
+                rowTicks.insert(id, random.bounded(chosen == Ticks::AllThenSomeOff ? 4 : 2) != 0);
+            return rowTicks.value(id);
         };
-
-        EraseFlow flow(feature);
-        const QMap<QString, QJsonArray> before = m_phone->snapshot();
         QString problem;
-        QMap<QString, QSet<qint64>> erased = m_phone->tick(feature, boxes, decide, &problem);
+        m_phone->tickSome(feature, decide, &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(where + ": " + problem));
-        flow.boxes = boxes;
-        flow.confirm->Prepare();
-        flow.typeAndConfirm("delete");
-
-        const QString said = answers.texts().isEmpty() ? QString() : answers.texts().last();
-        if (erased.contains("refused"))
-            QVERIFY2(flow.page() == EraseFlow::Confirm && said.startsWith("Deleted "), qPrintable(where));
-        if (flow.page() == EraseFlow::Confirm && said.startsWith("Deleted ")) {
-            // Partly ticked categories that go only all at once: refused, nothing touched.
-            const ErasePhone::Outcome untouched = m_phone->compare(before, {});
-            QVERIFY2(untouched.ok(), qPrintable(where + ": " + untouched.firstProblem));
-            for (const QString& key : kWholeOnly + QStringList { "Message" }) {
-                if (ticks.contains(key) && ticks[key] != Ticks::Off)
-                    ticks[key] = random.bounded(2) ? Ticks::All : Ticks::Off;
-                if (ticks.contains(key))
-                    boxes[key] = ticks[key] == Ticks::Off ? Qt::Unchecked : Qt::Checked;
-            }
-            erased = m_phone->tick(feature, boxes, decide, &problem);
-            QVERIFY2(problem.isEmpty(), qPrintable(where + ": " + problem));
-            flow.boxes = boxes;
-            flow.typeAndConfirm("delete");
+        for (auto it = ticks.begin(); it != ticks.end(); ++it) {
+            if ((it.value() == Ticks::Some || it.value() == Ticks::AllThenSomeOff) && kListReports.contains(it.key()))
+                QMetaObject::invokeMethod(view, kListReports.value(it.key()), Q_ARG(int, 1));
         }
-        if (flow.page() == EraseFlow::Confirm) {
-            // Nothing ticked in any checked box: said, and nothing touched.
-            QVERIFY2(answers.texts().last().startsWith("Nothing is ticked"), qPrintable(where));
-            QVERIFY2(
-                erased.isEmpty()
-                    || std::all_of(erased.begin(), erased.end(), [](const QSet<qint64>& ids) { return ids.isEmpty(); }),
-                qPrintable(where + ": ticks were left unerased"));
+
+        QMap<QString, Qt::CheckState> boxes;
+        for (const QString& key : ErasePhone::keysOf(feature))
+            boxes[key] = view->CategoryCheckState(key);
+        QMap<QString, QSet<qint64>> erased = m_phone->expected(feature, boxes, &problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(where + ": " + problem));
+
+        auto* eraseNow = view->findChild<QAbstractButton*>("eraseNowButton");
+        if (!eraseNow->isEnabled()) {
+            // Nothing ticked at all: nothing can start.
+            QVERIFY2(std::all_of(erased.begin(), erased.end(), [](const QSet<qint64>& ids) { return ids.isEmpty(); }),
+                     qPrintable(where + ": ticks without Erase Now"));
         } else {
-            const QString failure = WaitForPage(&flow.model, EraseFlow::Finished, 30000);
-            QVERIFY2(failure.isEmpty(), qPrintable(where + ": " + failure));
-            QVERIFY2(flow.window.tabsEnabled, qPrintable(where));
+            eraseNow->click();
+            QVERIFY_PAGE(model, 3, 5000);
+            auto* word = confirm->findChild<QLineEdit*>("confirmWordEdit");
+            QTest::keyClicks(word, "delete");
+            QTest::keyClick(word, Qt::Key_Return);
+            const QString said = answers.texts().isEmpty() ? QString() : answers.texts().last();
+            if (erased.contains("refused") || model->pages()->currentIndex() == 3) {
+                // A part of what goes only all at once: refused, nothing touched.
+                QVERIFY2(erased.contains("refused") && said.startsWith("Deleted "), qPrintable(where + ": " + said));
+                erased.clear();
+                model->SwitchPage(0);
+            } else {
+                const QString failure = WaitForPage(model, 9, 40000);
+                QVERIFY2(failure.isEmpty(), qPrintable(where + ": " + failure));
+                QVERIFY2(m_view->tabBar()->IsTabEnabled(0), qPrintable(where + ": the tabs stay locked"));
+            }
         }
         const ErasePhone::Outcome outcome = m_phone->compare(before, erased);
         total.erased += outcome.erased;
@@ -183,6 +241,7 @@ void tst_EraseSafety::randomFlowsEraseExactlyTheTicks()
         total.wronglyKept += outcome.wronglyKept;
         ++run;
         QVERIFY2(outcome.ok(), qPrintable(where + ": " + outcome.firstProblem));
+        model->SwitchPage(0);
     }
     QCOMPARE(run, flows);
     QVERIFY(total.erased > 0);
