@@ -22,6 +22,7 @@ public:
     EraseSafeConfirm(int feature, OvModel* model, QWidget* parent = nullptr);
 
     int feature() const { return m_feature; }
+    OvModel* model() const { return m_model; }
     void SetTitle(const QString& title);
     void SetPicture(const QString& picture);
     /// Fill passes of the confirmed erase: 2 at High, 1 at Medium, 0 at Low.
