@@ -8,7 +8,9 @@
 #include "CTaskCallback.h"
 #include "CompanionProcess.h"
 #include "DeviceConnectModel.h"
+#include "DeviceRestartView.h"
 #include "Durations.h"
+#include "EraseSafeConfirm.h"
 #include "EraseTipDialog.h"
 #include "FileVersion.h"
 #include "LanguageSelectView.h"
@@ -274,6 +276,21 @@ EraseModelBase* MainView::eraseModel(int page) const
     }
 }
 
+DeviceRestartView* MainView::restoreView(int page) const
+{
+    if (page == DeletedFilesPage)
+        return m_deletedFiles->restorePage();
+    if (page == PrivateDataPage)
+        return m_privateData->restorePage();
+    if (page == FragmentsPage) {
+        for (auto* view : m_fragments->findChildren<DeviceRestartView*>()) {
+            if (view->mode() == DeviceRestartView::RestoreMode)
+                return view;
+        }
+    }
+    return nullptr;
+}
+
 int MainView::askBox(const QString& text, const QString& title, int buttons, const QString& icon)
 {
     return OvMessageBox::Ask(this, text, buttons, icon, title);
@@ -397,6 +414,10 @@ void MainView::SlotDevConnectToPC()
 {
     qDebug() << "*******program current state. state:" << m_deviceRestarting;
     if (m_deviceRestarting) {
+        DeviceRestartView::DeviceSeenAgain();
+        // Stopped even when it already ran out, so that its time-out box goes too.
+        if (DeviceRestartView* view = restoreView(m_pages->currentIndex()))
+            view->StopRestartTimer();
         if (EraseModelBase* model = eraseModel(m_pages->currentIndex());
             model && m_pages->currentIndex() != EraseAllPage)
             model->DeviceBack();
@@ -427,7 +448,11 @@ void MainView::SlotGetDeviceState(int state)
     const int current = m_pages->currentIndex();
     switch (state) {
     case 0:
+        DeviceRestartView::DeviceLost();
         if (m_deviceRestarting) {
+            // The five minutes count from the moment the device went away.
+            if (DeviceRestartView* view = restoreView(current); view && view->IsRestartTimerActive())
+                view->RestartRestartTimer();
             if (current >= DeletedFilesPage && current <= FragmentsPage)
                 eraseModel(current)->DeviceAway();
             return;
@@ -486,18 +511,10 @@ void MainView::SlotGetDeviceState(int state)
                 enableTabs(true);
                 m_eraseAll->SwitchPage(OvEraseAllDataModel::FinishedPage);
             }
-        } else if (current == DeletedFilesPage || current == PrivateDataPage) {
-            const bool fill = eraseModel(current)->FillPasses() > 0;
-            if (fill)
-                controller->PostFillDataTask();
-            else
-                enableTabs(true);
-            if (current == DeletedFilesPage)
-                emit SignalDeletedSwitchPage(fill ? OvEraseDeletedFilesModel::FillPage
-                                                  : OvEraseDeletedFilesModel::FinishedPage);
-            else
-                emit SignalPrivateSwitchPage(fill ? OvErasePrivateDataModel::FillPage
-                                                  : OvErasePrivateDataModel::FinishedPage);
+        } else if (current == DeletedFilesPage) {
+            emit SignalDeletedSwitchPage(DeviceRestartView::ContinueAfterRestart(m_deletedFiles->confirmPage()));
+        } else if (current == PrivateDataPage) {
+            emit SignalPrivateSwitchPage(DeviceRestartView::ContinueAfterRestart(m_privateData->confirmPage()));
         } else if (current == FragmentsPage) {
             enableTabs(true);
             LocalConfig::WriteFragmentSizes(m_fragments->AppSpaceFigures());
@@ -583,8 +600,14 @@ void MainView::SlotCloseiTunesTip()
 void MainView::slotMenuLevel(int level)
 {
     MainWindowAccess::setSecurityLevel(level);
-    if (EraseModelBase* model = eraseModel(m_pages->currentIndex()))
+    const int current = m_pages->currentIndex();
+    if (EraseModelBase* model = eraseModel(current))
         model->SetSecurityLevel(level);
+    EraseSafeConfirm* confirm = current == DeletedFilesPage ? m_deletedFiles->confirmPage()
+        : current == PrivateDataPage                        ? m_privateData->confirmPage()
+                                                            : nullptr;
+    if (confirm)
+        confirm->onConfirmSettingLevel(level);
 }
 
 void MainView::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class DeviceConnectModel;
+class DeviceRestartView;
 class EraseModelBase;
 class EraseTipDialog;
 class IBaseDevice;
@@ -99,6 +100,8 @@ private:
     int askBox(const QString& text, const QString& title, int buttons, const QString& icon = QString());
     void showDeviceOnPages();
     EraseModelBase* eraseModel(int page) const;
+    /// The restore page of an erase feature, whose timer waits for the restarting device.
+    DeviceRestartView* restoreView(int page) const;
     static void onDeviceArrived(IBaseDevice* device, void* user);
     static void onDeviceLeft(IBaseDevice* device, void* user);
 
