@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>通话记录</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari 缓存</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 历史记录</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>照片和视频</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备忘录</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>信息附件</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>备忘录附件</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp 附件</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>微信</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik 附件</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>日历、提醒事项</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>语音备忘录</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>警告：为避免损坏设备，擦除期间请勿断开设备连接。 </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>已擦除的已删除数据：</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>已擦除的应用碎片：</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>已擦除的隐私数据：</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>开始不可恢复擦除   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. 设备上可能会出现“储存空间几乎已满”提示。请不必担心，轻点“完成”即可继续。</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. 请勿断开设备连接。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>抱歉，填充失败！（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>中断不可恢复的擦除过程可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>已用 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>正在分析数据，请稍候...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>正在擦除数据，请稍候...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>未选择任何内容，因此未擦除任何数据。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>正在重启设备，请稍候...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>您的 iDevice 储存空间不足，无法处理数据。请释放设备空间后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes 可能出现了未知错误。请卸载并重新安装 iTunes 进行修复，确保使用最新版本的 iTunes 后重试。（错误代码：%1）</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>数据擦除失败</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>正在重启设备，请稍候...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>中断重启可能会损坏您的数据或设备。确定要立即停止吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>正在取消，请稍候...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>连接超时！请断开 iDevice 并重新连接，然后稍候，程序将自动继续。</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>擦除已删除文件</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. 请关闭所有后台应用，如音乐、导航等。</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. 如果设备上有应用正在更新，请等待更新完成。</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. 请确保已备份所有需要的数据。</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>安全级别：</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>请输入</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>“删除”</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>以确认。</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>输入“删除”以确认</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      返回</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>立即擦除</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>安全级别：%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>抱歉，输入不正确。请重新输入“删除”。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>提交任务时索引错误：%1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>现有对话中的信息</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>日历事件和提醒事项</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>语音备忘录</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>以下已删除数据只能一次性全部擦除：%1。请全部勾选或全部不勾选，然后重试。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、 </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>所选类别中未勾选任何项目，因此没有可擦除的内容。请返回并勾选要擦除的内容。</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>擦除数据大约需要 %1 分钟。擦除过程中停止可能会损坏您的设备。确定要继续吗？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>设备未连接。未擦除任何数据。</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
     </message>
 </context>
 <context>
@@ -1700,10 +2075,6 @@
         <translation>彻底擦除已删除的文件，让您的秘密永远消失。</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>擦除已删除文件</translation>
     </message>
@@ -1756,10 +2127,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>安全擦除隐私数据，无需担心信息泄露。</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

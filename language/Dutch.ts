@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Berichten</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Belgeschiedenis</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-cookies</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-cache</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-geschiedenis</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Foto&apos;s en video&apos;s</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Berichtbijlage</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Notitiebijlage</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp-bijlagen</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik-bijlage</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacten</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Agenda, Herinneringen</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bladwijzers</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Dictafoon</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Waarschuwing: koppel het apparaat niet los tijdens het wissen, om schade aan het apparaat te voorkomen. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Gewiste verwijderde gegevens:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Gewiste app-fragmenten:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Gewiste privégegevens:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Apparaat</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Onherstelbaar wissen   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Mogelijk verschijnt op het apparaat de melding &amp;quot;Opslag bijna vol&amp;quot;. Geen zorgen: tik op &amp;quot;Gereed&amp;quot; om door te gaan.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Koppel het apparaat niet los.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Het opvullen is helaas mislukt. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Als u het onherstelbaar wissen stopt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>%1 gebruikt</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Apparaat</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Gegevens worden geanalyseerd, even geduld...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Gegevens worden gewist, even geduld...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Er is niets geselecteerd, dus er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Apparaat wordt opnieuw opgestart, even geduld...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Uw iDevice heeft niet genoeg opslagruimte om de gegevens te verwerken. Maak ruimte vrij op uw apparaat en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Er is mogelijk een onbekende fout in iTunes. Verwijder iTunes en installeer het opnieuw om dit op te lossen. Zorg dat u de nieuwste versie van iTunes hebt en probeer het opnieuw. (foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Wissen mislukt</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Apparaat wordt opnieuw opgestart, even geduld...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Als u het opnieuw opstarten onderbreekt, kunnen uw gegevens of uw apparaat beschadigd raken. Weet u zeker dat u nu wilt stoppen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Bezig met annuleren, even geduld...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Time-out van de verbinding! Koppel uw iDevice los en sluit het opnieuw aan. Wacht daarna tot het proces verdergaat.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Verwijderde bestanden wissen</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Sluit alle apps op de achtergrond, zoals Muziek, navigatie-apps enz.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Worden er apps bijgewerkt op het apparaat, wacht dan tot dat klaar is.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Zorg dat u een reservekopie hebt gemaakt van alle gegevens die u nodig hebt.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Beveiligingsniveau:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;verwijderen&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>om te bevestigen.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Typ &apos;verwijderen&apos; om te bevestigen</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Terug</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Nu wissen</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Beveiligingsniveau: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>verwijderen</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>De invoer is onjuist. Typ opnieuw &apos;verwijderen&apos;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Foutieve index bij het versturen van de taak: %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>berichten van gesprekken die nog bestaan</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contacten</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>agenda-activiteiten en herinneringen</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>bladwijzers</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>dictafoonopnamen</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>De volgende verwijderde gegevens kunnen alleen allemaal tegelijk worden gewist: %1. Vink ze allemaal of geen ervan aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>In de gekozen categorieën is niets aangevinkt, dus er valt niets te wissen. Ga terug en vink aan wat u wilt wissen.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>Het wissen van de gegevens duurt ongeveer %1 minuten. Als u tijdens het wissen stopt, kan uw apparaat beschadigd raken. Weet u zeker dat u wilt doorgaan?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>Het apparaat is niet verbonden. Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
     </message>
 </context>
 <context>
@@ -1217,9 +1592,9 @@
 &quot;Yes&quot; deletes every checked file, &quot;No&quot; only the files shown.</source>
         <translation>
             <numerusform>%n van de aangevinkte bestanden is verborgen door de filters. Ook daarvan een reservekopie maken en het verwijderen?
-'Ja' verwijdert alle aangevinkte bestanden, 'Nee' alleen de getoonde.</numerusform>
+&apos;Ja&apos; verwijdert alle aangevinkte bestanden, &apos;Nee&apos; alleen de getoonde.</numerusform>
             <numerusform>%n van de aangevinkte bestanden zijn verborgen door de filters. Ook daarvan een reservekopie maken en ze verwijderen?
-'Ja' verwijdert alle aangevinkte bestanden, 'Nee' alleen de getoonde.</numerusform>
+&apos;Ja&apos; verwijdert alle aangevinkte bestanden, &apos;Nee&apos; alleen de getoonde.</numerusform>
         </translation>
     </message>
     <message>
@@ -1702,10 +2077,6 @@
         <translation>Wis verwijderde bestanden grondig en uw geheimen zijn voorgoed verdwenen.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scannen</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Verwijderde bestanden wissen</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Wis privégegevens veilig en maak u geen zorgen meer over datalekken.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Scannen</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

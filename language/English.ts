@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Call History</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari Cache</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari History</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Photo &amp; Videos</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Message Attachment</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Note Attachment</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp Attachments</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik Attachment</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Calendar , Reminder</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Voice Memo</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>The erase deleted data:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>The App fragment erased:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>The erase private data:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Start unrecoverable erasing   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Please don&apos;t disconnect the device.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Sorry, Fill failed!(error code: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>Used %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Analying data,please wait...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Erasing data, please wait...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Nothing was selected, so nothing was erased.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Restarting device,please wait...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Data Erasing Failed</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Restarting device, please wait...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelling, please wait a moment ...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Erase Deleted Files</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Please close all background apps, such as Music, Navigation, etc.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. If there are any apps updating on the device, please wait for them to complete.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Please make sure you have backed up any needed data.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Security Level:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Please type</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;delete&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>to confirm.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Type &apos;delete&apos; to confirm</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Back</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Erase Now</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Security Level: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Sorry, the input is not correct. Please type &quot;delete&quot; again.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Error index when posting task:%1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>messages of conversations that still exist</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contacts</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>calendar events and reminders</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>bookmarks</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>voice memos</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>The device is not connected. Nothing was erased.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>warning</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Erase deleted files outright and your secrets are gone forever.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scan</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Erase Deleted Files</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Erase paivate data securely and don&apos;t worry about security breaches.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Scan</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

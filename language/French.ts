@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Historique des appels</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache Safari</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Historique Safari</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Photos et vidéos</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Pièce jointe de message</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Pièce jointe de note</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Pièces jointes WhatsApp</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Pièce jointe Kik</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Calendrier, Rappels</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Mémos vocaux</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Avertissement : ne déconnectez pas l&apos;appareil pendant l&apos;effacement afin de ne pas l&apos;endommager. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Données supprimées effacées :</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Fragments d&apos;apps effacés :</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Données privées effacées :</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Lancer l&apos;effacement irréversible   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Le message &amp;quot;Stockage presque saturé&amp;quot; peut s&apos;afficher sur l&apos;appareil. Pas d&apos;inquiétude : touchez &amp;quot;OK&amp;quot; pour continuer.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Ne déconnectez pas l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Désolé, le remplissage a échoué. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Interrompre l&apos;effacement irréversible risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>Utilisé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Analyse des données, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Effacement des données, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Rien n&apos;a été sélectionné : rien n&apos;a donc été effacé.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Redémarrage de l&apos;appareil, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Votre iDevice ne dispose pas d&apos;assez d&apos;espace de stockage pour traiter les données. Libérez de l&apos;espace sur votre appareil et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes a peut-être rencontré une erreur inconnue. Désinstallez puis réinstallez iTunes pour la corriger. Vérifiez que vous disposez de la dernière version d&apos;iTunes et réessayez. (code d&apos;erreur : %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Échec de l&apos;effacement des données</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Redémarrage de l&apos;appareil, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Interrompre le redémarrage risque d&apos;endommager vos données ou votre appareil. Voulez-vous vraiment arrêter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annulation en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Délai de connexion dépassé ! Déconnectez votre iDevice, puis reconnectez-le. Patientez ensuite jusqu&apos;à la reprise de l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Effacer les fichiers supprimés</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Fermez toutes les apps ouvertes en arrière-plan (Musique, navigation, etc.).</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Si des apps sont en cours de mise à jour sur l&apos;appareil, attendez la fin de leur mise à jour.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Vérifiez que vous avez sauvegardé toutes les données dont vous avez besoin.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Niveau de sécurité :</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Saisissez</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>« supprimer »</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>pour confirmer.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Saisissez « supprimer » pour confirmer</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Retour</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Niveau de sécurité : %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Saisie incorrecte. Saisissez de nouveau « supprimer ».</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Index erroné lors de l&apos;envoi de la tâche : %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>messages des conversations encore existantes</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contacts</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>événements de calendrier et rappels</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>signets</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>mémos vocaux</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>Les données supprimées suivantes ne peuvent être effacées qu&apos;en une seule fois : %1. Cochez-les toutes ou aucune, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>Rien n&apos;est coché dans les catégories choisies : il n&apos;y a donc rien à effacer. Revenez en arrière et cochez ce que vous voulez effacer.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>L&apos;effacement des données prendra environ %1 minutes. Si vous l&apos;interrompez en cours de route, votre appareil risque d&apos;être endommagé. Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>L&apos;appareil n&apos;est pas connecté. Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Analyser</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Effacez complètement les fichiers supprimés : vos secrets disparaissent pour toujours.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Analyser</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Effacer les fichiers supprimés</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Effacez vos données privées en toute sécurité, sans craindre les fuites.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Analyser</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Anrufliste</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari-Cookies</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari-Cache</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari-Verlauf</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Fotos &amp; Videos</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Nachrichtenanhang</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Notizanhang</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp-Anhänge</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik-Anhang</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Kalender, Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Sprachmemos</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Warnung: Trennen Sie das Gerät während des Löschens nicht, um Schäden am Gerät zu vermeiden. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Vernichtete gelöschte Daten:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Vernichtete App-Fragmente:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Vernichtete private Daten:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Unwiderruflich löschen   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Auf dem Gerät erscheint eventuell die Meldung &amp;quot;Speicher fast voll&amp;quot;. Keine Sorge: Tippen Sie auf &amp;quot;Fertig&amp;quot;, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Bitte trennen Sie das Gerät nicht vom Computer.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Das Auffüllen ist leider fehlgeschlagen. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie das unwiderrufliche Löschen beenden, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie den Vorgang wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>%1 belegt</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Daten werden analysiert, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Daten werden gelöscht, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Es wurde nichts ausgewählt, daher wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Das Gerät wird neu gestartet, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Auf Ihrem iDevice ist nicht genug Speicherplatz frei, um die Daten zu verarbeiten. Bitte geben Sie Speicherplatz auf Ihrem Gerät frei und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Möglicherweise liegt ein unbekannter Fehler in iTunes vor. Deinstallieren Sie iTunes und installieren Sie es erneut, um den Fehler zu beheben. Stellen Sie sicher, dass Sie die neueste Version von iTunes verwenden, und versuchen Sie es erneut. (Fehlercode: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Das Gerät wird neu gestartet, bitte warten Sie...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Wenn Sie den Neustart abbrechen, können Ihre Daten oder Ihr Gerät beschädigt werden. Möchten Sie den Vorgang wirklich jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Wird abgebrochen, bitte warten Sie einen Moment...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Zeitüberschreitung der Verbindung! Bitte trennen Sie Ihr iDevice und schließen Sie es wieder an. Warten Sie dann, bis der Vorgang fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Gelöschte Dateien vernichten</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Bitte schließen Sie alle Apps im Hintergrund, z.&#xa0;B. Musik, Navigations-Apps usw.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Wenn auf dem Gerät gerade Apps aktualisiert werden, warten Sie bitte, bis die Aktualisierung abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Stellen Sie sicher, dass Sie alle benötigten Daten gesichert haben.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Sicherheitsstufe:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Bitte geben Sie</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>„löschen“</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>zur Bestätigung ein.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Geben Sie zur Bestätigung „löschen“ ein</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Zurück</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Jetzt löschen</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Sicherheitsstufe: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Die Eingabe ist nicht korrekt. Bitte geben Sie erneut „löschen“ ein.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Fehlerhafter Index beim Übermitteln der Aufgabe: %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>Nachrichten noch vorhandener Unterhaltungen</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>Kalenderereignisse und Erinnerungen</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>Sprachmemos</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>Folgende gelöschte Daten lassen sich nur alle zusammen löschen: %1. Markieren Sie alle oder keine davon und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>In den gewählten Kategorien ist nichts markiert, daher gibt es nichts zu löschen. Bitte gehen Sie zurück und markieren Sie, was Sie löschen möchten.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>Das Löschen der Daten dauert etwa %1 Minuten. Wenn Sie den Vorgang währenddessen abbrechen, kann Ihr Gerät beschädigt werden. Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>Das Gerät ist nicht verbunden. Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Vernichten Sie gelöschte Dateien restlos, damit Ihre Geheimnisse für immer verschwinden.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scannen</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Gelöschte Dateien vernichten</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Löschen Sie private Daten sicher und sorgen Sie sich nicht mehr um Datenlecks.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Scannen</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Messaggi</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Cronologia chiamate</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookie di Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache di Safari</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Cronologia di Safari</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Foto e video</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Allegato del messaggio</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Allegato della nota</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Allegati WhatsApp</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Allegato Kik</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Calendario, Promemoria</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memo vocali</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Attenzione: non scollegare il dispositivo durante la cancellazione, per evitare di danneggiarlo. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Dati eliminati cancellati:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Frammenti di app cancellati:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Dati privati cancellati:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Avvia cancellazione irreversibile   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Sul dispositivo potrebbe comparire l&apos;avviso &amp;quot;Spazio quasi esaurito&amp;quot;. Non preoccuparti: tocca &amp;quot;Fine&amp;quot; per continuare.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Non scollegare il dispositivo.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Spiacenti, riempimento non riuscito. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Se interrompi la cancellazione irreversibile, potresti danneggiare i dati o il dispositivo. Vuoi davvero interromperla ora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>Usato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Analisi dei dati in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Cancellazione dei dati in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Non è stato selezionato nulla, quindi non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Riavvio del dispositivo in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Sul tuo iDevice non c&apos;è spazio sufficiente per elaborare i dati. Libera spazio sul dispositivo e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Potrebbe esserci un errore sconosciuto in iTunes. Disinstalla e reinstalla iTunes per risolverlo. Assicurati di avere l&apos;ultima versione di iTunes e riprova. (codice di errore: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Cancellazione dei dati non riuscita</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Riavvio del dispositivo in corso, attendi...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Se interrompi il riavvio, potresti danneggiare i dati o il dispositivo. Vuoi davvero interromperlo ora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Annullamento in corso, attendi qualche istante...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Timeout della connessione. Scollega l&apos;iDevice e ricollegalo, poi attendi che l&apos;operazione riprenda.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Cancella file eliminati</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Chiudi tutte le app in background, ad esempio Musica, navigatore e così via.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Se sul dispositivo ci sono app in aggiornamento, attendi che l&apos;aggiornamento finisca.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Assicurati di aver fatto il backup di tutti i dati che ti servono.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Livello di sicurezza:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Digita</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&quot;elimina&quot;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>per confermare.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Digita &quot;elimina&quot; per confermare</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Indietro</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Cancella ora</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Livello di sicurezza: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>elimina</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>Il testo inserito non è corretto. Digita di nuovo &quot;elimina&quot;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Indice errato durante l&apos;invio dell&apos;attività: %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>messaggi delle conversazioni ancora esistenti</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contatti</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>eventi del calendario e promemoria</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>preferiti</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>memo vocali</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>I seguenti dati eliminati possono essere cancellati solo tutti insieme: %1. Selezionali tutti o nessuno, poi riprova.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>Nelle categorie scelte non è selezionato nulla, quindi non c&apos;è niente da cancellare. Torna indietro e seleziona ciò che vuoi cancellare.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>La cancellazione dei dati richiederà circa %1 minuti. Se la interrompi mentre è in corso, potresti danneggiare il dispositivo. Vuoi davvero continuare?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>Il dispositivo non è collegato. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Scansiona</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Cancella del tutto i file eliminati: i tuoi segreti spariranno per sempre.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scansiona</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Cancella file eliminati</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Cancella i dati privati in sicurezza, senza temere violazioni.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Scansiona</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

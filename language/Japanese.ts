@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>通話履歴</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Safari Cookie</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Safari キャッシュ</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Safari 履歴</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>写真とビデオ</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>メッセージの添付ファイル</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>メモの添付ファイル</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>WhatsApp の添付ファイル</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Kik の添付ファイル</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>連絡先</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>カレンダー、リマインダー</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>ボイスメモ</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>警告：デバイスの損傷を防ぐため、消去中はデバイスを取り外さないでください。 </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>消去した削除済みデータ：</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>消去した App の断片：</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>消去したプライベートデータ：</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>復元不能な消去を開始   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. デバイスに「ストレージの空き領域がほとんどありません」と表示されることがありますが、問題ありません。「完了」をタップして続行してください。</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. デバイスを取り外さないでください。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>空き領域を埋める処理に失敗しました！（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>復元不能にする消去処理を中断すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>使用済み %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>データを分析しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>データを消去しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>何も選択されていないため、何も消去されませんでした。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>デバイスを再起動しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>iDevice のストレージが不足しているため、データを処理できません。デバイスの容量を解放してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>iTunes で不明なエラーが発生している可能性があります。iTunes をアンインストールして再インストールしてください。最新バージョンの iTunes であることを確認してから、もう一度お試しください。（エラーコード：%1）</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>データの消去に失敗しました</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>デバイスを再起動しています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>再起動を中断すると、データやデバイスが損傷するおそれがあります。今すぐ停止しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>キャンセルしています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>接続がタイムアウトしました！iDevice を取り外してから再接続し、処理が続行されるまでしばらくお待ちください。</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>削除済みファイル消去</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. ミュージックやナビなど、バックグラウンドの App をすべて終了してください。</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. デバイスでアップデート中の App がある場合は、完了するまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. 必要なデータはすべてバックアップしておいてください。</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>セキュリティレベル：</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>次の語を入力してください：</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>「削除」</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>（確認のため）</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>確認のため「削除」と入力してください</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      戻る</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>今すぐ消去</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>セキュリティレベル：%1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>入力が正しくありません。もう一度「削除」と入力してください。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>タスクの送信時にインデックスエラーが発生しました：%1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>現在も残っている会話のメッセージ</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>連絡先</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>カレンダーのイベントとリマインダー</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>ボイスメモ</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>次の削除済みデータは、まとめて消去することしかできません：%1。すべてにチェックを入れるか、すべて外してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、 </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>チェックしたカテゴリで項目が選択されていないため、消去するものがありません。戻って、消去する項目にチェックを入れてください。</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>データの消去には約 %1 分かかります。消去中に停止すると、デバイスが損傷するおそれがあります。続行しますか？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>デバイスが接続されていません。何も消去されませんでした。</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
     </message>
 </context>
 <context>
@@ -1700,10 +2075,6 @@
         <translation>削除済みファイルを完全に消去し、秘密を永久に消します。</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>スキャン</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>削除済みファイル消去</translation>
     </message>
@@ -1756,10 +2127,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>プライベートデータを安全に消去し、情報漏えいの心配をなくします。</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>スキャン</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensagens</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Histórico de chamadas</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies do Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Cache do Safari</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Histórico do Safari</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Fotografias e vídeos</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Anexo de mensagem</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Anexo de nota</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Anexos do WhatsApp</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Anexo do Kik</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Calendário, Lembretes</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Memorandos de voz</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Aviso: para não danificar o dispositivo, não o desligue durante o apagamento. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Dados eliminados apagados:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Fragmentos de apps apagados:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Dados privados apagados:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Iniciar apagamento definitivo   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Pode aparecer o aviso &amp;quot;Armazenamento quase cheio&amp;quot; no dispositivo. Não se preocupe: toque em &amp;quot;OK&amp;quot; para continuar.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. Não desligue o dispositivo.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>Não foi possível preencher o espaço livre. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Se parar o apagamento definitivo, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>Usado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>A analisar os dados, aguarde...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>A apagar os dados, aguarde...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>Nada foi selecionado, pelo que nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>A reiniciar o dispositivo, aguarde...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>O iDevice não tem espaço suficiente para processar os dados. Liberte espaço no dispositivo e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>O iTunes pode ter um erro desconhecido. Desinstale e volte a instalar o iTunes para o resolver. Certifique-se de que tem a versão mais recente do iTunes e tente novamente. (código de erro: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Falha ao apagar os dados</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>A reiniciar o dispositivo, aguarde...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Se interromper o reinício, pode danificar os dados ou o dispositivo. Tem a certeza de que pretende parar agora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>A cancelar, aguarde um momento...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>A ligação expirou. Desligue o iDevice e volte a ligá-lo. Aguarde até que o processo continue.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Apagar ficheiros eliminados</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Feche todas as apps em segundo plano, como a Música ou as apps de navegação.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Se houver apps a atualizar no dispositivo, aguarde até terminarem.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Certifique-se de que fez uma cópia de segurança dos dados de que precisa.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Nível de segurança:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Introduza</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;eliminar&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>para confirmar.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Introduza &quot;eliminar&quot; para confirmar</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Voltar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Apagar agora</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Nível de segurança: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>O texto introduzido não está correto. Introduza &quot;eliminar&quot; novamente.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Erro de índice ao enviar a tarefa: %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>mensagens de conversas que ainda existem</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contactos</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>eventos do calendário e lembretes</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>marcadores</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>memorandos de voz</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>Estes dados eliminados só podem ser apagados todos de uma vez: %1. Marque todos ou nenhum e tente novamente.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>Não há nada marcado nas categorias selecionadas, pelo que não há nada para apagar. Volte atrás e marque o que pretende apagar.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>O apagamento dos dados demora cerca de %1 minutos. Se parar durante o apagamento, pode danificar o dispositivo. Tem a certeza de que pretende continuar?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>O dispositivo não está ligado. Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Analisar</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Apague de vez os ficheiros eliminados e os seus segredos desaparecem para sempre.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Analisar</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Apagar ficheiros eliminados</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Apague os dados privados com segurança e esqueça as fugas de informação.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Analisar</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

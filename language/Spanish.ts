@@ -121,6 +121,101 @@
     </message>
 </context>
 <context>
+    <name>CEraseDataWid</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>Call History</source>
+        <translation>Historial de llamadas</translation>
+    </message>
+    <message>
+        <source>Safari Cookie</source>
+        <translation>Cookies de Safari</translation>
+    </message>
+    <message>
+        <source>Safari Cache</source>
+        <translation>Caché de Safari</translation>
+    </message>
+    <message>
+        <source>Safari History</source>
+        <translation>Historial de Safari</translation>
+    </message>
+    <message>
+        <source>Photo &amp; Videos</source>
+        <translation>Fotos y vídeos</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Message Attachment</source>
+        <translation>Adjunto de mensaje</translation>
+    </message>
+    <message>
+        <source>Note Attachment</source>
+        <translation>Adjunto de nota</translation>
+    </message>
+    <message>
+        <source>WhatsApp</source>
+        <translation>WhatsApp</translation>
+    </message>
+    <message>
+        <source>WhatsApp Attachments</source>
+        <translation>Adjuntos de WhatsApp</translation>
+    </message>
+    <message>
+        <source>WeChat</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>Viber</source>
+        <translation>Viber</translation>
+    </message>
+    <message>
+        <source>Kik</source>
+        <translation>Kik</translation>
+    </message>
+    <message>
+        <source>Kik Attachment</source>
+        <translation>Adjunto de Kik</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Calendar , Reminder</source>
+        <translation>Calendario, Recordatorios</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Voice Memo</source>
+        <translation>Notas de voz</translation>
+    </message>
+    <message>
+        <source>Warning:To avoid damage to thie device,please don&apos;t disconnect the device while erasing. </source>
+        <translation>Advertencia: para no dañar el dispositivo, no lo desconecte durante el borrado. </translation>
+    </message>
+    <message>
+        <source>The erase deleted data:</source>
+        <translation>Datos eliminados borrados:</translation>
+    </message>
+    <message>
+        <source>The App fragment erased:</source>
+        <translation>Fragmentos de apps borrados:</translation>
+    </message>
+    <message>
+        <source>The erase private data:</source>
+        <translation>Datos privados borrados:</translation>
+    </message>
+</context>
+<context>
     <name>CacheCleanProcessView</name>
     <message>
         <source>Clearing temporary files. Please do not use the device to avoid any problems.</source>
@@ -240,6 +335,57 @@
     </message>
 </context>
 <context>
+    <name>CompleteEraseView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Start unrecoverable erasing   </source>
+        <translation>Iniciar borrado definitivo   </translation>
+    </message>
+    <message>
+        <source>1. You may get the notice &amp;quot;Storage Almost Full&amp;quot; prompt on the device. Please don&apos;t worry, tap &amp;quot;Done&amp;quot; to continue.</source>
+        <translation>1. Es posible que vea el aviso &amp;quot;Almacenamiento casi lleno&amp;quot; en el dispositivo. No se preocupe: toque &amp;quot;OK&amp;quot; para continuar.</translation>
+    </message>
+    <message>
+        <source>2. Please don&apos;t disconnect the device.</source>
+        <translation>2. No desconecte el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>0 %</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Sorry, Fill failed!(error code: %1)</source>
+        <translation>No se pudo rellenar el espacio libre. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop the unrecoverable erasing process. Are you sure you want to stop now?</source>
+        <translation>Si detiene el borrado definitivo, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
     <name>ContactView</name>
     <message>
         <source>Unknown</source>
@@ -352,6 +498,89 @@
         <source>Used %1</source>
         <comment>space</comment>
         <translation>Usado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRestartView</name>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Analying data,please wait...</source>
+        <translation>Analizando los datos, espere...</translation>
+    </message>
+    <message>
+        <source>Erasing data, please wait...</source>
+        <translation>Borrando los datos, espere...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Nothing was selected, so nothing was erased.</source>
+        <translation>No se ha seleccionado nada, así que no se ha borrado nada.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>Restarting device,please wait...</source>
+        <translation>Reiniciando el dispositivo, espere...</translation>
+    </message>
+    <message>
+        <source>Your iDevice doesn&apos;t have enough storage to process data. Please free up your device space and try it again. (error code: %1)</source>
+        <translation>Su iDevice no tiene espacio suficiente para procesar los datos. Libere espacio en el dispositivo y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure you have the latest version of iTunes and try it again. (error code: %1)</source>
+        <translation>Puede que iTunes tenga un error desconocido. Desinstale y vuelva a instalar iTunes para solucionarlo. Asegúrese de tener la última versión de iTunes y vuelva a intentarlo. (código de error: %1)</translation>
+    </message>
+    <message>
+        <source>Data Erasing Failed</source>
+        <translation>Error al borrar los datos</translation>
+    </message>
+    <message>
+        <source>Restarting device, please wait...</source>
+        <translation>Reiniciando el dispositivo, espere...</translation>
+    </message>
+    <message>
+        <source>It may damage your data or device if you stop restarting. Are you sure you want to stop now?</source>
+        <translation>Si detiene el reinicio, puede dañar los datos o el dispositivo. ¿Seguro que desea detenerlo ahora?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Cancelling, please wait a moment ...</source>
+        <translation>Cancelando, espere un momento...</translation>
+    </message>
+    <message>
+        <source>Connection timeout! Please simply disconnect your iDevice and reconnect it. Kindly wait for it to continue.</source>
+        <translation>Se ha agotado el tiempo de conexión. Desconecte el iDevice y vuelva a conectarlo. Espere a que el proceso continúe.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -633,6 +862,152 @@
     <message>
         <source>Kik</source>
         <translation>Kik</translation>
+    </message>
+</context>
+<context>
+    <name>EraseSafeConfirm</name>
+    <message>
+        <source>Erase Deleted Files</source>
+        <translation>Borrar archivos eliminados</translation>
+    </message>
+    <message>
+        <source>1. Please close all background apps, such as Music, Navigation, etc.</source>
+        <translation>1. Cierre todas las apps en segundo plano, como Música o las apps de navegación.</translation>
+    </message>
+    <message>
+        <source>2. If there are any apps updating on the device, please wait for them to complete.</source>
+        <translation>2. Si hay apps actualizándose en el dispositivo, espere a que terminen.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure you have backed up any needed data.</source>
+        <translation>3. Asegúrese de haber hecho una copia de seguridad de los datos que necesite.</translation>
+    </message>
+    <message>
+        <source>Security Level:</source>
+        <translation>Nivel de seguridad:</translation>
+    </message>
+    <message>
+        <source>Please type</source>
+        <translation>Escriba</translation>
+    </message>
+    <message>
+        <source>&apos;delete&apos;</source>
+        <translation>&apos;eliminar&apos;</translation>
+    </message>
+    <message>
+        <source>to confirm.</source>
+        <translation>para confirmar.</translation>
+    </message>
+    <message>
+        <source>Type &apos;delete&apos; to confirm</source>
+        <translation>Escriba &quot;eliminar&quot; para confirmar</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Atrás</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Erase Now</source>
+        <translation>Borrar ahora</translation>
+    </message>
+    <message>
+        <source>Security Level: %1</source>
+        <translation>Nivel de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Sorry, the input is not correct. Please type &quot;delete&quot; again.</source>
+        <translation>El texto introducido no es correcto. Vuelva a escribir &quot;eliminar&quot;.</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>Error index when posting task:%1</source>
+        <translation>Error de índice al enviar la tarea: %1</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>messages of conversations that still exist</source>
+        <translation>mensajes de conversaciones que aún existen</translation>
+    </message>
+    <message>
+        <source>contacts</source>
+        <translation>contactos</translation>
+    </message>
+    <message>
+        <source>calendar events and reminders</source>
+        <translation>eventos de calendario y recordatorios</translation>
+    </message>
+    <message>
+        <source>bookmarks</source>
+        <translation>marcadores</translation>
+    </message>
+    <message>
+        <source>voice memos</source>
+        <translation>notas de voz</translation>
+    </message>
+    <message>
+        <source>Deleted %1 can only be erased all at once. Please tick all of them or none, then try again.</source>
+        <translation>Estos datos eliminados solo se pueden borrar todos a la vez: %1. Marque todos o ninguno y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Nothing is ticked in the checked categories, so there is nothing to erase. Please go back and tick what you want to erase.</source>
+        <translation>No hay nada marcado en las categorías seleccionadas, así que no hay nada que borrar. Vuelva atrás y marque lo que desea borrar.</translation>
+    </message>
+    <message>
+        <source>It will need about %1 minutes to erase data. If you stop when erasing, it may damage your device.  Are you sure to continue?</source>
+        <translation>El borrado de los datos tardará unos %1 minutos. Si lo detiene durante el borrado, puede dañar el dispositivo. ¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>The device is not connected. Nothing was erased.</source>
+        <translation>El dispositivo no está conectado. No se ha borrado nada.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>EraseScanModel</name>
+    <message>
+        <source>Scan</source>
+        <translation>Analizar</translation>
     </message>
 </context>
 <context>
@@ -1702,10 +2077,6 @@
         <translation>Borre por completo los archivos eliminados y sus secretos desaparecerán para siempre.</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Analizar</translation>
-    </message>
-    <message>
         <source>Erase Deleted Files</source>
         <translation>Borrar archivos eliminados</translation>
     </message>
@@ -1758,10 +2129,6 @@
     <message>
         <source>Erase paivate data securely and don&apos;t worry about security breaches.</source>
         <translation>Borre sus datos privados de forma segura y olvídese de las filtraciones.</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Analizar</translation>
     </message>
     <message>
         <source>Erase Private Data</source>

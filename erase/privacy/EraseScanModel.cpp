@@ -68,13 +68,3 @@ int EraseScanModel::FillPasses() const
 {
     return m_confirm->FillPasses();
 }
-
-void EraseScanModel::DeviceAway()
-{
-    m_restore->RestartRestartTimer();
-}
-
-void EraseScanModel::DeviceBack()
-{
-    m_restore->StopRestartTimer();
-}

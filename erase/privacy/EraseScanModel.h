@@ -47,8 +47,6 @@ public:
     bool HasScanResult() const override;
     /// The passes of the erase the user confirmed.
     int FillPasses() const override;
-    void DeviceAway() override;
-    void DeviceBack() override;
 
 protected:
     struct Texts
