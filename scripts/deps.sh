@@ -17,6 +17,8 @@ PACKAGES=(
   g++-mingw-w64-x86-64
   # running the window without a display, and looking at it
   xvfb xauth imagemagick
+  # scripts/screenshots.sh clicks through the real program and waits for its display
+  xdotool x11-utils
   # drawing the skin images (tools/skin/generate.py)
   python3-pil
   # fonts so that rendered text has real glyphs under Xvfb/offscreen

@@ -63,3 +63,7 @@ click 130 248                      # the Message category: its conversations and
 sleep 1
 click 500 200
 shot erase-private-data-messages 2
+click 48 248                       # tick every message
+sleep 1
+click 924 650                      # Erase Now: the confirmation page
+shot erase-confirmation 2
