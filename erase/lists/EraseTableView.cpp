@@ -62,6 +62,13 @@ EraseTableView::EraseTableView(int mode, const QString& name, const QStringList&
     PlaceHeaderBox();
 }
 
+EraseTableView::~EraseTableView()
+{
+    // The header outlives this part of the view while the widget is taken down, and its
+    // resize signals would reach a view that is no longer one.
+    m_table->horizontalHeader()->disconnect(this);
+}
+
 void EraseTableView::SetDetail(std::function<QString(int)> detail)
 {
     m_detail = std::move(detail);

@@ -21,6 +21,7 @@ public:
     /// `batch` rows are handed to the table at a time as it scrolls.
     EraseTableView(int mode, const QString& name, const QStringList& titles, RecordTableModel::Source source,
                    int batch = 200, QWidget* parent = nullptr);
+    ~EraseTableView() override;
 
     /// Shows a pane beside the table with the HTML `detail` gives for the current row.
     void SetDetail(std::function<QString(int row)> detail);

@@ -94,6 +94,13 @@ PhotoView::PhotoView(int mode, QWidget* parent)
     Relayout();
 }
 
+PhotoView::~PhotoView()
+{
+    // The scroll bar outlives this part of the view while the widget is taken down; its signals must not reach a view
+    // that is no longer one.
+    m_scroll->verticalScrollBar()->disconnect(this);
+}
+
 int PhotoView::DayState(int day) const
 {
     if (day < 0 || day >= m_days.size())

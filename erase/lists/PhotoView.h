@@ -21,6 +21,7 @@ class PhotoView : public EraseListView
 
 public:
     explicit PhotoView(int mode, QWidget* parent = nullptr);
+    ~PhotoView() override;
 
     int DayCount() const { return m_days.size(); }
     QString DayDate(int day) const { return m_days.value(day).date; }

@@ -45,6 +45,13 @@ SafariCache::SafariCache(int mode, QWidget* parent)
     PlaceHeaderBox();
 }
 
+SafariCache::~SafariCache()
+{
+    // The header outlives this part of the view while the widget is taken down; its signals must not reach a view that
+    // is no longer one.
+    m_tree->header()->disconnect(this);
+}
+
 void SafariCache::receiveLeftCheckBoxState(bool on)
 {
     m_model->SetAll(on);

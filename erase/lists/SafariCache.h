@@ -13,6 +13,7 @@ class SafariCache : public EraseListView
 
 public:
     explicit SafariCache(int mode, QWidget* parent = nullptr);
+    ~SafariCache() override;
 
     QTreeView* Tree() const { return m_tree; }
     SafariCacheModel* Model() const { return m_model; }

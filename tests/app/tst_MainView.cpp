@@ -35,6 +35,7 @@ class tst_MainView : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void deviceArrivesBecomesReadyAndLeaves();
     void untrustedDeviceIsAskedToTrust();
     void lockedDeviceWaitsForUnlock();
@@ -69,6 +70,15 @@ void tst_MainView::initTestCase()
     // Devices register with the library when the window starts notifications.
     m_view = new MainView;
     m_view->show();
+}
+
+void tst_MainView::cleanupTestCase()
+{
+    // The window first: it lets go of the devices before their folder goes.
+    delete m_view;
+    m_view = nullptr;
+    delete m_devices;
+    m_devices = nullptr;
 }
 
 bool tst_MainView::tabsEnabled(MainView& view, int first, int last)

@@ -34,6 +34,7 @@ class tst_EraseAllDataFlow : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
 
     void erasesEverythingAtEachLevel_data();
@@ -66,6 +67,15 @@ void tst_EraseAllDataFlow::initTestCase()
     m_view = new MainView;
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view));
+}
+
+void tst_EraseAllDataFlow::cleanupTestCase()
+{
+    // The window first: it lets go of the devices before their folder goes.
+    delete m_view;
+    m_view = nullptr;
+    delete m_devices;
+    m_devices = nullptr;
 }
 
 void tst_EraseAllDataFlow::cleanup()
