@@ -36,6 +36,8 @@ OvFragmentAppView::OvFragmentAppView(QWidget* parent)
     top->addWidget(header, 1);
 
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(18);
     const QVector<FragmentApp>& apps = FragmentApps();
     for (int i = 0; i < apps.size(); ++i) {
         auto* item = new OvFragmentAppItem(i, apps.at(i).name, this);
@@ -67,9 +69,13 @@ OvFragmentAppView::OvFragmentAppView(QWidget* parent)
     buttons->addWidget(m_back);
     buttons->addWidget(m_erase);
 
+    // The apps directly under the heading; what is left of the page stays below them.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 28, 40, 24);
+    layout->setSpacing(28);
     layout->addLayout(top);
-    layout->addLayout(grid, 1);
+    layout->addLayout(grid);
+    layout->addStretch(1);
     layout->addLayout(buttons);
     SetAppSizes({});
 }
