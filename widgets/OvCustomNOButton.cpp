@@ -164,7 +164,7 @@ QSize OvCustomNOButton::sizeHint() const
         return QPushButton::sizeHint();
     // Wide translations grow the button rather than being cut off.
     const int textWidth = fontMetrics().horizontalAdvance(text()) + 24;
-    return { qMax(normal.width(), textWidth), normal.height() };
+    return { qMax(SkinSize(normal).width(), textWidth), SkinSize(normal).height() };
 }
 
 QSize OvCustomNOButton::minimumSizeHint() const

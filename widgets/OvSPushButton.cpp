@@ -26,7 +26,7 @@ void OvSPushButton::SetImages(const QString& normal, const QString& hover, const
         sheet += QStringLiteral("QPushButton{background: #e6eef7; border-radius: 3px; min-width: 20px;"
                                 " min-height: 20px;}");
     } else {
-        setFixedSize(face.size());
+        setFixedSize(SkinSize(face));
     }
     setStyleSheet(sheet);
 }

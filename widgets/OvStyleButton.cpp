@@ -56,7 +56,7 @@ QString OvStyleButton::CurrentImage() const
 QSize OvStyleButton::sizeHint() const
 {
     const QPixmap icon = SkinPixmap(m_normal);
-    const QSize iconSize = icon.isNull() ? QSize(48, 48) : icon.size();
+    const QSize iconSize = icon.isNull() ? QSize(48, 48) : SkinSize(icon);
     const QFontMetrics metrics(font());
     const int width = qMax(iconSize.width(), metrics.horizontalAdvance(text())) + 2 * kPadding;
     return { qMax(120, width), iconSize.height() + kGap + metrics.height() + 2 * kPadding };
@@ -78,7 +78,7 @@ void OvStyleButton::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
     }
     const QPixmap icon = SkinPixmap(CurrentImage());
-    const QSize iconSize = icon.isNull() ? QSize(48, 48) : icon.size();
+    const QSize iconSize = icon.isNull() ? QSize(48, 48) : SkinSize(icon);
     const QFontMetrics metrics(font());
     const int contentHeight = iconSize.height() + kGap + metrics.height();
     const int top = (height() - contentHeight) / 2;

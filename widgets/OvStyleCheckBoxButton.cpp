@@ -57,7 +57,7 @@ QString OvStyleCheckBoxButton::imageName() const
 QSize OvStyleCheckBoxButton::sizeHint() const
 {
     const QPixmap box = SkinPixmap(imageName());
-    const int side = box.isNull() ? 16 : box.width();
+    const int side = box.isNull() ? 16 : SkinSize(box).width();
     const QFontMetrics metrics(font());
     const int textWidth = text().isEmpty() ? 0 : kSpacing + metrics.horizontalAdvance(text());
     return { 2 * kPadding + side + textWidth, qMax(32, metrics.height() + 12) };
@@ -79,7 +79,7 @@ void OvStyleCheckBoxButton::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 
     const QPixmap box = SkinPixmap(imageName());
-    const int side = box.isNull() ? 16 : box.width();
+    const int side = box.isNull() ? 16 : SkinSize(box).width();
     const QRect boxRect(kPadding, (height() - side) / 2, side, side);
     if (!box.isNull()) {
         painter.drawPixmap(boxRect, box);

@@ -47,7 +47,7 @@ QString OvStyleCheckBoxDH::ImageName() const
 QSize OvStyleCheckBoxDH::sizeHint() const
 {
     const QPixmap box = SkinPixmap(ImageName());
-    const QSize boxSize = box.isNull() ? QSize(kBox, kBox) : box.size();
+    const QSize boxSize = box.isNull() ? QSize(kBox, kBox) : SkinSize(box);
     if (text().isEmpty())
         return boxSize;
     const QFontMetrics metrics(font());
@@ -65,7 +65,7 @@ void OvStyleCheckBoxDH::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPixmap box = SkinPixmap(ImageName());
-    const QSize boxSize = box.isNull() ? QSize(kBox, kBox) : box.size();
+    const QSize boxSize = box.isNull() ? QSize(kBox, kBox) : SkinSize(box);
     const QRect boxRect(QPoint(0, (height() - boxSize.height()) / 2), boxSize);
     if (!isEnabled())
         painter.setOpacity(0.45);

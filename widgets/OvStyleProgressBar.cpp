@@ -61,7 +61,7 @@ void OvStyleProgressBar::slotUpdate()
 int OvStyleProgressBar::BarThickness() const
 {
     const QPixmap track = SkinPixmap(QStringLiteral("ProgressBar_1.png"));
-    return track.isNull() ? 6 : track.height();
+    return track.isNull() ? 6 : SkinSize(track).height();
 }
 
 QRect OvStyleProgressBar::BarRect() const

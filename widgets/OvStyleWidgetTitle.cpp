@@ -48,7 +48,7 @@ OvStyleWidgetTitle::OvStyleWidgetTitle(QWidget* parent)
     connect(m_closeButton, &OvSPushButton::clicked, this, &OvStyleWidgetTitle::slotClosePWidget);
 
     const QPixmap background = SkinPixmap(m_background);
-    setFixedHeight(background.isNull() ? kDefaultHeight : background.height());
+    setFixedHeight(background.isNull() ? kDefaultHeight : SkinSize(background).height());
 }
 
 void OvStyleWidgetTitle::SetTitle(const QString& title)
@@ -78,7 +78,7 @@ void OvStyleWidgetTitle::SetBackground(const QString& imageName)
     m_background = imageName;
     const QPixmap background = SkinPixmap(imageName);
     if (!background.isNull())
-        setFixedHeight(background.height());
+        setFixedHeight(SkinSize(background).height());
     update();
 }
 

@@ -3,6 +3,7 @@
 #include "AppStyle.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QSet>
 #include <QtDebug>
@@ -29,6 +30,14 @@ QPixmap SkinPixmap(const QString& name)
 {
     const QString path = SkinImagePath(name);
     QPixmap pixmap;
+    if (!name.isEmpty() && qGuiApp && qGuiApp->devicePixelRatio() > 1.0 && path.endsWith(QLatin1String("png"))) {
+        QString dense = path;
+        dense.insert(dense.size() - 4, QLatin1String("@2x"));
+        if (pixmap.load(dense)) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
     if (!name.isEmpty() && pixmap.load(path))
         return pixmap;
     // Say it once per image: a view may ask for the same image on every repaint.
@@ -40,4 +49,19 @@ QPixmap SkinPixmap(const QString& name)
         qDebug().noquote() << "skin image missing:" << path;
     }
     return {};
+}
+
+QSize SkinSize(const QPixmap& pixmap)
+{
+    return (QSizeF(pixmap.size()) / pixmap.devicePixelRatio()).toSize();
+}
+
+QPixmap SkinScaled(const QPixmap& pixmap, const QSize& size, Qt::AspectRatioMode mode)
+{
+    if (pixmap.isNull())
+        return pixmap;
+    const qreal ratio = pixmap.devicePixelRatio();
+    QPixmap scaled = pixmap.scaled(size * ratio, mode, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }

@@ -18,8 +18,8 @@ QString CheckBoxStyleSheet(const QString& prefix, const QString& selector)
     if (!normal.isNull())
         sheet += QStringLiteral("%1::indicator { width: %2px; height: %3px; }")
                      .arg(selector)
-                     .arg(normal.width())
-                     .arg(normal.height());
+                     .arg(SkinSize(normal).width())
+                     .arg(SkinSize(normal).height());
     const struct
     {
         const char* state;

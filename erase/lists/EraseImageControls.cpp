@@ -24,7 +24,7 @@ const QSize kPictureArea(kPicture, kPicture - 12);
 /// Scaled once when it arrives, not at every paint of a scrolling grid.
 QPixmap Fit(const QPixmap& pixmap)
 {
-    return pixmap.isNull() ? pixmap : pixmap.scaled(kPictureArea, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return SkinScaled(pixmap, kPictureArea);
 }
 
 QThreadPool& ThumbnailPool()

@@ -20,7 +20,7 @@ QString ConversationName(const SMSSessionInfo& session)
 QPixmap Avatar()
 {
     const QPixmap avatar = SkinPixmap(QStringLiteral("avatar_def.png"));
-    return avatar.isNull() ? avatar : avatar.scaled(24, 24, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return SkinScaled(avatar, QSize(24, 24));
 }
 
 } // namespace

@@ -46,8 +46,7 @@ CDecodingCheckDig::CDecodingCheckDig(QWidget* parent)
 
     m_warningIcon = new QLabel(face);
     m_warningIcon->setObjectName(QStringLiteral("decodingWarningIcon"));
-    m_warningIcon->setPixmap(
-        SkinPixmap(QStringLiteral("tip_warning.png")).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_warningIcon->setPixmap(SkinScaled(SkinPixmap(QStringLiteral("tip_warning.png")), QSize(16, 16)));
     m_warningIcon->hide();
     m_warning = new QLabel(face);
     m_warning->setObjectName(QStringLiteral("decodingWarning"));

@@ -200,9 +200,8 @@ private:
     {
         if (m_defaultIcon.isNull()) {
             m_defaultIcon = SkinPixmap(QStringLiteral("app_default.png"));
-            if (!m_defaultIcon.isNull() && m_defaultIcon.size() != QSize(kIconSize, kIconSize))
-                m_defaultIcon
-                    = m_defaultIcon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            if (!m_defaultIcon.isNull() && SkinSize(m_defaultIcon) != QSize(kIconSize, kIconSize))
+                m_defaultIcon = SkinScaled(m_defaultIcon, QSize(kIconSize, kIconSize));
         }
         return m_defaultIcon;
     }
@@ -276,8 +275,8 @@ public:
         }
         case StatusColumn: {
             QPixmap status = index.data(Qt::DecorationRole).value<QPixmap>();
-            if (!status.isNull() && status.width() > kStatusSize)
-                status = status.scaled(kStatusSize, kStatusSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            if (!status.isNull() && SkinSize(status).width() > kStatusSize)
+                status = SkinScaled(status, QSize(kStatusSize, kStatusSize));
             centred(option.rect, status);
             return;
         }

@@ -88,9 +88,7 @@ QPixmap LargeFilesCleanPhotoIcon::Thumbnail(const QString& thumbnailPath, const 
     if (!name.isEmpty()) {
         const QPixmap picture = SkinPixmap(name);
         if (!picture.isNull())
-            return picture.size().boundedTo(box) == picture.size()
-                ? picture
-                : picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            return SkinSize(picture).boundedTo(box) == SkinSize(picture) ? picture : SkinScaled(picture, box);
     }
     return DrawnPage(extension, box);
 }

@@ -218,7 +218,7 @@ void ImageControls::paintEvent(QPaintEvent*)
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawPixmap(target, m_pixmap);
         } else {
-            const QSize shown = m_pixmap.size().boundedTo(size() * 0.6);
+            const QSize shown = SkinSize(m_pixmap).boundedTo(size() * 0.6);
             const QSize scaled = m_pixmap.size().scaled(shown, Qt::KeepAspectRatio);
             painter.drawPixmap(QRect(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled),
                                m_pixmap);

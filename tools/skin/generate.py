@@ -38,6 +38,22 @@ class Row:
         self.name, self.w, self.h, self.kind, self.desc, self.line = name, w, h, kind, desc, line
 
 
+def dense_name(name):
+    """The file of a still picture drawn at twice the density, which Qt picks on a screen with
+    a device pixel ratio of 2: "tip.png" -> "tip@2x.png"."""
+    return name[:-4] + "@2x.png" if name.endswith(".png") else None
+
+
+def files(rows):
+    """Every file the list makes: (name, width, height, scale)."""
+    out = []
+    for r in rows:
+        out.append((r.name, r.w, r.h, 1))
+        if dense_name(r.name):
+            out.append((dense_name(r.name), r.w * 2, r.h * 2, 2))
+    return out
+
+
 def read_list(path=LIST):
     """The rows of the list; raises ValueError on a malformed or duplicated row."""
     rows, seen = [], set()
@@ -70,7 +86,7 @@ def check(rows, folder):
     if not os.path.isdir(folder):
         return [f"{folder} does not exist"]
     present = {e for e in os.listdir(folder) if os.path.isfile(os.path.join(folder, e))}
-    listed = {r.name for r in rows}
+    listed = {name for name, _, _, _ in files(rows)}
     for extra in sorted(present - listed):
         problems.append(f"not in the list: {extra}")
     for r in rows:
@@ -92,6 +108,13 @@ def check(rows, folder):
             problems.append(f"{r.name}: is {size[0]}x{size[1]}, listed as {r.w}x{r.h}")
         if want_fmt == "GIF" and frames < 2:
             problems.append(f"{r.name}: has {frames} frame, an animation needs several")
+        dense = dense_name(r.name)
+        if dense and dense in present:
+            with Image.open(os.path.join(folder, dense)) as im:
+                if im.size != (r.w * 2, r.h * 2):
+                    problems.append(f"{dense}: is {im.size[0]}x{im.size[1]}, expected {r.w * 2}x{r.h * 2}")
+        elif dense:
+            problems.append(f"missing: {dense}")
     return problems
 
 
@@ -103,21 +126,27 @@ def generate(rows, folder, only=None):
     for r in rows:
         if only and r.name not in only:
             continue
-        data = skin_art.make(r.name, r.w, r.h, r.kind)
-        path = os.path.join(folder, r.name)
-        old = None
-        if os.path.exists(path):
-            with open(path, "rb") as f:
-                old = f.read()
-        if old != data:
-            with open(path, "wb") as f:
-                f.write(data)
+        for name, scale in ((r.name, 1), (dense_name(r.name), 2)):
+            if name:
+                write(folder, name, skin_art.make(r.name, r.w, r.h, r.kind, scale))
     if not only:
-        listed = {r.name for r in rows}
+        listed = {name for name, _, _, _ in files(rows)}
         for e in os.listdir(folder):
             p = os.path.join(folder, e)
             if os.path.isfile(p) and e not in listed:
                 os.remove(p)
+
+
+def write(folder, name, data):
+    """Writes only a changed file, so an unchanged drawing never shows up as a change."""
+    path = os.path.join(folder, name)
+    old = None
+    if os.path.exists(path):
+        with open(path, "rb") as f:
+            old = f.read()
+    if old != data:
+        with open(path, "wb") as f:
+            f.write(data)
 
 
 def main(argv=None):

@@ -40,13 +40,15 @@ def drawer(pattern):
     return wrap
 
 
-def make(name, w, h, kind):
+def make(name, w, h, kind, scale=1):
+    """The file's bytes; `scale` 2 draws a still picture at twice the density (an animation
+    is drawn once, at its size)."""
     for rx, fn in _registry:
         m = rx.fullmatch(name)
         if m:
             out = fn(m, w, h)
             if isinstance(out, Canvas):
-                return png_bytes(out.result())
+                return png_bytes(out.result(scale))
             return out
     raise KeyError("no drawer for " + name)
 

@@ -188,8 +188,10 @@ class Canvas:
         m = mask_canvas.img.getchannel("A")
         self.img.putalpha(ImageChops.multiply(a, m))
 
-    def result(self):
-        small = self.img.convert("RGBa").resize((self.w, self.h), Image.LANCZOS).convert("RGBA")
+    def result(self, scale=1):
+        """The picture at its final size, or `scale` times it for high-density screens."""
+        size = (self.w * scale, self.h * scale)
+        small = self.img.convert("RGBa").resize(size, Image.LANCZOS).convert("RGBA")
         return small
 
 
