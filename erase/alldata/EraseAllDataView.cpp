@@ -16,22 +16,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-int PassesOf(int level)
-{
-    switch (level) {
-    case 0:
-        return 2;
-    case 2:
-        return 0;
-    default:
-        return 1;
-    }
-}
-
-} // namespace
-
 EraseAllDataView::EraseAllDataView(QWidget* parent)
     : QWidget(parent)
 {
@@ -155,7 +139,7 @@ void EraseAllDataView::slotSettingEraseLevel()
 void EraseAllDataView::slotSettingLevel(int level)
 {
     m_level = level >= 0 && level <= 2 ? level : 1;
-    m_fillPasses = PassesOf(m_level);
+    m_fillPasses = SafeLevelSettingDialog::FillPasses(m_level);
     SetEraseLinkText(m_levelLink, SafeLevelSettingDialog::LevelName(m_level), QStringLiteral("level"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "EraseTabPage.h"
 #include "MainWindowAccess.h"
+#include "SafeLevelSettingDialog.h"
 
 EraseModelBase::EraseModelBase(int feature, const QString& picture, const QString& title, const QString& description,
                                const QString& buttonText, QWidget* parent)
@@ -26,12 +27,5 @@ void EraseModelBase::SetSecurityLevel(int level)
 
 int EraseModelBase::FillPasses() const
 {
-    switch (m_level) {
-    case 0:
-        return 2;
-    case 2:
-        return 0;
-    default:
-        return 1;
-    }
+    return SafeLevelSettingDialog::FillPasses(m_level);
 }

@@ -157,3 +157,15 @@ void SafeLevelSettingDialog::slotSettinLevel()
     emit onSettingLevel(level);
     accept();
 }
+
+int SafeLevelSettingDialog::FillPasses(int level)
+{
+    switch (level) {
+    case 0:
+        return 2;
+    case 2:
+        return 0;
+    default:
+        return 1;
+    }
+}

@@ -21,6 +21,8 @@ public:
     static void EnsureLevelFile();
     /// The link text of a level: "High", "Medium" or "Low".
     static QString LevelName(int level);
+    /// How often free space is overwritten after an erase at `level`: High 2, Medium 1, Low 0.
+    static int FillPasses(int level);
 
     int checkedLevel() const;
     void setCheckedLevel(int level);

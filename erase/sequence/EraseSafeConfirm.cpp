@@ -230,18 +230,6 @@ void EraseSafeConfirm::Prepare()
     showLevel(MainWindowAccess::securityLevel());
 }
 
-int EraseSafeConfirm::PassesForLevel(int level)
-{
-    switch (level) {
-    case 0:
-        return 2;
-    case 2:
-        return 0;
-    default:
-        return 1;
-    }
-}
-
 int EraseSafeConfirm::EstimateMinutes(quint64 totalBytes, quint64 freeBytes, int passes)
 {
     // Without a device the library reports more free space than there is in all.
@@ -330,7 +318,7 @@ void EraseSafeConfirm::OnClickedEraseNowBtn()
             QStringLiteral("/tip_warning.png"));
         return;
     }
-    m_fillPasses = PassesForLevel(m_level);
+    m_fillPasses = SafeLevelSettingDialog::FillPasses(m_level);
     const int tab = CurrentTab();
     if (tab != kDeletedFilesTab && tab != kPrivateDataTab && tab != kFragmentsTab) {
         ask(tr("Error index when posting task:%1").arg(tab), tr("Test"), OvMessageBox::OK, QString());

@@ -41,8 +41,6 @@ public:
     /// and the erase page of the model of the current tab.
     void SetEraseTargets(CategoryState categoryState, DeviceRestartView* erasePage);
 
-    /// Fill passes of a level; an unknown level counts as Medium.
-    static int PassesForLevel(int level);
     /// Minutes the erase of a device with these figures takes at `passes` fill passes.
     static int EstimateMinutes(quint64 totalBytes, quint64 freeBytes, int passes);
 
