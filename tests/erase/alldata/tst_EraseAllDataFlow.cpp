@@ -13,6 +13,8 @@
 #include "OvTabControlWidget.h"
 #include "PageWaiter.h"
 
+#include "AppFolder.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
@@ -60,8 +62,7 @@ private:
 void tst_EraseAllDataFlow::initTestCase()
 {
     QVERIFY(m_app.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
+    UseAsAppFolder(m_app.path());
     m_devices = new DeviceImageFixture;
     QVERIFY(m_devices->isValid());
     m_view = new MainView;

@@ -14,6 +14,8 @@
 #include "PageWaiter.h"
 #include "SafeLevelSettingDialog.h"
 
+#include "AppFolder.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -72,8 +74,7 @@ void tst_EraseAllDataPages::initTestCase()
 {
     // The level dialog writes its file in the program's folder: a fresh one, with the skin.
     QVERIFY(m_app.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
+    UseAsAppFolder(m_app.path());
 }
 
 void tst_EraseAllDataPages::init()

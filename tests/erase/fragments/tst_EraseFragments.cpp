@@ -25,6 +25,8 @@
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
 
+#include "AppFolder.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -110,8 +112,7 @@ void tst_EraseFragments::initTestCase()
 {
     QVERIFY(m_appDir.isValid());
     // A program folder of our own for "clean.ini", with the built skin in it.
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_appDir.path().toLocal8Bit());
+    UseAsAppFolder(m_appDir.path());
     AppStyle::instance().initialise(applicationDirectory());
     QVERIFY2(m_simulated.connect(), qPrintable(m_simulated.error()));
     m_phone = m_simulated.folder();

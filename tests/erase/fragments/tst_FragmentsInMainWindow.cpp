@@ -16,6 +16,8 @@
 #include "PageWaiter.h"
 #include "ovdriver.h"
 
+#include "AppFolder.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -37,8 +39,7 @@ void tst_FragmentsInMainWindow::deviceBackAfterTheEraseEndsOnTheFinishedPage()
 {
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", appDir.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", appDir.path().toLocal8Bit());
+    UseAsAppFolder(appDir.path());
     DeviceImageFixture devices;
     const QString phone = devices.create("Fragments iPhone");
     QVERIFY2(!phone.isEmpty(), qPrintable(devices.lastError()));

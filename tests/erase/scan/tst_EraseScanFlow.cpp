@@ -21,6 +21,8 @@
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
 
+#include "AppFolder.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -182,8 +184,7 @@ private:
 void tst_EraseScanFlow::initTestCase()
 {
     QVERIFY(m_appDir.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_appDir.path().toLocal8Bit());
+    UseAsAppFolder(m_appDir.path());
     AppStyle::instance().initialise(applicationDirectory());
     MainWindowAccess::registerInstance(&m_window);
 

@@ -14,6 +14,8 @@
 #include "PageWaiter.h"
 #include "ScanCategory.h"
 
+#include "AppFolder.h"
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QHash>
@@ -100,8 +102,7 @@ DeviceContent RandomContent(QRandomGenerator& random)
 void tst_EraseSafety::initTestCase()
 {
     QVERIFY(m_app.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
+    UseAsAppFolder(m_app.path());
     m_phone = std::make_unique<ErasePhone>();
     // The window connects the devices: it registers with the library after the fixture.
     m_view = new MainView;

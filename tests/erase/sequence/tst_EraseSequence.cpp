@@ -13,6 +13,8 @@
 #include "SafeLevelSettingDialog.h"
 #include "SignalRecorder.h"
 
+#include "AppFolder.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
@@ -78,8 +80,7 @@ private:
 void tst_EraseSequence::initTestCase()
 {
     QVERIFY(m_app.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
+    UseAsAppFolder(m_app.path());
     m_phone = std::make_unique<ErasePhone>();
 }
 

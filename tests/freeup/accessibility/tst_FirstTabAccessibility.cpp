@@ -12,6 +12,8 @@
 #include "OvTabControlWidget.h"
 #include "PageWaiter.h"
 
+#include "AppFolder.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -57,8 +59,7 @@ private:
 void tst_FirstTabAccessibility::initTestCase()
 {
     QVERIFY(m_app.isValid());
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_app.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
+    UseAsAppFolder(m_app.path());
     m_devices = new DeviceImageFixture;
     QVERIFY(m_devices->isValid());
     m_view = new MainView;

@@ -28,6 +28,8 @@
 #include "StoreTotals.h"
 #include "TaskWidget.h"
 
+#include "AppFolder.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,8 +108,7 @@ void tst_OneKeyClearModel::initTestCase()
 {
     QVERIFY(m_appDir.isValid());
     // A program folder of our own for the clean history, with the built skin in it.
-    QFile::link(qEnvironmentVariable("DRAVO_APP_DIR") + "/skin", m_appDir.path() + "/skin");
-    qputenv("DRAVO_APP_DIR", m_appDir.path().toLocal8Bit());
+    UseAsAppFolder(m_appDir.path());
     AppStyle::instance().initialise(applicationDirectory());
     MainWindowAccess::registerInstance(&m_window);
 
