@@ -20,5 +20,5 @@ for src in platform/*.cpp platform/win/*.cpp; do
 done
 # A DLL with no undefined symbols proves every function the headers promise is defined.
 "$cxx" -shared -Wl,--no-undefined -o "$out/platform.dll" "${objects[@]}" \
-  -static-libgcc -static-libstdc++ -ldbghelp -lversion -ladvapi32 -lshell32 -lole32 -luuid -lws2_32
+  -static-libgcc -static-libstdc++ -ldbghelp -lversion -ladvapi32 -lshell32 -lole32 -luuid
 echo "check-windows: ${#objects[@]} Windows sources compile and link"
