@@ -57,24 +57,11 @@ void OvWechatView::ShowDetail(int row)
 {
     if (!m_pane)
         return;
-    if (row < 0 || row >= m_conversations->size() || m_conversations->at(row).isEmpty()) {
-        m_pane->Clear();
-        return;
-    }
-    const QVector<int> group = m_conversations->at(row);
-    const QVector<WeChatSMSInfo>& list = *Messages();
-    m_pane->ShowConversation(group.first() < list.size() ? TalkerName(list.at(group.first())) : QString(), group.size(),
-                             [group](int i) {
-                                 ChatLine line;
-                                 const QVector<WeChatSMSInfo>& messages = *Messages();
-                                 const int index = group.value(i, -1);
-                                 if (index < 0 || index >= messages.size())
-                                     return line;
-                                 const WeChatSMSInfo& message = messages.at(index);
+    ShowGroup<WeChatSMSInfo>(m_pane, Messages(), m_conversations, row, TalkerName,
+                             [](const WeChatSMSInfo& message, ChatLine& line) {
                                  line.text = message.m_strContent;
                                  line.time = message.m_strTime;
                                  line.fromMe = message.m_nIsFromMe != 0;
                                  line.kind = message.m_nMessageType;
-                                 return line;
                              });
 }

@@ -72,22 +72,10 @@ void OvWhatsappView::ShowDetail(int row)
 {
     if (!m_pane)
         return;
-    if (row < 0 || row >= m_conversations->size() || m_conversations->at(row).isEmpty()) {
-        m_pane->Clear();
-        return;
-    }
-    const QVector<int> group = m_conversations->at(row);
-    const QVector<WhatsAppInfo>& list = *Messages();
-    m_pane->ShowConversation(group.first() < list.size() ? ChatName(list.at(group.first())) : QString(), group.size(),
-                             [group](int i) {
-                                 ChatLine line;
-                                 const QVector<WhatsAppInfo>& messages = *Messages();
-                                 const int index = group.value(i, -1);
-                                 if (index < 0 || index >= messages.size())
-                                     return line;
-                                 line.text = messages.at(index).m_strText;
-                                 line.time = messages.at(index).m_strTime;
-                                 line.fromMe = messages.at(index).m_nIsFromMe != 0;
-                                 return line;
-                             });
+    ShowGroup<WhatsAppInfo>(m_pane, Messages(), m_conversations, row, ChatName,
+                            [](const WhatsAppInfo& message, ChatLine& line) {
+                                line.text = message.m_strText;
+                                line.time = message.m_strTime;
+                                line.fromMe = message.m_nIsFromMe != 0;
+                            });
 }

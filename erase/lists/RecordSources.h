@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChatPane.h"
 #include "EraseListView.h"
 #include "RecordTableModel.h"
 
@@ -115,4 +116,25 @@ QVector<QVector<int>> GroupIndexes(const QVector<T>& list, std::function<QString
         groups[found.value()].append(i);
     }
     return groups;
+}
+
+/// Shows the conversation of `row` in `pane`, read from `list` as the pane scrolls; a row
+/// that is gone, or a group emptied by a reload, clears the pane.
+template<class T>
+void ShowGroup(ChatPane* pane, QVector<T>* list, const Groups& shared, int row, std::function<QString(const T&)> title,
+               std::function<void(const T&, ChatLine&)> fill)
+{
+    if (row < 0 || row >= shared->size() || shared->at(row).isEmpty()) {
+        pane->Clear();
+        return;
+    }
+    const QVector<int> group = shared->at(row);
+    pane->ShowConversation(group.first() < list->size() ? title(list->at(group.first())) : QString(), group.size(),
+                           [list, group, fill](int i) {
+                               ChatLine line;
+                               const int index = group.value(i, -1);
+                               if (index >= 0 && index < list->size())
+                                   fill(list->at(index), line);
+                               return line;
+                           });
 }
