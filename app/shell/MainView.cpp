@@ -418,9 +418,6 @@ void MainView::SlotDevConnectToPC()
         // Stopped even when it already ran out, so that its time-out box goes too.
         if (DeviceRestartView* view = restoreView(m_pages->currentIndex()))
             view->StopRestartTimer();
-        if (EraseModelBase* model = eraseModel(m_pages->currentIndex());
-            model && m_pages->currentIndex() != EraseAllPage)
-            model->DeviceBack();
         postConnect();
         return;
     }
@@ -453,8 +450,6 @@ void MainView::SlotGetDeviceState(int state)
             // The five minutes count from the moment the device went away.
             if (DeviceRestartView* view = restoreView(current); view && view->IsRestartTimerActive())
                 view->RestartRestartTimer();
-            if (current >= DeletedFilesPage && current <= FragmentsPage)
-                eraseModel(current)->DeviceAway();
             return;
         }
         SwitchModel(ConnectionPage);

@@ -33,10 +33,6 @@ public:
     /// Stops a scan under way when the user leaves the feature anyway.
     virtual void StopScan(int level) { Q_UNUSED(level) }
 
-    /// The device restarts after an erase: it went away, or came back.
-    virtual void DeviceAway() { }
-    virtual void DeviceBack() { }
-
 private:
     int m_feature;
     EraseTabPage* m_start = nullptr;

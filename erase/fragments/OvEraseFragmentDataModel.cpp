@@ -148,18 +148,6 @@ void OvEraseFragmentDataModel::StopScan(int level)
     SwitchPage(HomePage);
 }
 
-void OvEraseFragmentDataModel::DeviceAway()
-{
-    if (m_restore->IsRestartTimerActive())
-        m_restore->RestartRestartTimer();
-}
-
-void OvEraseFragmentDataModel::DeviceBack()
-{
-    if (m_restore->IsRestartTimerActive())
-        m_restore->StopRestartTimer();
-}
-
 LocalConfig::GroupedValues OvEraseFragmentDataModel::AppSpaceFigures() const
 {
     LocalConfig::GroupValues figures;

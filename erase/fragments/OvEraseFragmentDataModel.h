@@ -61,8 +61,6 @@ public:
 
     bool HasScanResult() const override;
     void StopScan(int level) override;
-    void DeviceAway() override;
-    void DeviceBack() override;
 
     /// The per-app figures of the last erase for "clean.ini": one group, named by the
     /// device, with each app's data size when the erase started and the device's used space.
