@@ -8,9 +8,7 @@
 
 #include <QByteArray>
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 namespace {
 
@@ -24,16 +22,11 @@ const char* const kProgram = "VelmoraDravoFree";
 
 int main()
 {
-    using namespace std::chrono;
     // A backup still being written when the program ends is left for the next run rather
     // than pulled from under the library.
-    const auto deadline = steady_clock::now() + minutes(1);
-    while (!FindProcessIdsByName(kProgram).empty()) {
-        if (steady_clock::now() > deadline) {
-            std::fprintf(stderr, "OvRemoveBack: %s is still running; nothing removed\n", kProgram);
-            return 2;
-        }
-        std::this_thread::sleep_for(milliseconds(100));
+    if (!WaitUntilNoProcessNamed(kProgram, 60000)) {
+        std::fprintf(stderr, "OvRemoveBack: %s is still running; nothing removed\n", kProgram);
+        return 2;
     }
     const int removed = BackupFolders::removeAll();
     std::printf("OvRemoveBack: %d backups removed from %s\n", removed,

@@ -4,12 +4,10 @@
 #include "CompanionProcess.h"
 #include "ProcessList.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <thread>
 
 namespace {
 
@@ -30,7 +28,6 @@ std::string currentDirectory()
 
 int main()
 {
-    using namespace std::chrono;
     const std::string dir = currentDirectory();
     const std::string program = FindCompanionProgram(dir, kProgram);
     if (program.empty()) {
@@ -38,13 +35,9 @@ int main()
         return 1;
     }
     // The program exits right after starting us; a minute is far more than it needs.
-    const auto deadline = steady_clock::now() + minutes(1);
-    while (!FindProcessIdsByName(kProgram).empty()) {
-        if (steady_clock::now() > deadline) {
-            std::fprintf(stderr, "RestartApp: %s is still running; not starting another\n", kProgram);
-            return 2;
-        }
-        std::this_thread::sleep_for(milliseconds(100));
+    if (!WaitUntilNoProcessNamed(kProgram, 60000)) {
+        std::fprintf(stderr, "RestartApp: %s is still running; not starting another\n", kProgram);
+        return 2;
     }
     return StartDetachedProgram(program, dir) ? 0 : 3;
 }
