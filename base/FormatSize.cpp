@@ -1,5 +1,7 @@
 #include "FormatSize.h"
 
+#include <limits>
+
 QString FormatSize(quint64 bytes, int decimals)
 {
     static const char* const kUnits[] = { "Byte", "KB", "MB", "GB" };
@@ -12,4 +14,13 @@ QString FormatSize(quint64 bytes, int decimals)
         ++divisions;
     }
     return QString::number(value, 'f', qMax(0, decimals)) + QLatin1String(kUnits[divisions]);
+}
+
+int WholePercent(quint64 part, quint64 whole)
+{
+    if (whole == 0)
+        return 0;
+    if (part >= whole)
+        return 100;
+    return int(part > std::numeric_limits<quint64>::max() / 100 ? part / (whole / 100) : part * 100 / whole);
 }

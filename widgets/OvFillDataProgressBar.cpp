@@ -1,25 +1,10 @@
 #include "OvFillDataProgressBar.h"
 
 #include "AppStyle.h"
+#include "FormatSize.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-
-#include <limits>
-
-namespace {
-
-// Whole percent of `part` in `whole`, exact for every 64-bit amount.
-int percentOf(quint64 part, quint64 whole)
-{
-    if (whole == 0)
-        return 0;
-    if (part >= whole)
-        return 100;
-    return int(part > std::numeric_limits<quint64>::max() / 100 ? part / (whole / 100) : part * 100 / whole);
-}
-
-} // namespace
 
 OvFillDataProgressBar::OvFillDataProgressBar(QWidget* parent)
     : QWidget(parent)
@@ -33,7 +18,7 @@ OvFillDataProgressBar::OvFillDataProgressBar(QWidget* parent)
 
 void OvFillDataProgressBar::SetValue(quint64 written, quint64 total)
 {
-    const int percent = percentOf(written, total);
+    const int percent = WholePercent(written, total);
     if (percent == m_percent)
         return;
     m_percent = percent;

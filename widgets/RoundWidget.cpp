@@ -1,24 +1,9 @@
 #include "RoundWidget.h"
 
 #include "AppStyle.h"
+#include "FormatSize.h"
 
 #include <QPainter>
-
-#include <limits>
-
-namespace {
-
-// Whole percent of `part` in `whole`, exact for every 64-bit amount.
-int percentOf(quint64 part, quint64 whole)
-{
-    if (whole == 0)
-        return 0;
-    if (part >= whole)
-        return 100;
-    return int(part > std::numeric_limits<quint64>::max() / 100 ? part / (whole / 100) : part * 100 / whole);
-}
-
-} // namespace
 
 RoundWidget::RoundWidget(QWidget* parent)
     : QWidget(parent)
@@ -29,7 +14,7 @@ RoundWidget::RoundWidget(QWidget* parent)
 
 void RoundWidget::SetValue(quint64 part, quint64 whole)
 {
-    m_percent = percentOf(part, whole);
+    m_percent = WholePercent(part, whole);
     setAccessibleDescription(tr("%1%").arg(m_percent));
     update();
 }
