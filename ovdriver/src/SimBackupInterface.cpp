@@ -60,18 +60,11 @@ IDeviceOperation* SimBackupInterface::CreateBackup(CCallBack* callback)
 
 void SimBackupInterface::run(JobContext& job)
 {
-    auto fail = [&job](int code, const QString& why) {
-        job.log(QString("failed (%1): %2").arg(code).arg(why));
-        job.notify(OV_NOTIFY_BACKUP_FAILED, static_cast<std::uint32_t>(code));
-    };
+    auto fail = [&job](int code, const QString& why) { job.fail(OV_NOTIFY_BACKUP_FAILED, code, why); };
     DeviceImage image;
+    if (!job.openDevice(image, OV_NOTIFY_BACKUP_FAILED))
+        return;
     QString error;
-    if (!m_device.readImage(image, &error))
-        return fail(OvSimError::BadImage, error);
-    if (job.deviceGone())
-        return fail(OvSimError::DeviceGone, "the device is not plugged in");
-    if (!m_device.connected())
-        return fail(OvSimError::NotConnected, "the device is not connected");
     if (image.text("activationState") == "Unactivated")
         return fail(OvSimError::NotSetUp, "the device is not activated");
     if (image.flag("locked") || !image.flag("trusted"))

@@ -31,18 +31,10 @@ IDeviceOperation* SimFillInterface::CreateFill(CCallBack* callback)
 
 void SimFillInterface::run(JobContext& job)
 {
-    auto fail = [&job](int code, const QString& why) {
-        job.log(QString("failed (%1): %2").arg(code).arg(why));
-        job.notify(OV_NOTIFY_JOB_FAILED, static_cast<std::uint32_t>(code));
-    };
+    auto fail = [&job](int code, const QString& why) { job.fail(OV_NOTIFY_JOB_FAILED, code, why); };
     DeviceImage image;
-    QString error;
-    if (!m_device.readImage(image, &error))
-        return fail(OvSimError::BadImage, error);
-    if (job.deviceGone())
-        return fail(OvSimError::DeviceGone, "the device is not plugged in");
-    if (!m_device.connected())
-        return fail(OvSimError::NotConnected, "the device is not connected");
+    if (!job.openDevice(image, OV_NOTIFY_JOB_FAILED))
+        return;
     const int fault = image.faultCode("fill");
     // A full device still reports one byte, so that the program never divides by zero.
     const quint64 total = std::max<quint64>(image.freeBytes(), 1);

@@ -52,18 +52,10 @@ IDeviceOperation* SimRestoreInterface::CreateRestore(int restoreType, CCallBack*
 
 void SimRestoreInterface::run(JobContext& job, int restoreType)
 {
-    auto fail = [&job](int code, const QString& why) {
-        job.log(QString("failed (%1): %2").arg(code).arg(why));
-        job.notify(OV_NOTIFY_RESTORE_FAILED, static_cast<std::uint32_t>(code));
-    };
+    auto fail = [&job](int code, const QString& why) { job.fail(OV_NOTIFY_RESTORE_FAILED, code, why); };
     DeviceImage image;
-    QString error;
-    if (!m_device.readImage(image, &error))
-        return fail(OvSimError::BadImage, error);
-    if (job.deviceGone())
-        return fail(OvSimError::DeviceGone, "the device is not plugged in");
-    if (!m_device.connected())
-        return fail(OvSimError::NotConnected, "the device is not connected");
+    if (!job.openDevice(image, OV_NOTIFY_RESTORE_FAILED))
+        return;
     if (image.flag("locked") || !image.flag("trusted"))
         return fail(OvSimError::NotTrusted, "the device is locked or does not trust this computer");
     const int fault = image.faultCode("restore");
@@ -86,6 +78,7 @@ void SimRestoreInterface::run(JobContext& job, int restoreType)
             job.pause();
         }
         const QStringList doomed = apply(image, *copy, restoreType, job);
+        QString error;
         if (!m_device.writeImage(image, &error))
             return fail(OvSimError::FileError, error);
         // Deleted only once the manifest no longer lists them: a kill before this point
