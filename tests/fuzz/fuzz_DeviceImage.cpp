@@ -26,10 +26,15 @@ QByteArray asDeviceJson(const QByteArray& input)
 #endif
 }
 
+QByteArray g_input;
+
 void check(bool condition, const QString& what)
 {
     if (!condition) {
-        std::fprintf(stderr, "fuzz_DeviceImage: %s\n", qPrintable(what));
+        QFile kept("failing-input");
+        if (kept.open(QIODevice::WriteOnly))
+            kept.write(g_input);
+        std::fprintf(stderr, "fuzz_DeviceImage: %s (input kept in failing-input)\n", qPrintable(what));
         std::abort();
     }
 }
@@ -42,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QDir().mkpath(folder);
     {
         QFile file(folder + "/device.json");
-        const QByteArray json = asDeviceJson(QByteArray(reinterpret_cast<const char*>(data), int(size)));
+        g_input = QByteArray(reinterpret_cast<const char*>(data), int(size));
+        const QByteArray json = asDeviceJson(g_input);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(json) < 0)
             return 0; // this computer's problem, not the reader's
     }
