@@ -9,6 +9,7 @@
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "SignalRecorder.h"
+#include "SimulatedPhone.h"
 #include "ovdriver.h"
 
 #include <QElapsedTimer>
@@ -23,52 +24,35 @@
 #include <thread>
 
 namespace {
-void DeviceArrived(IBaseDevice*, void*)
+/// A step of the control thread made of a function.
+class Step : public CProcessTask
 {
-    CTaskCallback::Emit_singalDevConnToPC();
+public:
+    explicit Step(std::function<void()> run)
+        : m_run(std::move(run))
+    { }
+    void Run() override { m_run(); }
+
+private:
+    std::function<void()> m_run;
+};
+
+void Post(std::function<void()> step)
+{
+    CController::GetInstance()->GetCtrlThread()->Post(new CTask(new Step(std::move(step))));
 }
-
-/// Holds the control thread until released, so that what is posted meanwhile stays queued.
-class GateProcess : public CProcessTask
-{
-public:
-    GateProcess(QSemaphore& started, QSemaphore& open)
-        : m_started(started)
-        , m_open(open)
-    { }
-    void Run() override
-    {
-        m_started.release();
-        m_open.acquire();
-    }
-
-private:
-    QSemaphore& m_started;
-    QSemaphore& m_open;
-};
-
-/// Runs a task with the user's Stop arriving after it started, before the library reports.
-class StopWhileRunning : public CProcessTask
-{
-public:
-    explicit StopWhileRunning(CTask* task)
-        : m_task(task)
-    { }
-    void Run() override
-    {
-        CController::GetInstance()->StopTasks();
-        m_task->Execute();
-    }
-
-private:
-    std::unique_ptr<CTask> m_task;
-};
 
 /// Closes the control thread until Open().
 class Gate
 {
 public:
-    Gate() { CController::GetInstance()->GetCtrlThread()->Post(new CTask(new GateProcess(m_started, m_open))); }
+    Gate()
+    {
+        Post([this] {
+            m_started.release();
+            m_open.acquire();
+        });
+    }
     ~Gate() { Open(); }
     bool WaitClosed() { return m_started.tryAcquire(1, 10000); }
     void Open()
@@ -91,7 +75,6 @@ class tst_CControllerTasks : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void stopDropsWhatWasQueuedBeforeItEvenAfterANewPost();
     void aCancelledEraseStillReportsItsEnd();
     void theWeChatEndCountsOnlyQueuedAccounts();
@@ -107,7 +90,8 @@ private:
         return m_fixture.backupSummary(m_folder).count(category).existing;
     }
 
-    DeviceImageFixture m_fixture;
+    SimulatedPhone m_phone;
+    DeviceImageFixture& m_fixture = m_phone.devices();
     QString m_folder;
 };
 
@@ -123,27 +107,9 @@ bool tst_CControllerTasks::Backup()
 
 void tst_CControllerTasks::initTestCase()
 {
-    QVERIFY(m_fixture.isValid());
-    DeviceContent content = DeviceImageFixture::smallContent();
-    content.plugged = true;
-    m_folder = m_fixture.create("iPhone", content);
-    QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
-
-    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
-    CController* controller = CController::GetInstance();
-    controller->SetConnectHandler(DeviceArrived, nullptr);
-    controller->StartDeviceNotifications();
-    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
-    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    QVERIFY(controller->PostConnectDevTask());
-    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 10000);
-    QCOMPARE(ready.at(0).at(0).toInt(), 3);
+    QVERIFY2(m_phone.connect(), qPrintable(m_phone.error()));
+    m_folder = m_phone.folder();
     QVERIFY(Backup());
-}
-
-void tst_CControllerTasks::cleanupTestCase()
-{
-    CController::Release();
 }
 
 void tst_CControllerTasks::stopDropsWhatWasQueuedBeforeItEvenAfterANewPost()
@@ -174,9 +140,14 @@ void tst_CControllerTasks::stopDropsWhatWasQueuedBeforeItEvenAfterANewPost()
 void tst_CControllerTasks::aCancelledEraseStillReportsItsEnd()
 {
     SignalRecorder erased(CTaskCallback::GetInstance(), &CTaskCallback::signalEraseCallLogData);
-    auto* erase = new CEraseCallLogDataTask(0, {}, CTaskCallback::Emit_signalEraseCallLogData);
+    std::shared_ptr<CTask> erase
+        = std::make_shared<CEraseCallLogDataTask>(0, QList<quint32> {}, CTaskCallback::Emit_signalEraseCallLogData);
     QVERIFY(!erase->IsEmpty());
-    CController::GetInstance()->GetCtrlThread()->Post(new CTask(new StopWhileRunning(erase)));
+    // The user's Stop arrives after the task started, before the library reports.
+    Post([erase] {
+        CController::GetInstance()->StopTasks();
+        erase->Execute();
+    });
     QTRY_COMPARE_WITH_TIMEOUT(erased.count(), 1, 10000);
     // Reported once, however the library goes on after being told to stop.
     QTest::qWait(100);

@@ -56,35 +56,16 @@ class tst_CheckItunesThread : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void endsOnePerPassAndWarnsOncePer20Passes();
-    void onlyTheExactNameIsEnded();
     void stopsAtOnceEvenWhileWaiting();
-
-private:
-    QString CopyOfSleep(const QString& name);
-    QTemporaryDir m_dir;
 };
-
-void tst_CheckItunesThread::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-}
-
-QString tst_CheckItunesThread::CopyOfSleep(const QString& name)
-{
-    const QString target = m_dir.filePath(name);
-    if (!QFile::exists(target) && !QFile::copy(QStandardPaths::findExecutable("sleep"), target))
-        return {};
-    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return target;
-}
 
 void tst_CheckItunesThread::endsOnePerPassAndWarnsOncePer20Passes()
 {
     const QString name = QString("iTunes-%1.exe").arg(QCoreApplication::applicationPid());
-    const QString program = CopyOfSleep(name);
-    QVERIFY(!program.isEmpty());
+    QTemporaryDir dir;
+    const QString program = dir.filePath(name);
+    QVERIFY(QFile::copy(QStandardPaths::findExecutable("sleep"), program));
     SteppedWatcher watcher(name);
     SteppedWatcher::s_nPassCount = 0;
     g_warnings = 0;
@@ -111,35 +92,6 @@ void tst_CheckItunesThread::endsOnePerPassAndWarnsOncePer20Passes()
     watcher.RunOnePass();
     QVERIFY(third.waitForEnd(5000));
     QCOMPARE(g_warnings.load(), 2);
-}
-
-void tst_CheckItunesThread::onlyTheExactNameIsEnded()
-{
-    SpawnedProcess exact, otherCase;
-    QVERIFY(otherCase.start(CopyOfSleep("itunes.exe"), { "60" }));
-    SteppedWatcher watcher;
-    // Another test's watcher may end the process first; then start it again.
-    bool found = false;
-    for (int attempt = 0; attempt < 5 && !found; ++attempt) {
-        exact.killHard();
-        QVERIFY(exact.start(CopyOfSleep("iTunes.exe"), { "60" }));
-        found = QTest::qWaitFor(
-            [&] {
-                const std::vector<ProcessId> pids = watcher.FindItunesProcesses();
-                return std::find(pids.begin(), pids.end(), ProcessId(exact.pid())) != pids.end();
-            },
-            2000);
-    }
-    QVERIFY(found);
-    const std::vector<ProcessId> pids = watcher.FindItunesProcesses();
-    QVERIFY(std::find(pids.begin(), pids.end(), ProcessId(otherCase.pid())) == pids.end());
-
-    // The running watcher ends it (or one of its kind in another test does).
-    watcher.start();
-    QVERIFY(exact.waitForEnd(5000));
-    QCOMPARE(exact.terminatingSignal(), SIGKILL);
-    // Several passes later the other spelling still runs.
-    QVERIFY(!QTest::qWaitFor([&] { return !otherCase.isRunning(); }, 100));
 }
 
 void tst_CheckItunesThread::stopsAtOnceEvenWhileWaiting()

@@ -7,6 +7,29 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+/// Points the application directory at a folder holding `table` (or nothing) for a while.
+class TableOverride
+{
+public:
+    explicit TableOverride(const QByteArray& table)
+        : m_saved(qgetenv("DRAVO_APP_DIR"))
+    {
+        QFile file(m_dir.filePath("deviceType_config.xml"));
+        if (!table.isNull() && file.open(QIODevice::WriteOnly))
+            file.write(table);
+        qputenv("DRAVO_APP_DIR", m_dir.path().toLocal8Bit());
+    }
+    ~TableOverride() { qputenv("DRAVO_APP_DIR", m_saved); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
+} // namespace
+
 class tst_LookupModelName : public QObject
 {
     Q_OBJECT
@@ -15,36 +38,7 @@ private slots:
     void everyListedTypeGetsItsOwnName();
     void fallsBackToIPhone();
     void tableRules();
-
-private:
-    /// Points the application directory at a folder holding `table` (or nothing) for a while.
-    class TableOverride
-    {
-    public:
-        explicit TableOverride(const QByteArray& table);
-        ~TableOverride();
-
-    private:
-        QTemporaryDir m_dir;
-        QByteArray m_saved;
-    };
 };
-
-tst_LookupModelName::TableOverride::TableOverride(const QByteArray& table)
-    : m_saved(qgetenv("DRAVO_APP_DIR"))
-{
-    if (!table.isNull()) {
-        QFile file(m_dir.filePath("deviceType_config.xml"));
-        file.open(QIODevice::WriteOnly);
-        file.write(table);
-    }
-    qputenv("DRAVO_APP_DIR", m_dir.path().toLocal8Bit());
-}
-
-tst_LookupModelName::TableOverride::~TableOverride()
-{
-    qputenv("DRAVO_APP_DIR", m_saved);
-}
 
 void tst_LookupModelName::everyListedTypeGetsItsOwnName()
 {

@@ -34,7 +34,7 @@ Bytes mutate(const std::vector<Bytes>& corpus, std::mt19937& random)
     const int edits = 1 + static_cast<int>(random() % 8);
     for (int e = 0; e < edits; ++e) {
         const std::size_t at = bytes.empty() ? 0 : random() % bytes.size();
-        switch (random() % 7) {
+        switch (random() % 8) {
         case 0:
             if (!bytes.empty())
                 bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8));
@@ -64,9 +64,16 @@ Bytes mutate(const std::vector<Bytes>& corpus, std::mt19937& random)
             break;
         }
         case 5: { // interesting characters of the formats under test
-            static const char special[] = "[]=;\"'\r\n\t \xEF\xBB\xBF\xFF\x00";
+            static const char special[] = "[]{}=:;,\"'\r\n\t \xEF\xBB\xBF\xFF\x00";
             bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                          static_cast<std::uint8_t>(special[random() % (sizeof special - 1)]));
+            break;
+        }
+        case 6: { // JSON values that readers get wrong
+            static const std::string words[]
+                = { "null", "-1", "1e309", "true", "\"\"", "\"id\":", "\"../..\"", "\\u0000" };
+            const std::string& word = words[random() % std::size(words)];
+            bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), word.begin(), word.end());
             break;
         }
         default: // a stretch repeated: long lines, long fields

@@ -28,40 +28,35 @@ int LibrarySession::AppleDevCallback(int connectType, IBaseDevice* device, void*
 QList<LibrarySession::Event> LibrarySession::events() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    QList<Event> copy;
-    for (const Event& event : m_events)
-        copy << event;
-    return copy;
+    return QList<Event>(m_events.begin(), m_events.end());
+}
+
+int LibrarySession::lastTypeOf(const QString& uniqueId, IBaseDevice** device) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
+        if (it->uniqueId == uniqueId) {
+            *device = it->device;
+            return it->type;
+        }
+    }
+    return -1;
 }
 
 IBaseDevice* LibrarySession::waitForArrival(const QString& uniqueId, int timeoutMs) const
 {
-    IBaseDevice* found = nullptr;
-    DeviceImageFixture::waitFor(
-        [&] {
-            const QList<Event> list = events();
-            for (auto it = list.rbegin(); it != list.rend(); ++it) {
-                if (it->uniqueId == uniqueId) {
-                    found = it->type == 1 ? it->device : nullptr;
-                    return found != nullptr;
-                }
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
+    IBaseDevice* device = nullptr;
+    return DeviceImageFixture::waitFor([&] { return lastTypeOf(uniqueId, &device) == 1; }, timeoutMs) ? device
+                                                                                                      : nullptr;
 }
 
 bool LibrarySession::waitForRemoval(const QString& uniqueId, int timeoutMs) const
 {
+    IBaseDevice* device = nullptr;
     return DeviceImageFixture::waitFor(
         [&] {
-            const QList<Event> list = events();
-            for (auto it = list.rbegin(); it != list.rend(); ++it) {
-                if (it->uniqueId == uniqueId)
-                    return it->type != 1;
-            }
-            return false;
+            const int type = lastTypeOf(uniqueId, &device);
+            return type != -1 && type != 1;
         },
         timeoutMs);
 }
@@ -84,4 +79,23 @@ int LibrarySession::run(IDeviceOperation* operation)
     const int last = operation->Run();
     operation->Release();
     return last;
+}
+
+PluggedPhone::PluggedPhone(DeviceContent content)
+{
+    content.plugged = true;
+    folder = fixture.create("phone", content);
+    session = std::make_unique<LibrarySession>();
+    device = session->connect(fixture.uniqueId(folder));
+    if (device)
+        device->GetPrivateDataInterface(&data);
+}
+
+bool PluggedPhone::backup() const
+{
+    IBackupInterface* backup = nullptr;
+    device->GetBackupInterface(&backup);
+    NotificationRecorder recorder;
+    LibrarySession::run(backup->CreateBackup(&recorder));
+    return recorder.types().endsWith(OV_NOTIFY_BACKUP_END);
 }

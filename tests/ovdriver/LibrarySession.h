@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceImageFixture.h"
 #include "NotificationRecorder.h"
 
 #include <ovdriver.h>
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -29,7 +31,6 @@ public:
 
     int AppleDevCallback(int connectType, IBaseDevice* device, void* user) override;
 
-    IDeviceManager* manager() const { return m_manager; }
     QList<Event> events() const;
     qint64 elapsedMs() const { return m_clock.elapsed(); }
     /// Waits for the device to be reported present and returns its base, or null.
@@ -44,9 +45,26 @@ public:
     static int run(IDeviceOperation* operation);
 
 private:
+    /// The type of the device's last report (-1: none yet), and its base in `device`.
+    int lastTypeOf(const QString& uniqueId, IBaseDevice** device) const;
+
     IDeviceManager* m_manager = nullptr;
     QElapsedTimer m_clock;
     mutable std::mutex m_mutex;
     // Not a QList: a shared copy handed to another thread would be detached behind its back.
     std::vector<Event> m_events;
+};
+
+/// A device image made with `content`, plugged, and connected through a session of its own.
+struct PluggedPhone
+{
+    explicit PluggedPhone(DeviceContent content = DeviceImageFixture::smallContent());
+    /// Backs the device up; true when the backup ended well.
+    bool backup() const;
+
+    DeviceImageFixture fixture;
+    QString folder;
+    std::unique_ptr<LibrarySession> session;
+    IPrivacyCleanDevice* device = nullptr; ///< null unless the device connected
+    IPrivateDataInterface* data = nullptr;
 };

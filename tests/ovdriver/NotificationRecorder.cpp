@@ -3,13 +3,7 @@
 int NotificationRecorder::OnStateChange(int type, std::uint32_t p1, std::uint32_t p2, std::uint32_t p3,
                                         std::uint32_t p4, void* record)
 {
-    Notification notification;
-    notification.type = type;
-    notification.p1 = p1;
-    notification.p2 = p2;
-    notification.p3 = p3;
-    notification.p4 = p4;
-    notification.hadRecord = record != nullptr;
+    Notification notification { type, p1, p2, p3, p4, {} };
     if (record && m_recordSize > 0)
         notification.record = QByteArray(static_cast<const char*>(record), m_recordSize);
     {

@@ -21,7 +21,6 @@ public:
         std::uint32_t p3 = 0;
         std::uint32_t p4 = 0;
         QByteArray record;
-        bool hadRecord = false;
     };
 
     explicit NotificationRecorder(int recordSize = 0)

@@ -135,19 +135,15 @@ void tst_ovdriverPrivacy::hostileNamesStayInsideTheirFolders()
 void tst_ovdriverPrivacy::backupsArePrivateAndGoWhenAsked()
 {
     const QString password = QString::fromUtf8("s3cret-\xD0\x9F\xD1\x80\xD0\xB8");
-    DeviceImageFixture fixture;
     DeviceContent content = DeviceImageFixture::smallContent();
     content.backupPassword = password;
-    content.plugged = true;
-    const QString folder = fixture.create("phone", content);
-    QVERIFY2(!folder.isEmpty(), qPrintable(fixture.lastError()));
-    LibrarySession session;
-    IPrivacyCleanDevice* device = session.connect(fixture.uniqueId(folder));
+    PluggedPhone phone(content);
+    IPrivacyCleanDevice* device = phone.device;
     QVERIFY(device);
     QVERIFY(device->CheckBackupPassword(password.toUtf8().constData()) != 0);
     QVERIFY(backUp(device));
 
-    const QString backup = fixture.backupFolder(folder);
+    const QString backup = phone.fixture.backupFolder(phone.folder);
     QVERIFY(QFileInfo(backup).isDir());
     QCOMPARE(QFile::permissions(backup) & kOthers, QFileDevice::Permissions());
     int files = 0;
@@ -162,10 +158,8 @@ void tst_ovdriverPrivacy::backupsArePrivateAndGoWhenAsked()
     }
     QVERIFY(files > 3);
     // An erase rewrites the copy; what it writes is as private.
-    IPrivateDataInterface* data = nullptr;
-    QCOMPARE(device->GetPrivateDataInterface(&data), 0);
     IWholeEraseCategory* contacts = nullptr;
-    QCOMPARE(data->GetContacts(&contacts), 0);
+    QCOMPARE(phone.data->GetContacts(&contacts), 0);
     LibrarySession::run(contacts->CreateLoad());
     NotificationRecorder erase;
     LibrarySession::run(contacts->CreateEraseAll(&erase));
@@ -188,23 +182,16 @@ void tst_ovdriverPrivacy::backupsArePrivateAndGoWhenAsked()
 
 void tst_ovdriverPrivacy::removeBackCompanionRemovesOnlyTheLibrarysBackups()
 {
-    DeviceImageFixture fixture;
-    DeviceContent content = DeviceImageFixture::smallContent();
-    content.plugged = true;
-    const QString folder = fixture.create("phone", content);
-    QVERIFY2(!folder.isEmpty(), qPrintable(fixture.lastError()));
-    LibrarySession session;
-    IPrivacyCleanDevice* device = session.connect(fixture.uniqueId(folder));
-    QVERIFY(device);
-    QVERIFY(backUp(device));
-    const QString backup = fixture.backupFolder(folder);
+    PluggedPhone phone;
+    QVERIFY(phone.device && phone.backup());
+    const QString backup = phone.fixture.backupFolder(phone.folder);
     const QStringList marks = QDir(backup).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
     QCOMPARE(marks.size(), 1);
     const QString marker = marks.first();
 
     // What a crash in the middle of a backup leaves, something of the user's in the root, and
     // a marked folder outside the root.
-    const QString root = fixture.backupRoot();
+    const QString root = phone.fixture.backupRoot();
     QVERIFY(writeFile(root + "/other.partial/" + marker) && writeFile(root + "/other.partial/device.json"));
     QVERIFY(writeFile(root + "/mine/notes.txt"));
     QVERIFY(writeFile(root + "/../outside/" + marker) && writeFile(root + "/../outside/device.json"));

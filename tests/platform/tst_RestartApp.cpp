@@ -1,6 +1,7 @@
 // The language restart companion, run as the program runs it: it must wait for the running
 // instance to end and only then start the program from its working directory.
-#include <QDir>
+#include "ProcessList.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -8,22 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-/// Whether some process of the program's name runs already: RestartApp would rightly wait
-/// for it, so the test could not tell a wait for its own stand-in from a wait for that one.
-bool ProgramAlreadyRuns()
-{
-    const QFileInfoList processes = QDir("/proc").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& process : processes) {
-        if (QFileInfo(process.filePath() + "/exe").symLinkTarget().endsWith("/VelmoraDravoFree"))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 class tst_RestartApp : public QObject
 {
@@ -36,7 +21,9 @@ private slots:
 
 void tst_RestartApp::startsTheProgramOnceTheOldOneHasEnded()
 {
-    if (ProgramAlreadyRuns())
+    // RestartApp would rightly wait for a running program too, so a wait for the test's
+    // stand-in could not be told from a wait for that one.
+    if (!FindProcessIdsByName("VelmoraDravoFree").empty())
         QSKIP("VelmoraDravoFree is running on this machine; close it to run this test");
     QTemporaryDir running;
     QTemporaryDir program;
