@@ -1,16 +1,13 @@
 // Whole device flows through CController against the simulated device library: connect,
-// backup, every loader, selected erases, restore and reconnect, then the one-key work.
+// backup, every loader, an erase in every category, restore and reconnect.
 #include "CController.h"
-#include "CCtrlOneKeyClearCallback.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "EngineTestSupport.h"
-#include "OneKeyConversions.h"
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -117,8 +114,6 @@ private slots:
     void cleanupTestCase();
     void theDeviceIsReadyAndDescribed();
     void backupLoadEraseRestoreRemovesExactlyTheChosenRecords();
-    void oneKeyScansAndCleans();
-    void appSizesEraseAllAndFill();
     void aDeviceLeavingDuringABackupEndsItCleanly();
 
 private:
@@ -228,129 +223,6 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
     QCOMPARE(after.count("callLog").total(), backup.count("callLog").total() - 1);
     QCOMPARE(after.count("contacts").deleted, 0);
     QCOMPARE(after.count("contacts").existing, backup.count("contacts").existing);
-}
-
-void tst_EngineFlow::oneKeyScansAndCleans()
-{
-    CController* controller = CController::GetInstance();
-    CGlobalData* store = CGlobalData::GetInstance();
-    SignalRecorder scans(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyScanRespond);
-    QCOMPARE(controller->PostOneKeyScanTask(31), 10);
-    QVERIFY(QTest::qWaitFor([&] { return scans.count() == 10; }, 30000));
-    ImageSummary summary = m_fixture.summary(m_folder);
-    std::map<int, int> found;
-    for (const QVariantList& reply : scans)
-        found[reply.at(0).toInt()] = reply.at(1).toInt();
-    for (const int code : { 32, 64, 128, 256, 512 })
-        QCOMPARE(found[code], summary.count(QString("junk%1").arg(code)).existing);
-    QCOMPARE(found[2], summary.count("tempFiles").existing);
-    QCOMPARE(found[8], summary.count("largeFiles").existing);
-    QCOMPARE(found[16], summary.count("apps").existing);
-    QCOMPARE(found[1024], store->m_obLPhotos.size());
-    QVERIFY(found[1024] > 0 && found[2048] > 0);
-    QCOMPARE(found[2048], store->m_obLCompressPhotos.size());
-
-    struct Reply
-    {
-        int type, status;
-        quint64 size;
-        QString text;
-    };
-    QVector<Reply> replies;
-    const auto connection = connect(CTaskCallback::GetInstance(), &CTaskCallback::signalOneKeyClearRespond, this,
-                                    [&](int type, int status, void* record) {
-                                        Reply reply { type, status, 0, {} };
-                                        if (record && (type & 16))
-                                            reply.text = static_cast<AppResultInfo*>(record)->m_strBundleId;
-                                        else if (record && (type & 1024))
-                                            reply.size = static_cast<OneKeyMediaInfo*>(record)->m_nSize;
-                                        else if (record)
-                                            reply.size = static_cast<OneKeyFileInfo*>(record)->m_nSize;
-                                        replies.append(reply);
-                                        DeleteOneKeyClearRecord(type, record);
-                                    });
-    // Posts one clean and waits for its end.
-    const auto clean = [&](int type) {
-        replies.clear();
-        return controller->PostOneKeyClearTask(type) == 1 && QTest::qWaitFor([&] {
-                   return !replies.isEmpty() && replies.last().type == type
-                       && (replies.last().status == CCtrlOneKeyClearCallback::kCleanFinished || (type & 16));
-               });
-    };
-
-    // Junk: one progress reply per file, then the end; the files are gone.
-    QVERIFY(clean(64));
-    QCOMPARE(replies.size(), found[64] + 1);
-    QVERIFY(replies.first().size > 0);
-    QCOMPARE(m_fixture.summary(m_folder).count("junk64").existing, 0);
-
-    // Temporary files report only their end.
-    QVERIFY(clean(2));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(m_fixture.summary(m_folder).count("tempFiles").existing, 0);
-
-    // Large files: export the first, then export and delete it.
-    const QString largeName = store->m_obLLargeFiles.first().m_strName;
-    store->m_obLLargeFiles[0].m_bChecked = 1;
-    QVERIFY(clean(4104));
-    QCOMPARE(replies.size(), 2);
-    QCOMPARE(replies.first().size, store->m_obLLargeFiles.first().m_nSize);
-    QVERIFY(QDir(store->m_strDeviceKey + "/Large").entryList(QDir::Files).contains(largeName));
-    QVERIFY(clean(8200));
-    QCOMPARE(store->m_obLLargeFiles.size(), found[8] - 1);
-    QCOMPARE(m_fixture.summary(m_folder).count("largeFiles").existing, found[8] - 1);
-
-    // Compression: each photo reports its original copied, then compressed, and leaves the
-    // candidates.
-    QVERIFY(clean(2048));
-    QCOMPARE(replies.size(), 2 * found[2048] + 1);
-    QCOMPARE(replies.first().status, int(OV_NOTIFY_ORIGINAL_BACKED_UP));
-    QCOMPARE(replies.at(1).status, int(OV_NOTIFY_ITEM_DONE));
-    QVERIFY(store->m_obLCompressPhotos.isEmpty());
-    QCOMPARE(QDir(store->m_strDeviceKey + "/Compress").entryList(QDir::Files).size(), found[2048]);
-
-    // Photos: delete the first of the browse list.
-    store->m_obLPhotos[0].m_bChecked = 1;
-    QVERIFY(clean(9216));
-    QCOMPARE(replies.size(), 2);
-    QVERIFY(replies.first().size > 0);
-    QCOMPARE(store->m_obLPhotos.size(), found[1024] - 1);
-
-    // Apps: the chosen one is uninstalled and reported with its record.
-    const QString bundleId = store->m_obLApps.last().m_strBundleId;
-    store->m_obLApps.last().m_bChecked = 1;
-    QVERIFY(clean(16));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(replies.first().text, bundleId);
-    QCOMPARE(m_fixture.summary(m_folder).count("apps").existing, found[16] - 1);
-    disconnect(connection);
-}
-
-void tst_EngineFlow::appSizesEraseAllAndFill()
-{
-    CController* controller = CController::GetInstance();
-    CTaskCallback* callback = CTaskCallback::GetInstance();
-    SignalRecorder sizes(callback, &CTaskCallback::signalLoadAppSize);
-    QVERIFY(controller->PostLoadAppSizeTask({ "WhatsApp", "WeChat", "Kik", "Nothing Like It" }));
-    QVERIFY(QTest::qWaitFor([&] { return sizes.count() == 1; }));
-    const QMap<QString, qint64>& map = CGlobalData::GetInstance()->m_mapAppDataSize;
-    QCOMPARE(map.keys(), QStringList({ "Kik", "WeChat", "WhatsApp" }));
-
-    SignalRecorder fill(callback, &CTaskCallback::signalFillDataSignal);
-    QVERIFY(controller->PostFillDataTask());
-    QVERIFY(WaitForType(fill, OV_NOTIFY_READY, 30000));
-    QVERIFY(fill.size() >= 2);
-    QCOMPARE(fill.at(fill.size() - 2).at(1).toInt(), 100);
-
-    QVERIFY(BackUpDevice());
-    SignalRecorder stages(callback, &CTaskCallback::signalEraseAllTask);
-    for (const int mode : { 1, 2, 4, 8 })
-        QVERIFY(controller->PostEraseAllTask(mode));
-    QVERIFY(QTest::qWaitFor([&] { return stages.count() == 4; }, 30000));
-    const int stage[] = { OV_NOTIFY_ERASEALL_STAGE1, OV_NOTIFY_ERASEALL_STAGE2, OV_NOTIFY_ERASEALL_STAGE4,
-                          OV_NOTIFY_ERASEALL_STAGE8 };
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(stages.at(i), (QVariantList { 1 << i, stage[i] }));
 }
 
 void tst_EngineFlow::aDeviceLeavingDuringABackupEndsItCleanly()

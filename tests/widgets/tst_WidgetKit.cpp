@@ -1,18 +1,10 @@
-#include "AppShowWidget.h"
 #include "AppStyle.h"
 #include "CheckableTableModel.h"
-#include "CommomImgCtrlLabel.h"
-#include "CommonImgCtrl.h"
 #include "OvImageLoader.h"
 #include "OvSPushButton.h"
-#include "OvStyleButtonWidget.h"
 #include "OvStyleCheckBox.h"
-#include "OvStyleCheckBoxButton.h"
 #include "OvStyleCleanProcessProgressBar.h"
-#include "OvStyleLabel.h"
 #include "OvStyleProgressBar.h"
-#include "OvStyleTabHeadWidget.h"
-#include "OvStyleTabelWidgetCheckBox.h"
 #include "OvStyleWidgetTitle.h"
 
 #include <QApplication>
@@ -45,7 +37,6 @@ private slots:
     void styleSheetCheckBoxDrawsTheSkinAndReportsItsId();
     void imageButtonTakesItsImageAndSize();
     void titleBarClosesAndMovesItsWindow();
-    void thinWidgetsReportThroughTheirSignals();
     void imageLoaderDropsWhatIsNoLongerWanted();
     void boxesAreCheckStatesOfTheirColumnAndTheLockHoldsThem();
     void keyboardAndMouseToggleThroughTheView();
@@ -207,10 +198,6 @@ void tst_WidgetKit::titleBarClosesAndMovesItsWindow()
 }
 
 namespace {
-QList<QVariantList> Calls(const QSignalSpy& spy)
-{
-    return spy;
-}
 
 /// Two columns, the boxes in the second, as the large-file table puts them elsewhere than 0.
 class Boxes : public CheckableTableModel
@@ -247,65 +234,6 @@ public:
 };
 
 } // namespace
-
-// Widgets known to the pages by their signals: each reports a click once, with its arguments.
-void tst_WidgetKit::thinWidgetsReportThroughTheirSignals()
-{
-    OvStyleLabel label("picture");
-    label.resize(100, 100);
-    QSignalSpy labelChanges(&label, &OvStyleLabel::changeLabelSignal);
-    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(50, 50));
-    label.slotCheckBox(false); // unticked elsewhere: followed, not reported
-    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 50)); // released outside
-    QCOMPARE(Calls(labelChanges), (QList<QVariantList> { { true }, { true } }));
-
-    OvStyleTabelWidgetCheckBox cell(0, 0);
-    cell.SetCell(4, 1);
-    QSignalSpy cells(&cell, &OvStyleTabelWidgetCheckBox::clickedTable);
-    cell.CheckBox()->click();
-    cell.SetChecked(false);
-    QCOMPARE(Calls(cells), (QList<QVariantList> { { 4, 1 } }));
-
-    OvStyleCheckBoxButton all("Select All");
-    all.resize(all.sizeHint());
-    all.SetCheckState(1); // some rows ticked: a click ticks all
-    QTest::mouseClick(&all, Qt::LeftButton);
-    QCOMPARE(all.CheckState(), 2);
-
-    AppShowWidget app(12);
-    app.SetApp("Maps", "120.50MB", m_root.filePath("no_icon.png"));
-    app.resize(400, 56);
-    QSignalSpy apps(&app, &AppShowWidget::signalAppIsChecked);
-    QTest::mouseClick(&app, Qt::LeftButton, {}, QPoint(300, 28)); // anywhere on the row
-    QCOMPARE(Calls(apps), (QList<QVariantList> { { 12, true } }));
-
-    CommonImgCtrl video("v-7");
-    video.SetPictureFile(m_root.filePath("missing.jpg"));
-    video.SetVideo(true);
-    QSignalSpy videos(&video, &CommonImgCtrl::signalVideoIsChecked);
-    QTest::mouseClick(video.Picture(), Qt::LeftButton, {}, QPoint(50, 50));
-    QCOMPARE(Calls(videos), (QList<QVariantList> { { QString("v-7"), true } }));
-
-    OvStyleButtonWidget card;
-    card.resize(200, 80);
-    QSignalSpy cards(&card, &OvStyleButtonWidget::signalClicked);
-    QTest::mousePress(&card, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseRelease(&card, Qt::LeftButton, {}, QPoint(220, 20)); // released outside
-    QTest::keyClick(&card, Qt::Key_Space);
-    QCOMPARE(cards.count(), 1);
-
-    OvStyleTabHeadWidget heads;
-    heads.AddPage("Messages");
-    heads.AddPage("Attachments");
-    QSignalSpy pages(&heads, &OvStyleTabHeadWidget::onClickPage);
-    heads.Head(1)->click();
-    heads.SetCurrentPage(0);
-    heads.ClickPage(7);
-    QCOMPARE(Calls(pages), (QList<QVariantList> { { 1 } }));
-    QVERIFY(heads.Head(0)->isChecked());
-}
 
 void tst_WidgetKit::imageLoaderDropsWhatIsNoLongerWanted()
 {
