@@ -123,7 +123,6 @@ private:
     SimulatedPhone m_phone;
     DeviceImageFixture& m_fixture = m_phone.devices();
     QString m_folder;
-    QString m_second;
 };
 
 bool tst_EngineFlow::WaitForType(SignalRecorder& spy, int type, int timeoutMs)
