@@ -3,9 +3,9 @@
 #include "CController.h"
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
-#include "DeviceImageFixture.h"
 #include "EngineTestSupport.h"
 #include "OneKeyConversions.h"
+#include "SimulatedPhone.h"
 #include "SparseFile.h"
 #include "TaskSupport.h"
 
@@ -28,11 +28,6 @@ const QString kPassword = QString::fromUtf8("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD
 const QString kWeChat = QString::fromUtf8("\xE5\xBE\xAE\xE4\xBF\xA1");                           // 微信
 const QString kFolder = QString::fromUtf8("/var/mobile/Media/Zo\xC3\xAB's Photos");
 const QString kFileName = kWeChat + ' ' + kPassword + ".mov";
-
-void DeviceArrived(IBaseDevice*, void*)
-{
-    CTaskCallback::Emit_singalDevConnToPC();
-}
 
 /// Keeps a copy of each record of type 13 (item found) of one job.
 template<class Item> class ItemCollector final : public CCallBack
@@ -84,14 +79,14 @@ class tst_PrivacyFlow : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void nonAsciiTextsCrossTheContractBothWays();
     void logsHoldNoPrivateDataOfALoadedDevice();
     void theBackupGoesOnceQueuedWorkIsDone();
 
 private:
     QTemporaryDir m_appDir;
-    DeviceImageFixture m_fixture;
+    SimulatedPhone m_phone;
+    DeviceImageFixture& m_fixture = m_phone.devices();
     QString m_folder;
 };
 
@@ -105,14 +100,12 @@ void tst_PrivacyFlow::initTestCase()
     QVERIFY(m_appDir.isValid());
     qputenv("DRAVO_APP_DIR", m_appDir.path().toUtf8());
 
-    QVERIFY(m_fixture.isValid());
     DeviceContent content = DeviceImageFixture::smallContent();
     content.name = kDeviceName;
     content.backupPassword = kPassword;
     content.largeFiles = 0;
-    content.plugged = true;
-    m_folder = m_fixture.create("iPhone", content);
-    QVERIFY2(!m_folder.isEmpty(), qPrintable(m_fixture.lastError()));
+    QVERIFY2(m_phone.connect(content), qPrintable(m_phone.error()));
+    m_folder = m_phone.folder();
     QVERIFY(m_fixture.edit(m_folder, [](DeviceImage& image) {
         const QString path = kFolder + '/' + kFileName;
         QVERIFY(SparseFile::create(image.localPath(path), QByteArray(4096, 'v'), 64 * 1024));
@@ -120,21 +113,6 @@ void tst_PrivacyFlow::initTestCase()
         large.append(QJsonObject { { "id", image.takeId() }, { "path", path }, { "size", 64 * 1024 }, { "time", 1 } });
         image.setArray("largeFiles", large);
     }));
-
-    SignalRecorder arrived(CTaskCallback::GetInstance(), &CTaskCallback::singalDevConnToPC);
-    CController* controller = CController::GetInstance();
-    controller->SetConnectHandler(DeviceArrived, nullptr);
-    controller->StartDeviceNotifications();
-    QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 5000);
-    SignalRecorder ready(CTaskCallback::GetInstance(), &CTaskCallback::signalConnToDev);
-    QVERIFY(controller->PostConnectDevTask());
-    QVERIFY(WaitFor([&] { return !ready.isEmpty(); }));
-    QCOMPARE(ready.at(0).at(0).toInt(), 3);
-}
-
-void tst_PrivacyFlow::cleanupTestCase()
-{
-    CController::Release();
 }
 
 void tst_PrivacyFlow::nonAsciiTextsCrossTheContractBothWays()
@@ -180,30 +158,12 @@ void tst_PrivacyFlow::nonAsciiTextsCrossTheContractBothWays()
 
 void tst_PrivacyFlow::logsHoldNoPrivateDataOfALoadedDevice()
 {
-    CController* controller = CController::GetInstance();
-    CTaskCallback* callback = CTaskCallback::GetInstance();
-    QCOMPARE(controller->CheckBackupPassword(kPassword), 1);
+    QCOMPARE(CController::GetInstance()->CheckBackupPassword(kPassword), 1);
 
     DebugTraceCapture debug;
     StderrCapture channel;
-    SignalRecorder backup(callback, &CTaskCallback::signalBackupDevData);
-    QVERIFY(controller->PostBackupDevDataTask());
-    QVERIFY(
-        WaitFor([&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; }, 30000));
-    QCOMPARE(backup.last().at(0).toInt(), int(OV_NOTIFY_BACKUP_END));
-
-    SignalRecorder last(callback, &CTaskCallback::signalLoadVoiceMemosData);
-    SignalRecorder contacts(callback, &CTaskCallback::signalLoadAddressBookData);
-    for (auto post : { &CController::PostLoadSMSDataTask, &CController::PostLoadPhotoAndVideoDataTask,
-                       &CController::PostLoadNoteDataTask, &CController::PostLoadCallLogDataTask,
-                       &CController::PostLoadWhatsAppDataTask, &CController::PostLoadSafariHistoryDataTask,
-                       &CController::PostLoadSafariCookieDataTask, &CController::PostLoadSafariCacheDataTask,
-                       &CController::PostLoadViberDataTask, &CController::PostLoadKikDataTask,
-                       &CController::PostLoadWeChatDataTask, &CController::PostLoadCallendarDataTask,
-                       &CController::PostLoadBookMarkDataTask, &CController::PostLoadVoiceMemosDataTask })
-        QVERIFY((controller->*post)());
-    QVERIFY(WaitFor([&] { return last.count() == 1; }, 30000));
-    QCOMPARE(contacts.count(), 1);
+    QVERIFY(BackUpDevice());
+    QVERIFY(LoadPrivateData());
     const QString channelText = channel.Finish();
 
     // What the device holds that no log may keep.

@@ -1,5 +1,8 @@
+#include "CompactText.h"
 #include "ContactNameIndex.h"
+#include "LibraryTimeFormatter.h"
 #include "LookupContactName.h"
+#include "MessageTimeText.h"
 #include "PhotoOrder.h"
 #include "RecordConversions.h"
 
@@ -18,8 +21,12 @@ private slots:
     void contactLookup();
     void indexGivesTheLiteralRulesNames();
     void participantsAreNamedOneByOne();
-    void photosNewestFirst();
-    void batchPhotoOrderEqualsOneByOneInsertion();
+    void photosNewestFirstAsWhenInsertedOneByOne();
+    // The compact texts of the message records read back exactly as the QStrings they hold.
+    void textsReadBackExactly();
+    void timesReadBackExactly();
+    void sharedIndexFollowsTheContactList();
+    void aSingleParticipantIsNamedWithoutCopies();
 };
 
 void tst_RecordConversions::callDuration_data()
@@ -61,22 +68,19 @@ void tst_RecordConversions::contactLookup_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("name");
-    QTest::newRow("country prefix, spaces and dashes") << QString("+1 555-123 4567") << "Ann";
-    QTest::newRow("non-breaking spaces") << QString("555\u00A0123\u00A04567") << "Ann";
-    QTest::newRow("shorter number inside a stored one") << "1234567"
-                                                        << "Ann";
-    QTest::newRow("neither contains the other") << "5551239999"
-                                                << "";
-    QTest::newRow("first contact in list order wins") << "0099"
-                                                      << "Bob";
-    QTest::newRow("a stored number inside the longer cleaned one") << "44-0099-77"
-                                                                   << "Bob";
-    QTest::newRow("empty number matches the first stored number") << ""
-                                                                  << "Ann";
-    QTest::newRow("letters compare with case") << "ABC"
-                                               << "";
-    QTest::newRow("letters equal") << "abc"
-                                   << "Cid";
+    const char* const rows[][3] = {
+        { "country prefix, spaces and dashes", "+1 555-123 4567", "Ann" },
+        { "non-breaking spaces", "555\u00A0123\u00A04567", "Ann" },
+        { "shorter number inside a stored one", "1234567", "Ann" },
+        { "neither contains the other", "5551239999", "" },
+        { "first contact in list order wins", "0099", "Bob" },
+        { "a stored number inside the longer cleaned one", "44-0099-77", "Bob" },
+        { "empty number matches the first stored number", "", "Ann" },
+        { "letters compare with case", "ABC", "" },
+        { "letters equal", "abc", "Cid" },
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString(row[2]);
 }
 
 void tst_RecordConversions::contactLookup()
@@ -131,27 +135,7 @@ void tst_RecordConversions::participantsAreNamedOneByOne()
     QCOMPARE(index.LookupParticipants("42"), QString("42"));
 }
 
-void tst_RecordConversions::photosNewestFirst()
-{
-    QVector<PhotoVideoInfo> photos;
-    for (const int time : { 5, 9, 7 }) {
-        PhotoVideoInfo photo;
-        photo.m_nSortKey = time;
-        photos.append(photo);
-    }
-    QVector<PhotoVideoInfo> inserted;
-    for (const PhotoVideoInfo& photo : photos)
-        InsertPhotoByKey(inserted, photo);
-    SortPhotosByKey(photos);
-    for (const QVector<PhotoVideoInfo>* list : { &photos, &inserted }) {
-        QCOMPARE(list->size(), 3);
-        QCOMPARE(list->at(0).m_nSortKey, 9);
-        QCOMPARE(list->at(1).m_nSortKey, 7);
-        QCOMPARE(list->at(2).m_nSortKey, 5);
-    }
-}
-
-void tst_RecordConversions::batchPhotoOrderEqualsOneByOneInsertion()
+void tst_RecordConversions::photosNewestFirstAsWhenInsertedOneByOne()
 {
     // Many equal keys: the later loaded record must come before the earlier one.
     QRandomGenerator random(11);
@@ -167,8 +151,89 @@ void tst_RecordConversions::batchPhotoOrderEqualsOneByOneInsertion()
         InsertPhotoByKey(inserted, photo);
     SortPhotosByKey(loaded);
     QCOMPARE(loaded.size(), inserted.size());
-    for (int i = 0; i < loaded.size(); ++i)
+    for (int i = 0; i < loaded.size(); ++i) {
         QCOMPARE(loaded.at(i).m_nHandle, inserted.at(i).m_nHandle);
+        // Newest first.
+        QVERIFY(i == 0 || loaded.at(i - 1).m_nSortKey >= loaded.at(i).m_nSortKey);
+    }
+}
+
+void tst_RecordConversions::textsReadBackExactly()
+{
+    // Either side of the seven bytes kept without a heap block, and texts of several bytes a
+    // character.
+    for (const QString& text : { QString(), QString("OK"), QString("1234567"), QString("12345678"),
+                                 QString("+44 20 1234 5678,+1 555-100-1234"), QString::fromUtf8("Zoë"),
+                                 QString::fromUtf8("微信 Привет"), QString(QChar(0)) }) {
+        const CompactText compact(text);
+        QCOMPARE(compact.toString(), text);
+        QCOMPARE(compact.isEmpty(), text.isEmpty());
+        QCOMPARE(compact.size(), text.toUtf8().size());
+        const CompactText copy = compact;
+        QVERIFY(copy.isSharedWith(compact));
+        QVERIFY(copy == compact);
+    }
+    QVERIFY(CompactText("12345678") != CompactText("12345679"));
+    QVERIFY(CompactText("1234567") != CompactText("1234568"));
+
+    // A copy outlives its original, and an assigned text lets go of the one it held.
+    CompactText kept;
+    {
+        const CompactText original("a text longer than seven bytes");
+        kept = original;
+    }
+    QCOMPARE(kept.toString(), QString("a text longer than seven bytes"));
+    kept = CompactText("short");
+    QCOMPARE(kept.toString(), QString("short"));
+}
+
+void tst_RecordConversions::timesReadBackExactly()
+{
+    for (const QString& text :
+         { QString("01/01/2001 00:00:00"), QString("12/31/9999 23:59:59"), QString(), QString("02/29/2032 07:08:09"),
+           QString("1/2/2031 3:04:05"), QString("01/01/10000 00:00:00"), QString("ab/cd/efgh ij:kl:mn") })
+        QCOMPARE(MessageTimeText(text).toString(), text);
+
+    WallClock clock;
+    clock.year = 2031;
+    clock.month = 2;
+    clock.day = 28;
+    clock.hour = 23;
+    clock.minute = 5;
+    clock.second = 9;
+    QCOMPARE(MessageTimeText::FromClock(clock).toString(), QString("02/28/2031 23:05:09"));
+    QVERIFY(MessageTimeText::FromClock(clock) == MessageTimeText(QString("02/28/2031 23:05:09")));
+    // Beyond four digits of year the text is kept as it is.
+    clock.year = 10000;
+    QCOMPARE(MessageTimeText::FromClock(clock).toString(), QString("02/28/10000 23:05:09"));
+}
+
+void tst_RecordConversions::sharedIndexFollowsTheContactList()
+{
+    QVector<ContactInfo> contacts { { "Ann", { "5551234567" }, {} } };
+    const auto first = ContactNameIndex::Shared(contacts);
+    QCOMPARE(ContactNameIndex::Shared(contacts), first);
+    QCOMPARE(ContactNameIndex::Shared(QVector<ContactInfo>(contacts)), first); // a copy is the same list
+
+    // A number changed in place must not be answered from the old index.
+    contacts[0].m_obLPhones[0] = "777";
+    const auto changed = ContactNameIndex::Shared(contacts);
+    QVERIFY(changed != first);
+    QCOMPARE(changed->Lookup("777"), QString("Ann"));
+    QCOMPARE(changed->Lookup("5551234567"), QString());
+    QCOMPARE(first->Lookup("5551234567"), QString("Ann")); // still usable by a loader holding it
+}
+
+void tst_RecordConversions::aSingleParticipantIsNamedWithoutCopies()
+{
+    const QVector<ContactInfo> contacts { { "Ann", { "5551234567" }, {} } };
+    const ContactNameIndex index(contacts);
+    const QString named("+1 555-123-4567");
+    const QString unnamed("+44 20 7946 0000");
+    QVERIFY(index.LookupParticipants(named).isSharedWith(contacts.at(0).m_strName));
+    QVERIFY(index.LookupParticipants(unnamed).isSharedWith(unnamed));
+    QCOMPARE(index.ContactOf(named), 0);
+    QCOMPARE(index.ContactOf(unnamed), -1);
 }
 
 QTEST_GUILESS_MAIN(tst_RecordConversions)

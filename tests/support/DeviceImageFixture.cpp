@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 
 DeviceImageFixture::DeviceImageFixture()
@@ -36,16 +35,6 @@ void DeviceImageFixture::setVariable(const char* name, const QByteArray& value)
         qunsetenv(name);
     else
         qputenv(name, value);
-}
-
-QString DeviceImageFixture::root() const
-{
-    return m_folder.path() + "/devices";
-}
-
-QString DeviceImageFixture::backupRoot() const
-{
-    return m_folder.path() + "/backups";
 }
 
 DeviceContent DeviceImageFixture::smallContent()
@@ -78,36 +67,6 @@ QString DeviceImageFixture::createRaw(const QString& name, const QByteArray& jso
     return folder;
 }
 
-bool DeviceImageFixture::plug(const QString& folder) const
-{
-    return !folder.isEmpty() && DeviceImage(folder).setPlugged(true);
-}
-
-bool DeviceImageFixture::unplug(const QString& folder) const
-{
-    return !folder.isEmpty() && DeviceImage(folder).setPlugged(false);
-}
-
-bool DeviceImageFixture::isPlugged(const QString& folder) const
-{
-    return DeviceImage(folder).isPlugged();
-}
-
-bool DeviceImageFixture::trust(const QString& folder)
-{
-    return edit(folder, [](DeviceImage& image) { image.set("trusted", true); });
-}
-
-bool DeviceImageFixture::unlock(const QString& folder)
-{
-    return edit(folder, [](DeviceImage& image) { image.set("locked", false); });
-}
-
-bool DeviceImageFixture::setFault(const QString& folder, const QString& operation, const QJsonValue& value)
-{
-    return edit(folder, [&](DeviceImage& image) { image.setFault(operation, value); });
-}
-
 bool DeviceImageFixture::edit(const QString& folder, const std::function<void(DeviceImage&)>& change)
 {
     DeviceImage image(folder);
@@ -125,34 +84,9 @@ DeviceImage DeviceImageFixture::image(const QString& folder) const
     return image;
 }
 
-ImageSummary DeviceImageFixture::summary(const QString& folder) const
-{
-    return ImageSummary::of(image(folder));
-}
-
 QString DeviceImageFixture::backupFolder(const QString& folder) const
 {
     return SimEnvironment::backupFolder(uniqueId(folder));
-}
-
-bool DeviceImageFixture::hasBackup(const QString& folder) const
-{
-    return QFileInfo::exists(backupFolder(folder) + "/device.json");
-}
-
-DeviceImage DeviceImageFixture::backup(const QString& folder) const
-{
-    return image(backupFolder(folder));
-}
-
-ImageSummary DeviceImageFixture::backupSummary(const QString& folder) const
-{
-    return ImageSummary::of(backup(folder));
-}
-
-QString DeviceImageFixture::uniqueId(const QString& folder) const
-{
-    return image(folder).text("uniqueId");
 }
 
 QString DeviceImageFixture::deviceKey(const QString& folder) const

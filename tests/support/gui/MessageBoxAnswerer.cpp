@@ -3,27 +3,8 @@
 #include "OvMessageBox.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QPushButton>
-
-namespace {
-
-QString buttonName(int button)
-{
-    switch (button) {
-    case OvMessageBox::Yes:
-        return QStringLiteral("messageBoxYesButton");
-    case OvMessageBox::No:
-        return QStringLiteral("messageBoxNoButton");
-    case OvMessageBox::OK:
-        return QStringLiteral("messageBoxOkButton");
-    case OvMessageBox::Cancel:
-        return QStringLiteral("messageBoxCancelButton");
-    default:
-        return {};
-    }
-}
-
-} // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button, QObject* parent)
     : QObject(parent)
@@ -48,8 +29,11 @@ void MessageBoxAnswerer::poll()
         return;
     m_last = box;
     Question question { box->title(), box->text(), box->iconName(), box->buttons(), false };
-    const QString name = buttonName(m_button);
-    auto* button = name.isEmpty() ? nullptr : box->findChild<QPushButton*>(name);
+    const QMap<int, QString> names { { OvMessageBox::Yes, "messageBoxYesButton" },
+                                     { OvMessageBox::No, "messageBoxNoButton" },
+                                     { OvMessageBox::OK, "messageBoxOkButton" },
+                                     { OvMessageBox::Cancel, "messageBoxCancelButton" } };
+    auto* button = names.contains(m_button) ? box->findChild<QPushButton*>(names.value(m_button)) : nullptr;
     if (button && button->isVisible()) {
         question.answered = true;
         m_questions.append(question);
