@@ -35,7 +35,7 @@ void tst_OvTabControlWidget::initTestCase()
 void tst_OvTabControlWidget::init()
 {
     m_tabs = new OvTabControlWidget;
-    for (const QString& name :
+    for (const QString name :
          { "one_click", "erase_all_data", "erase_deleted_files", "erase_private_data", "erase_fragements" })
         m_tabs->AddTabButton(name, "tab_" + name + "_normal.png", "tab_" + name + "_selected.png");
     m_tabs->resize(1000, 72);
