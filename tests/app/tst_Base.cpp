@@ -10,7 +10,6 @@ class tst_Base : public QObject
 
 private slots:
     void applicationDirectoryFollowsTheEnvironment();
-    void styleDirectoriesHangOffTheApplicationDirectory();
     void indexesPastTheTablesFallBack();
     void durationsAreScaledButNeverVanish();
 };
@@ -23,21 +22,6 @@ void tst_Base::applicationDirectoryFollowsTheEnvironment()
     qunsetenv("DRAVO_APP_DIR");
     QCOMPARE(applicationDirectory(), QCoreApplication::applicationDirPath());
     qputenv("DRAVO_APP_DIR", saved);
-}
-
-void tst_Base::styleDirectoriesHangOffTheApplicationDirectory()
-{
-    AppStyle& style = AppStyle::instance();
-    style.initialise("/opt/dravo");
-    QCOMPARE(style.fontFamily(), QStringLiteral("Segoe UI"));
-    QCOMPARE(style.skinDir(), QStringLiteral("/opt/dravo/skin/"));
-    QCOMPARE(style.backupDir(), QStringLiteral("/opt/dravo/backup/"));
-    QCOMPARE(style.tempDir(), QStringLiteral("/opt/dravo/temp/"));
-    QVERIFY(style.versionText().isEmpty());
-
-    style.setFontFamily("DejaVu Sans");
-    QCOMPARE(style.font(3).family(), QStringLiteral("DejaVu Sans"));
-    style.setFontFamily("Segoe UI");
 }
 
 void tst_Base::indexesPastTheTablesFallBack()

@@ -14,7 +14,6 @@ private slots:
     void bytesOfTheFile();
     void writtenForTheRunningProgram();
     void reporterStartsAndIsEnded();
-    void missingReporterIsSkipped();
 
 private:
     static void writeReporter(const QString& name);
@@ -63,25 +62,19 @@ void tst_CrashConfig::writtenForTheRunningProgram()
 
 void tst_CrashConfig::reporterStartsAndIsEnded()
 {
+    CrashConfig config;
+    QVERIFY(!config.startReporter()); // none installed: skipped
+    QVERIFY(!config.reporterRunning());
+    config.endReporter();
+
     // On this system the reporter may be installed without its ".exe".
     writeReporter("ZevOdivovo");
-    CrashConfig config;
     QVERIFY(config.startReporter());
     QTRY_VERIFY(QFile::exists("reporter.ran"));
     QVERIFY(config.reporterRunning());
     config.endReporter();
     QVERIFY(!config.reporterRunning());
     config.endReporter(); // a second end is harmless
-}
-
-void tst_CrashConfig::missingReporterIsSkipped()
-{
-    QFile::remove("ZevOdivovo");
-    QFile::remove("ZevOdivovo.exe");
-    CrashConfig config;
-    QVERIFY(!config.startReporter());
-    QVERIFY(!config.reporterRunning());
-    config.endReporter();
 }
 
 QTEST_GUILESS_MAIN(tst_CrashConfig)

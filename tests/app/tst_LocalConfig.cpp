@@ -13,7 +13,6 @@ class tst_LocalConfig : public QObject
 
 private slots:
     void init();
-    void freshInstallReadsDefaults();
     void recordRoundTripsThroughTheFile();
     void unreadableNumbersReadAsZero();
     void groupedFilesKeepEveryGroup();
@@ -34,24 +33,19 @@ void tst_LocalConfig::init()
         QFile::remove(path);
 }
 
-void tst_LocalConfig::freshInstallReadsDefaults()
-{
-    LocalConfig config;
-    config.LastAppCleanDate = "stale";
-    config.AllJunkSize = 99;
-    config.Read();
-    QCOMPARE(config.LastAllCleanDate, QStringLiteral("None"));
-    QCOMPARE(config.LastAppCleanDate, QStringLiteral("None"));
-    QCOMPARE(config.LastEraseDateLine, QStringLiteral("None"));
-    QCOMPARE(config.AllJunkSize, quint64(0));
-    QCOMPARE(config.WhatsAppSpaceSize, quint32(0));
-    QVERIFY(!QFile::exists(LocalConfig::ConfigPath())); // reading never creates the file
-}
-
 void tst_LocalConfig::recordRoundTripsThroughTheFile()
 {
     LocalConfig written;
-    written.Read();
+    written.LastAppCleanDate = "stale";
+    written.AllJunkSize = 99;
+    written.Read(); // a fresh install reads the defaults
+    QCOMPARE(written.LastAllCleanDate, QStringLiteral("None"));
+    QCOMPARE(written.LastAppCleanDate, QStringLiteral("None"));
+    QCOMPARE(written.LastEraseDateLine, QStringLiteral("None"));
+    QCOMPARE(written.AllJunkSize, quint64(0));
+    QCOMPARE(written.WhatsAppSpaceSize, quint32(0));
+    QVERIFY(!QFile::exists(LocalConfig::ConfigPath())); // reading never creates the file
+
     written.LastJunkCleanDate = "12-05-2026 10:00:00 Sat";
     written.AllLargeFilesSize = 5'000'000'000ull; // past 32 bits
     written.LastEraseDateWeChat = "today";
@@ -101,14 +95,6 @@ void tst_LocalConfig::groupedFilesKeepEveryGroup()
     QCOMPARE(read[deviceA].value("LastAllCleanDate"), QString()); // absent reads as empty
     QCOMPARE(read[deviceB].value("LastAllCleanDate"), QStringLiteral("12-05-2026 10:00:00 Sat"));
     QCOMPARE(read[deviceB].size(), 3);
-
-    LocalConfig::GroupedValues sizes;
-    sizes["dev"] = { { "WeChatSpaceSize", "1024" }, { "FirefoxSpaceSize", "7" } };
-    LocalConfig::WriteFragmentSizes(sizes);
-    const LocalConfig::GroupedValues fragments = LocalConfig::ReadFragmentSizes();
-    QCOMPARE(fragments["dev"].size(), 16);
-    QCOMPARE(fragments["dev"].value("WeChatSpaceSize"), QStringLiteral("1024"));
-    QCOMPARE(fragments["dev"].value("SpotifySpaceSize"), QString());
 }
 
 void tst_LocalConfig::filesExistAfterStart()

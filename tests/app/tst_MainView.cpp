@@ -1,3 +1,4 @@
+#include "AppFolder.h"
 #include "CController.h"
 #include "DeviceConnectModel.h"
 #include "DeviceImageFixture.h"
@@ -15,17 +16,42 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// A stand-in for a program the window starts: it only leaves `ran` behind.
+bool plantProgram(const QString& path, const QString& ran)
+{
+    QFile::remove(ran);
+    return writeFile(path, QString("#!/bin/sh\ntouch \"%1\"\n").arg(ran).toUtf8())
+        && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QStringList menuTexts(QMenu* menu)
+{
+    QStringList names;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            names << action->text();
+    }
+    return names;
+}
+
+} // namespace
 
 // The main window against simulated devices: what a person sees while a device arrives,
 // becomes ready and leaves, the Tools menu, and leaving the program.
@@ -36,21 +62,16 @@ class tst_MainView : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void deviceArrivesBecomesReadyAndLeaves();
-    void untrustedDeviceIsAskedToTrust();
+    void untrustedDeviceArrivesAndLeaves();
     void lockedDeviceWaitsForUnlock();
-    void leavingAResultAsksFirst();
     void toolsMenuFollowsTheVersionFile();
     void closingAsksFirst();
     void newerVersionStartsTheUpdater();
-    void languageChoiceIsWrittenOnlyWhenChanged();
-    void languageChoiceRestartsInThatLanguage_data();
     void languageChoiceRestartsInThatLanguage();
 
 private:
-    static bool tabsEnabled(MainView& view, int first, int last);
+    bool tabsEnabled(bool enabled) const;
     QString m_appDir;
-    QString m_builtAppDir;
     QTemporaryDir m_app;
     DeviceImageFixture* m_devices = nullptr;
     MainView* m_view = nullptr;
@@ -61,10 +82,7 @@ void tst_MainView::initTestCase()
     // The program's own folder is a fresh one, so the version files and companions are ours.
     QVERIFY(m_app.isValid());
     m_appDir = m_app.path();
-    m_builtAppDir = qEnvironmentVariable("DRAVO_APP_DIR");
-    // The built program's skin, so the window looks as it does for a person.
-    QFile::link(m_builtAppDir + "/skin", m_appDir + "/skin");
-    qputenv("DRAVO_APP_DIR", m_appDir.toLocal8Bit());
+    UseAsAppFolder(m_appDir);
     m_devices = new DeviceImageFixture;
     QVERIFY(m_devices->isValid());
     // Devices register with the library when the window starts notifications.
@@ -76,61 +94,31 @@ void tst_MainView::cleanupTestCase()
 {
     // The window first: it lets go of the devices before their folder goes.
     delete m_view;
-    m_view = nullptr;
     delete m_devices;
-    m_devices = nullptr;
 }
 
-bool tst_MainView::tabsEnabled(MainView& view, int first, int last)
+bool tst_MainView::tabsEnabled(bool enabled) const
 {
-    for (int i = first; i <= last; ++i) {
-        if (!view.tabBar()->IsTabEnabled(i))
+    for (int i = 0; i < 5; ++i) {
+        if (m_view->tabBar()->IsTabEnabled(i) != enabled)
             return false;
     }
     return true;
 }
 
-void tst_MainView::deviceArrivesBecomesReadyAndLeaves()
+void tst_MainView::untrustedDeviceArrivesAndLeaves()
 {
     MainView& view = *m_view;
-    QCOMPARE(view.currentPageIndex(), int(MainView::ConnectionPage));
     auto* connection = qobject_cast<DeviceConnectModel*>(view.page(MainView::ConnectionPage));
+    QCOMPARE(view.currentPageIndex(), int(MainView::ConnectionPage));
     QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
-    for (int i = 0; i < 5; ++i)
-        QVERIFY(!view.tabBar()->IsTabEnabled(i));
+    QVERIFY(tabsEnabled(false));
 
     DeviceContent content = DeviceImageFixture::smallContent();
     content.name = "Test iPhone";
+    content.trusted = false;
     const QString phone = m_devices->create("Test iPhone", content);
     QVERIFY2(!phone.isEmpty(), qPrintable(m_devices->lastError()));
-    QVERIFY(m_devices->plug(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::OneKeyPage), 10000);
-    QVERIFY(tabsEnabled(view, 0, 4));
-    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
-    auto* info = view.page(MainView::OneKeyPage)->findChild<DeviceInfoWidget*>();
-    QVERIFY(info);
-    // The name, then the model in brackets.
-    QVERIFY(info->findChild<QLabel*>("deviceName")->text().startsWith(QStringLiteral("Test iPhone (")));
-    QVERIFY(info->totalBytes() > 0);
-
-    // A tab click shows its feature.
-    emit view.tabBar()->signalTabButtonSwitch(3);
-    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
-
-    QVERIFY(m_devices->unplug(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);
-    QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
-    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
-    for (int i = 0; i < 5; ++i)
-        QVERIFY(!view.tabBar()->IsTabEnabled(i));
-}
-
-void tst_MainView::untrustedDeviceIsAskedToTrust()
-{
-    DeviceContent content = DeviceImageFixture::smallContent();
-    content.trusted = false;
-    const QString phone = m_devices->create("Untrusted", content);
-    QVERIFY(!phone.isEmpty());
 
     // The person trusts the computer on the device, then presses the box's button.
     MessageBoxAnswerer answerer(OvMessageBox::OK);
@@ -140,10 +128,26 @@ void tst_MainView::untrustedDeviceIsAskedToTrust()
     QCOMPARE(answerer.questions().first().text,
              QStringLiteral("Please unlock the device and trust the connection if needed. Then click Continue."));
     QVERIFY(m_devices->trust(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::OneKeyPage), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::OneKeyPage), 10000);
+    QVERIFY(tabsEnabled(true));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    auto* info = view.page(MainView::OneKeyPage)->findChild<DeviceInfoWidget*>();
+    // The name, then the model in brackets.
+    QVERIFY(info->findChild<QLabel*>("deviceName")->text().startsWith(QStringLiteral("Test iPhone (")));
+    QVERIFY(info->totalBytes() > 0);
 
+    // A device that leaves while a result is open resets the pages without asking.
+    auto* oneKey = qobject_cast<OvOneKeyClearModel*>(view.page(MainView::OneKeyPage));
+    oneKey->SwitchPage(2);
+    QVERIFY(oneKey->IsOnResultPage());
+    const int asked = answerer.questions().size();
     QVERIFY(m_devices->unplug(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(m_view->currentPageIndex(), int(MainView::ConnectionPage), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);
+    QCOMPARE(answerer.questions().size(), asked);
+    QCOMPARE(oneKey->currentPage(), 0);
+    QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
+    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    QVERIFY(tabsEnabled(false));
 }
 
 void tst_MainView::lockedDeviceWaitsForUnlock()
@@ -184,66 +188,17 @@ void tst_MainView::lockedDeviceWaitsForUnlock()
 
 void tst_MainView::toolsMenuFollowsTheVersionFile()
 {
-    const auto texts = [](QMenu* menu) {
-        QStringList names;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                names << action->text();
-        }
-        return names;
-    };
     // Without a version file every entry is shown.
-    QCOMPARE(texts(m_view->toolsMenu()),
-             (QStringList { "Tutorial", "Frequently Asked Questions", "Write a Product Review", "Contact Us",
-                            "View Facebook Fan Page", "Follow Us on Twitter", "Set Security Level", "Language",
-                            "Check for updates", "About", "Exit" }));
-
-    QFile version(m_appDir + "/Version.ini");
-    QVERIFY(version.open(QIODevice::WriteOnly));
-    version.write("[STATE]\nVELMORA_MENU_TUTORIAL=0\nVELMORA_MENU_VIEW_FACEBOOK_FAN_PAGE=2\n"
-                  "VELMORA_MENU_CHECK_FOR_UPDATES=0\nVELMORA_MENU_CONTACT_US=1\n");
-    version.close();
+    QStringList expected = menuTexts(m_view->toolsMenu());
+    QCOMPARE(expected.size(), 11);
+    QVERIFY(writeFile(m_appDir + "/Version.ini",
+                      "[STATE]\nVELMORA_MENU_TUTORIAL=0\nVELMORA_MENU_VIEW_FACEBOOK_FAN_PAGE=2\n"
+                      "VELMORA_MENU_CHECK_FOR_UPDATES=0\nVELMORA_MENU_CONTACT_US=1\n"));
     MainView other;
-    QCOMPARE(texts(other.toolsMenu()),
-             (QStringList { "Frequently Asked Questions", "Write a Product Review", "Contact Us",
-                            "Follow Us on Twitter", "Set Security Level", "Language", "About", "Exit" }));
+    for (const char* hidden : { "Tutorial", "View Facebook Fan Page", "Check for updates" })
+        QVERIFY(expected.removeOne(hidden));
+    QCOMPARE(menuTexts(other.toolsMenu()), expected);
     QFile::remove(m_appDir + "/Version.ini");
-}
-
-void tst_MainView::leavingAResultAsksFirst()
-{
-    MainView& view = *m_view;
-    const QString phone = m_devices->create("Result iPhone");
-    QVERIFY(!phone.isEmpty());
-    QVERIFY(m_devices->plug(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::OneKeyPage), 10000);
-    auto* oneKey = qobject_cast<OvOneKeyClearModel*>(view.page(MainView::OneKeyPage));
-
-    // A home page holds nothing to lose: no question.
-    MessageBoxAnswerer answerer(OvMessageBox::No);
-    emit view.tabBar()->signalTabButtonSwitch(3);
-    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
-    QVERIFY(answerer.questions().isEmpty());
-    emit view.tabBar()->signalTabButtonSwitch(0);
-
-    // A result page does: "No" keeps the tab and the result, "Yes" leaves.
-    oneKey->SwitchPage(2);
-    QVERIFY(oneKey->IsOnResultPage());
-    emit view.tabBar()->signalTabButtonSwitch(3);
-    QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(answerer.questions().first().text,
-             QStringLiteral("If you leave, the scanning result won't be saved. Are you sure you want to leave?"));
-    QCOMPARE(view.currentPageIndex(), int(MainView::OneKeyPage));
-    QCOMPARE(view.tabBar()->CurrentIndex(), 0);
-    QCOMPARE(oneKey->currentPage(), 2);
-    answerer.setButton(OvMessageBox::Yes);
-    emit view.tabBar()->signalTabButtonSwitch(3);
-    QCOMPARE(view.currentPageIndex(), int(MainView::PrivateDataPage));
-    QCOMPARE(view.tabBar()->CurrentIndex(), 3);
-
-    QVERIFY(m_devices->unplug(phone));
-    QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);
-    QCOMPARE(oneKey->currentPage(), 0);
 }
 
 void tst_MainView::closingAsksFirst()
@@ -261,17 +216,10 @@ void tst_MainView::closingAsksFirst()
     }
     // The companion that removes the backups is started from the application folder, never
     // from the working folder, where anyone's program could wait under that name.
-    auto plant = [](const QString& path, const QString& ran) {
-        QFile companion(path);
-        QVERIFY(companion.open(QIODevice::WriteOnly));
-        companion.write(QString("#!/bin/sh\ntouch \"%1\"\n").arg(ran).toUtf8());
-        companion.close();
-        companion.setPermissions(companion.permissions() | QFile::ExeOwner);
-    };
     const QString planted = QDir::current().absoluteFilePath("planted.ran");
     const QString ran = m_appDir + "/removeback.ran";
-    plant("OvRemoveBack", planted);
-    plant(m_appDir + "/OvRemoveBack", ran);
+    QVERIFY(plantProgram("OvRemoveBack", planted));
+    QVERIFY(plantProgram(m_appDir + "/OvRemoveBack", ran));
     MessageBoxAnswerer ok(OvMessageBox::OK);
     QVERIFY(view.close());
     QVERIFY(!view.isVisible());
@@ -281,14 +229,9 @@ void tst_MainView::closingAsksFirst()
 
 void tst_MainView::newerVersionStartsTheUpdater()
 {
-    QFile updater(m_appDir + "/appAutoUpdate");
-    QVERIFY(updater.open(QIODevice::WriteOnly));
-    updater.write("#!/bin/sh\ntouch \"$PWD/updater.ran\"\n");
-    updater.close();
-    updater.setPermissions(updater.permissions() | QFile::ExeOwner);
     const QString ran = m_appDir + "/updater.ran";
-
-    // Versions compare as plain text, character by character, against our own.
+    QVERIFY(plantProgram(m_appDir + "/appAutoUpdate", ran));
+    // Only a version answer newer than our own, compared as text, starts it.
     m_view->SlotCheckUpdate(0, "0.9");
     m_view->SlotCheckUpdate(1, "99.0");
     m_view->SlotCheckUpdate(0, "");
@@ -297,69 +240,19 @@ void tst_MainView::newerVersionStartsTheUpdater()
     QTRY_VERIFY(QFile::exists(ran));
 }
 
-void tst_MainView::languageChoiceIsWrittenOnlyWhenChanged()
-{
-    QVERIFY(QDir().mkpath(translationDirectory(m_appDir)));
-    QFile file(languageFilePath(m_appDir));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("German");
-    file.close();
-
-    LanguageSelectView dialog;
-    QCOMPARE(dialog.combo()->currentIndex(), 8);
-    QSignalSpy restart(&dialog, &LanguageSelectView::LanguageChangeCloseService);
-    dialog.writeText(); // unchanged: nothing written, no restart
-    QCOMPARE(restart.count(), 0);
-    dialog.combo()->setCurrentIndex(4);
-    dialog.writeText();
-    QCOMPARE(restart.count(), 1);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("French"));
-}
-
-void tst_MainView::languageChoiceRestartsInThatLanguage_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("prompt");
-    QTest::newRow("German") << "German"
-                            << "Sprache"
-                            << "Bitte wählen Sie eine Sprache";
-    QTest::newRow("Japanese") << "Japanese"
-                              << "言語"
-                              << "言語を選択してください";
-}
-
 void tst_MainView::languageChoiceRestartsInThatLanguage()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, menuItem);
-    QFETCH(QString, prompt);
+    const QString language = QStringLiteral("Japanese");
     int target = -1;
     for (int i = 0; i < LanguageTable::count(); ++i) {
         if (language == QLatin1String(LanguageTable::row(i).englishName))
             target = i;
     }
     QVERIFY(target > 0);
-
-    // The catalogues the build made, where the program looks for them, and English chosen.
-    const QString mainDir = translationDirectory(m_appDir);
-    QVERIFY(QDir().mkpath(mainDir));
-    for (const QString& name : { language, QStringLiteral("English") }) {
-        QFile::remove(mainDir + name + ".qm");
-        QVERIFY(QFile::copy(translationDirectory(m_builtAppDir) + name + ".qm", mainDir + name + ".qm"));
-    }
-    QFile file(languageFilePath(m_appDir));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("English");
-    file.close();
+    QVERIFY(QDir().mkpath(translationDirectory(m_appDir)));
+    QVERIFY(writeFile(languageFilePath(m_appDir), "English"));
     const QString ran = m_appDir + "/restart.ran";
-    QFile::remove(ran);
-    QFile restarter(m_appDir + "/RestartApp");
-    QVERIFY(restarter.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    restarter.write(QString("#!/bin/sh\ntouch \"%1\"\n").arg(ran).toUtf8());
-    restarter.close();
-    restarter.setPermissions(restarter.permissions() | QFile::ExeOwner);
+    QVERIFY(plantProgram(m_appDir + "/RestartApp", ran));
 
     // A person opens Tools > Language and picks the language with the keyboard alone.
     QTimer chooser;
@@ -377,36 +270,25 @@ void tst_MainView::languageChoiceRestartsInThatLanguage()
             dialog->close();
     });
     chooser.start(5);
-    QAction* languageItem = nullptr;
-    for (QAction* action : m_view->toolsMenu()->actions()) {
-        if (action->text() == QLatin1String("Language"))
-            languageItem = action;
-    }
-    QVERIFY(languageItem);
-    languageItem->trigger();
+    const QList<QAction*> actions = m_view->toolsMenu()->actions();
+    const auto item = std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->text() == "Language"; });
+    QVERIFY(item != actions.end());
+    (*item)->trigger();
     // The program ends its event loop here to be restarted; this process lives on, so it lets
     // that quit request run out, or every later dialog would return before it is shown.
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+    QFile file(languageFilePath(m_appDir));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLatin1(file.readAll()), language);
-    file.close();
     QTRY_VERIFY(QFile::exists(ran));
 
-    // The restarted program loads what was chosen, as start-up does, and speaks it.
-    QTranslator translator;
-    auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
-    QString loaded;
-    loadTranslation(&translator, qApp, loaded, QString());
-    QCOMPARE(loaded, language);
-    MainView restarted;
-    QStringList items;
-    for (QAction* action : restarted.toolsMenu()->actions())
-        items << action->text();
-    QVERIFY2(items.contains(menuItem), qPrintable(items.join(", ")));
+    // The dialog opens on the stored choice; confirming it unchanged restarts nothing.
     LanguageSelectView dialog;
     QCOMPARE(dialog.combo()->currentIndex(), target);
-    QCOMPARE(dialog.combo()->accessibleName(), prompt);
+    QSignalSpy restart(&dialog, &LanguageSelectView::LanguageChangeCloseService);
+    dialog.writeText();
+    QCOMPARE(restart.count(), 0);
 }
 
 QTEST_MAIN(tst_MainView)

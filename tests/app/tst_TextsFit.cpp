@@ -10,21 +10,16 @@
 #include "Translation.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTranslator>
-
 #include <QtMath>
-#include <functional>
 
+#include <functional>
 #include <memory>
 
 // Every text of every page and dialog fits its widget, in every language the program ships:
@@ -44,23 +39,11 @@ private:
 
 namespace {
 
-QString describe(const QWidget* widget)
-{
-    QStringList path;
-    for (const QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
-        if (!w->objectName().isEmpty())
-            path.prepend(w->objectName());
-    }
-    return QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), path.join('/'));
-}
-
 // The room a label's text needs, laid out as the label lays it out.
 QSize labelTextSize(const QLabel* label, int width)
 {
     const QString text = label->text();
-    const bool rich
-        = label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
-    if (rich) {
+    if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
         QTextDocument document;
         document.setDefaultFont(label->font());
         document.setDocumentMargin(0);
@@ -70,9 +53,10 @@ QSize labelTextSize(const QLabel* label, int width)
         return QSize(qCeil(label->wordWrap() ? document.size().width() : document.idealWidth()),
                      qCeil(document.size().height()));
     }
-    const QFontMetrics metrics(label->fontMetrics());
     const int flags = Qt::TextExpandTabs | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return metrics.boundingRect(QRect(0, 0, label->wordWrap() ? width : 100000, 100000), flags, text).size();
+    return label->fontMetrics()
+        .boundingRect(QRect(0, 0, label->wordWrap() ? width : 100000, 100000), flags, text)
+        .size();
 }
 
 void checkTexts(const QWidget* root, const QString& where, QStringList& faults)
@@ -80,31 +64,28 @@ void checkTexts(const QWidget* root, const QString& where, QStringList& faults)
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(root->window()) || widget->width() <= 0 || widget->height() <= 0)
             continue;
+        QString text;
+        QSize needed;
+        QSize room;
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            if (label->text().trimmed().isEmpty())
-                continue;
-            const QRect room
-                = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-            const QSize needed = labelTextSize(label, room.width());
-            // One pixel of slack for rounding between the metrics and the painter.
-            if (needed.width() > room.width() + 1 || needed.height() > room.height() + 1)
-                faults << QStringLiteral("%1: %2 \"%3\" needs %4x%5, has %6x%7")
-                              .arg(where, describe(label), label->text().left(60))
-                              .arg(needed.width())
-                              .arg(needed.height())
-                              .arg(room.width())
-                              .arg(room.height());
+            const int m = label->margin();
+            room = label->contentsRect().adjusted(m, m, -m, -m).size();
+            text = label->text();
+            needed = labelTextSize(label, room.width());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            if (button->text().trimmed().isEmpty())
-                continue;
             // The style's hint is the text plus the frame, box or icon it draws around it.
-            const QSize needed = button->sizeHint();
-            if (needed.width() > button->width() + 1)
-                faults << QStringLiteral("%1: %2 \"%3\" needs %4 wide, has %5")
-                              .arg(where, describe(button), button->text())
-                              .arg(needed.width())
-                              .arg(button->width());
+            text = button->text();
+            needed = QSize(button->sizeHint().width(), 0);
+            room = button->size();
         }
+        // One pixel of slack for rounding between the metrics and the painter.
+        if (!text.trimmed().isEmpty() && (needed.width() > room.width() + 1 || needed.height() > room.height() + 1))
+            faults << QStringLiteral("%1: %2 %3 \"%4\" needs %5x%6, has %7x%8")
+                          .arg(where, widget->metaObject()->className(), widget->objectName(), text.left(60))
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
     }
 }
 
@@ -165,31 +146,28 @@ void tst_TextsFit::everyPageAndDialog()
         for (int index = 0; index < MainView::PageCount; ++index) {
             view.SwitchModel(index);
             auto* model = qobject_cast<OvModel*>(view.page(index));
-            if (!model) {
+            const int pages = model ? model->pages()->count() : 1;
+            for (int page = 0; page < pages; ++page) {
+                if (model)
+                    model->pages()->setCurrentIndex(page);
                 settle(&view);
-                checkTexts(view.page(index), view.page(index)->objectName(), faults);
-                continue;
-            }
-            for (int page = 0; page < model->pages()->count(); ++page) {
-                model->pages()->setCurrentIndex(page);
-                settle(&view);
-                checkTexts(model->pages()->widget(page),
-                           QStringLiteral("%1 page %2").arg(model->objectName()).arg(page), faults);
+                QWidget* shown = model ? model->pages()->widget(page) : view.page(index);
+                checkTexts(shown, QStringLiteral("%1 page %2").arg(view.page(index)->objectName()).arg(page), faults);
             }
         }
     }
-    const std::vector<std::pair<QString, std::function<QWidget*()>>> dialogs = {
-        { QStringLiteral("level dialog"), [] { return new SafeLevelSettingDialog; } },
-        { QStringLiteral("encrypted backup tip"), [] { return new EraseTipDialog(EraseTipDialog::EncryptedBackup); } },
-        { QStringLiteral("Find My iPhone tip"), [] { return new EraseTipDialog(EraseTipDialog::FindMyIPhone); } },
-        { QStringLiteral("locked device tip"), [] { return new EraseTipDialog(EraseTipDialog::DeviceLocked); } },
-        { QStringLiteral("language dialog"), [] { return new LanguageSelectView; } },
-        { QStringLiteral("about dialog"), [] { return new OvAbout; } },
+    const std::vector<std::function<QWidget*()>> dialogs = {
+        [] { return new SafeLevelSettingDialog; },
+        [] { return new EraseTipDialog(EraseTipDialog::EncryptedBackup); },
+        [] { return new EraseTipDialog(EraseTipDialog::FindMyIPhone); },
+        [] { return new EraseTipDialog(EraseTipDialog::DeviceLocked); },
+        [] { return new LanguageSelectView; },
+        [] { return new OvAbout; },
     };
-    for (const auto& [name, make] : dialogs) {
+    for (const auto& make : dialogs) {
         std::unique_ptr<QWidget> dialog(make());
         settle(dialog.get());
-        checkTexts(dialog.get(), name, faults);
+        checkTexts(dialog.get(), dialog->metaObject()->className() + dialog->windowTitle(), faults);
         dialog->hide();
     }
     QCoreApplication::removeTranslator(&translator);

@@ -14,117 +14,59 @@ class tst_Translation : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void requestedLanguageIsWrittenFirst();
-    void missingFileTakesTheSystemLanguage();
-    void emptyFileWithUnknownLocaleStaysUntranslated();
-    void unmatchedNameFallsBackToEnglish();
-    void missingFolderLeavesEnglishTexts();
-    void languageTableLookup();
-
-private:
-    void addTranslation(const QString& name);
-    QString languageFile() const;
-    void run(const QString& systemLocale, const QString& requested);
-
-    QScopedPointer<QTemporaryDir> m_dir;
-    QTranslator* m_translator = nullptr;
-    QString m_name;
+    void loaderChoosesWritesAndLoads();
+    void languageForLocale();
 };
 
-void tst_Translation::init()
+void tst_Translation::loaderChoosesWritesAndLoads()
 {
-    m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
-    QVERIFY(QDir().mkpath(translationDirectory(m_dir->path())));
-    m_translator = new QTranslator(this);
-    m_name = QStringLiteral("unchanged");
+    const struct
+    {
+        QStringList catalogues;   // copies of one French probe; empty for no "main" folder
+        const char* languageFile; // null for no file
+        const char* locale;
+        const char* requested;
+        const char* written;
+        const char* chosen;
+        bool loads;
+    } cases[] = {
+        { { "English.qm", "French.qm" }, "German", "de_DE", "French", "French", "French", true },
+        { { "Japanese.qm" }, nullptr, "ja_JP", "", "Japanese", "Japanese", true },
+        // The wanted name is ".qm" itself: it matches, has no base name and loads nothing.
+        { { "English.qm" }, "", "xx_YY", "", "", "", false },
+        { { "English.qm" }, nullptr, "de_DE", "Klingon", "Klingon", "English", true },
+        // Without the folder the language file is still settled.
+        { {}, nullptr, "fr_FR", "", "French", "unchanged", false },
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir().mkpath(c.catalogues.isEmpty() ? dir.filePath("language") : translationDirectory(dir.path())));
+        for (const QString& name : c.catalogues)
+            QVERIFY(QFile::copy(PROBE_QM, translationDirectory(dir.path()) + name));
+        QFile file(languageFilePath(dir.path()));
+        if (c.languageFile) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(c.languageFile);
+            file.close();
+        }
+
+        QTranslator translator;
+        QString name = QStringLiteral("unchanged");
+        loadTranslationFrom(dir.path(), c.locale, &translator, QCoreApplication::instance(), name, c.requested);
+        const QString exit = QCoreApplication::translate("Probe", "Exit");
+        QCoreApplication::removeTranslator(&translator);
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLocal8Bit(file.readAll()), QString(c.written));
+        QCOMPARE(name, QString(c.chosen));
+        QCOMPARE(translator.isEmpty(), !c.loads);
+        QCOMPARE(exit, c.loads ? QStringLiteral("Quitter") : QStringLiteral("Exit"));
+    }
 }
 
-void tst_Translation::cleanup()
+void tst_Translation::languageForLocale()
 {
-    QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
-    m_translator = nullptr;
-}
-
-void tst_Translation::addTranslation(const QString& name)
-{
-    QVERIFY(QFile::copy(PROBE_QM, translationDirectory(m_dir->path()) + name));
-}
-
-QString tst_Translation::languageFile() const
-{
-    QFile file(languageFilePath(m_dir->path()));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QStringLiteral("<missing>");
-}
-
-void tst_Translation::run(const QString& systemLocale, const QString& requested)
-{
-    loadTranslationFrom(m_dir->path(), systemLocale, m_translator, QCoreApplication::instance(), m_name, requested);
-}
-
-void tst_Translation::requestedLanguageIsWrittenFirst()
-{
-    addTranslation("English.qm");
-    addTranslation("French.qm");
-    QFile existing(languageFilePath(m_dir->path()));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("German");
-    existing.close();
-
-    run("de_DE", "French");
-    QCOMPARE(languageFile(), QStringLiteral("French"));
-    QCOMPARE(m_name, QStringLiteral("French"));
-    QCOMPARE(QCoreApplication::translate("Probe", "Exit"), QStringLiteral("Quitter"));
-}
-
-void tst_Translation::missingFileTakesTheSystemLanguage()
-{
-    addTranslation("Japanese.qm");
-    run("ja_JP", QString());
-    QCOMPARE(languageFile(), QStringLiteral("Japanese"));
-    QCOMPARE(m_name, QStringLiteral("Japanese"));
-    QVERIFY(!m_translator->isEmpty());
-}
-
-void tst_Translation::emptyFileWithUnknownLocaleStaysUntranslated()
-{
-    addTranslation("English.qm");
-    QFile empty(languageFilePath(m_dir->path()));
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
-
-    run("xx_YY", QString());
-    QCOMPARE(languageFile(), QString());
-    // The wanted name is ".qm" itself: it matches, has no base name and loads nothing.
-    QCOMPARE(m_name, QString());
-    QVERIFY(m_translator->isEmpty());
-    QCOMPARE(QCoreApplication::translate("Probe", "Exit"), QStringLiteral("Exit"));
-}
-
-void tst_Translation::unmatchedNameFallsBackToEnglish()
-{
-    addTranslation("English.qm");
-    run("de_DE", "Klingon");
-    QCOMPARE(languageFile(), QStringLiteral("Klingon"));
-    QCOMPARE(m_name, QStringLiteral("English"));
-    QVERIFY(!m_translator->isEmpty());
-}
-
-void tst_Translation::missingFolderLeavesEnglishTexts()
-{
-    QVERIFY(QDir(translationDirectory(m_dir->path())).removeRecursively());
-    run("fr_FR", QString());
-    QCOMPARE(languageFile(), QStringLiteral("French")); // the language file is still settled
-    QCOMPARE(m_name, QStringLiteral("unchanged"));
-    QVERIFY(m_translator->isEmpty());
-}
-
-void tst_Translation::languageTableLookup()
-{
-    QCOMPARE(LanguageTable::count(), 9);
     QCOMPARE(LanguageTable::nameForLocale("de_DE"), QStringLiteral("German"));
     QCOMPARE(LanguageTable::nameForLocale("pt_PT"), QStringLiteral("Portuguese"));
     QCOMPARE(LanguageTable::nameForLocale("pt_BR"), QString()); // whole codes only

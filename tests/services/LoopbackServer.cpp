@@ -22,21 +22,18 @@ bool LoopbackServer::start(const QString& script, const QStringList& arguments)
         m_error = m_process.errorString();
         return false;
     }
+    // The script names its port on a line of its own once it listens.
     QByteArray seen;
     const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        if (m_process.canReadLine() || m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
-            while (m_process.canReadLine()) {
-                const QByteArray line = m_process.readLine().trimmed();
-                seen += line + '\n';
-                if (line.startsWith("PORT ")) {
-                    m_port = line.mid(5).toInt();
-                    return m_port > 0;
-                }
-            }
+    while (m_process.canReadLine() || m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+        if (!m_process.canReadLine())
+            continue; // a line in parts
+        const QByteArray line = m_process.readLine().trimmed();
+        seen += line + '\n';
+        if (line.startsWith("PORT ")) {
+            m_port = line.mid(5).toInt();
+            return m_port > 0;
         }
-        if (m_process.state() != QProcess::Running)
-            break;
     }
     m_error = QString::fromLocal8Bit(seen + m_process.readAllStandardError());
     stop();

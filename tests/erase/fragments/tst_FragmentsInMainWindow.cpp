@@ -83,8 +83,10 @@ void tst_FragmentsInMainWindow::deviceBackAfterTheEraseEndsOnTheFinishedPage()
     const LocalConfig::GroupValues figures
         = LocalConfig::ReadFragmentSizes().value(CGlobalData::GetInstance()->m_strDeviceKey);
     QCOMPARE(figures.value("WhatsAppSpaceSize"), QString::number(qint64(before.value("dataSize").toDouble())));
-    // The picker measures again: what it shows now is what is left.
+    QVERIFY(figures.value("LastDevUsedSpaceSize").toULongLong() > 0);
+    // The picker measures again: what it shows now is what is left, and the analysis backup goes.
     QTRY_COMPARE(model->appView()->item("WhatsApp")->size(), left);
+    QTRY_VERIFY(!devices.hasBackup(phone));
     MainWindowAccess::instance()->setDeviceRestarting(false);
     QVERIFY(devices.unplug(phone));
     QTRY_COMPARE_WITH_TIMEOUT(view.currentPageIndex(), int(MainView::ConnectionPage), 10000);

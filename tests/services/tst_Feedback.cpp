@@ -1,0 +1,505 @@
+#include "AppStyle.h"
+#include "FileVersion.h"
+#include "LoopbackServer.h"
+#include "MessageBoxAnswerer.h"
+#include "OvFeedback.h"
+#include "OvMessageBox.h"
+#include "ServiceConfig.h"
+#include "SmtpMailer.h"
+#include "TestFiles.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTest>
+
+// Feedback by mail: the mailer against a loopback SMTP server, and the dialog that uses it.
+namespace {
+
+const QByteArray kAccount = "feedback@velmora.test";
+const QByteArray kPassword = "s3c;ret, with a comma";
+const QByteArray kRecipient = "support@velmora.test";
+const QByteArray kSubject = "Velmora Dravo Pro for Win Feedback!";
+
+// What the test server stored: the messages of its mailbox folder, taken apart along the
+// boundary "qwertyuiop", and one "<verb> tls|plain" line per command it read.
+class Mailbox
+{
+public:
+    struct Part
+    {
+        QByteArray headers; // up to the blank line
+        QByteArray content; // after it, as sent
+        QByteArray attachmentName() const
+        {
+            static const QRegularExpression filename(QStringLiteral("filename=\"([^\"]*)\""));
+            return filename.match(QString::fromUtf8(headers)).captured(1).toUtf8();
+        }
+    };
+    struct Message
+    {
+        QByteArray raw;
+        QStringList envelope; // login, sender, recipients
+        QByteArray headers;   // the message's own header block
+        QList<Part> parts;
+        bool closed = false; // ends with the closing boundary
+    };
+
+    explicit Mailbox(const QString& dir)
+        : m_dir(dir)
+    { }
+    int count() const;
+    Message message(int n) const; // 1 is the first the server accepted
+    QStringList commands() const
+    {
+        return QString::fromUtf8(readFile(m_dir + "/commands")).split('\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QString m_dir;
+};
+
+int Mailbox::count() const
+{
+    return QDir(m_dir).entryList({ "*.eml" }, QDir::Files).size();
+}
+
+Mailbox::Message Mailbox::message(int n) const
+{
+    Message message;
+    message.raw = readFile(QStringLiteral("%1/%2.eml").arg(m_dir).arg(n));
+    message.envelope = QString::fromUtf8(readFile(QStringLiteral("%1/%2.envelope").arg(m_dir).arg(n)))
+                           .split('\n', Qt::SkipEmptyParts);
+
+    const QByteArray delimiter = "--qwertyuiop";
+    QList<QByteArray> sections;
+    int from = 0;
+    for (;;) {
+        const int at = message.raw.indexOf("\r\n" + delimiter, from);
+        if (at < 0)
+            break;
+        sections << message.raw.mid(from, at + 2 - from);
+        from = at + 2 + delimiter.size();
+    }
+    message.closed = message.raw.mid(from) == "--\r\n";
+    if (sections.isEmpty())
+        return message;
+    message.headers = sections.takeFirst();
+    for (const QByteArray& section : qAsConst(sections)) {
+        // Each part begins right after its boundary line.
+        const QByteArray body = section.startsWith("\r\n") ? section.mid(2) : section;
+        const int blank = body.indexOf("\r\n\r\n");
+        message.parts.append({ body.left(blank + 2), blank < 0 ? QByteArray() : body.mid(blank + 4) });
+    }
+    return message;
+}
+
+struct Dialog
+{
+    OvFeedback dialog;
+    QLineEdit* email = dialog.findChild<QLineEdit*>("feedbackEmailEdit");
+    QPlainTextEdit* content = dialog.findChild<QPlainTextEdit*>("feedbackContentEdit");
+    QCheckBox* attach = dialog.findChild<QCheckBox*>("feedbackAttachCheckBox");
+    QPushButton* submit = dialog.findChild<QPushButton*>("feedbackSubmitButton");
+    Dialog(const QString& address, const QString& text, bool attachFile)
+    {
+        dialog.show();
+        email->setText(address);
+        content->setPlainText(text);
+        attach->setChecked(attachFile);
+    }
+};
+
+} // namespace
+
+class tst_Feedback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void messageLayoutOnTheWire();
+    void serverBehaviours_data();
+    void serverBehaviours();
+    void unreachableOrSilentServersGiveOne();
+    void addressIsCheckedBeforeAnythingIsSent_data();
+    void addressIsCheckedBeforeAnythingIsSent();
+    void feedbackArrivesWithTheCrashDump();
+    void attachmentFallsBackToTheLibraryLog();
+    void failuresKeepTheDialogOpen_data();
+    void failuresKeepTheDialogOpen();
+    void configurationFile();
+
+private:
+    bool startServer(LoopbackServer& server, const QString& mailbox, const QStringList& extra = {});
+    void writeConfig(int port, const QByteArray& extra = {});
+    QString m_app;
+    LoopbackServer m_smtp;
+};
+
+void tst_Feedback::initTestCase()
+{
+    m_app = QDir::currentPath();
+    qputenv("DRAVO_APP_DIR", m_app.toUtf8());
+    AppStyle::instance().initialise(m_app);
+    AppStyle::instance().setVersionText(" 2.1");
+    QVERIFY(startServer(m_smtp, "feedback"));
+    // A throw-away certificate for the STARTTLS cases, valid for the loopback address only.
+    QProcess openssl;
+    openssl.start("openssl",
+                  { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-keyout",
+                    "tls-key.pem", "-out", "tls-cert.pem", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                    "subjectAltName=IP:127.0.0.1" });
+    QVERIFY2(openssl.waitForFinished(30000) && openssl.exitCode() == 0, openssl.readAllStandardError().constData());
+}
+
+void tst_Feedback::init()
+{
+    writeConfig(m_smtp.port());
+}
+
+void tst_Feedback::cleanup()
+{
+    QFile::remove(ServiceConfig::filePath());
+    QFile::remove(m_app + "/crashcore.dmp");
+    QDir(m_app + "/log").removeRecursively();
+}
+
+bool tst_Feedback::startServer(LoopbackServer& server, const QString& mailbox, const QStringList& extra)
+{
+    QDir(mailbox).removeRecursively();
+    QDir().mkpath(mailbox);
+    const bool started = server.start(
+        "smtp_server.py", QStringList { "--mailbox", mailbox, "--user", kAccount, "--password", kPassword } + extra);
+    if (!started)
+        qWarning("%s", qPrintable(server.errorText()));
+    return started;
+}
+
+void tst_Feedback::writeConfig(int port, const QByteArray& extra)
+{
+    QVERIFY(writeFile(ServiceConfig::filePath(),
+                      "[Mail]\nHost=127.0.0.1\nPort=" + QByteArray::number(port) + "\nAccount=" + kAccount
+                          + "\nPassword=\"" + kPassword + "\"\nRecipient=support@velmora.test\n" + extra));
+}
+
+void tst_Feedback::addressIsCheckedBeforeAnythingIsSent_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << ""
+                           << "Please enter your email address.";
+    QTest::newRow("no at sign") << "user"
+                                << "Please enter a valid email address.";
+}
+
+void tst_Feedback::addressIsCheckedBeforeAnythingIsSent()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, message);
+    const int before = Mailbox("feedback").count();
+    Dialog d(address, "text", false);
+    for (QWidget* w : QList<QWidget*> { d.email, d.content, d.attach, d.submit })
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(d.submit, Qt::LeftButton);
+    QCOMPARE(answerer.texts(), QStringList { message });
+    QVERIFY(d.dialog.isVisible());
+    QCOMPARE(Mailbox("feedback").count(), before);
+}
+
+void tst_Feedback::feedbackArrivesWithTheCrashDump()
+{
+    const QByteArray dump = randomBytes(6001);
+    QVERIFY(writeFile(m_app + "/crashcore.dmp", dump));
+    QVERIFY(QDir().mkpath(m_app + "/log"));
+    QVERIFY(writeFile(m_app + "/log/ovdriver.log", "library log")); // the dump wins over the log
+
+    const int before = Mailbox("feedback").count();
+    Dialog d("someone@example.test", "The scan stopped at 40%.\nTwice.", true);
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(d.submit, Qt::LeftButton);
+    // The mail goes out on its own thread; the dialog says so and takes no second click.
+    QVERIFY(d.dialog.isSending());
+    QVERIFY(!d.submit->isEnabled());
+    QVERIFY(d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->isVisible());
+    QVERIFY(!d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->accessibleName().isEmpty());
+
+    QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
+    QCOMPARE(answerer.questions().first().icon, QStringLiteral("/tip_succeed.png"));
+    QVERIFY(!d.dialog.isVisible());
+    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+
+    const Mailbox mailbox("feedback");
+    QCOMPARE(mailbox.count(), before + 1);
+    const Mailbox::Message message = mailbox.message(before + 1);
+    QCOMPARE(message.envelope, (QStringList { kAccount, kAccount, "support@velmora.test" }));
+    QVERIFY(message.headers.contains("Subject: Velmora Dravo Pro for Win Feedback!\r\n"));
+    QCOMPARE(message.parts.size(), 2);
+    const QByteArray version = QByteArray::fromStdString(RunningExecutableFileVersion());
+    QCOMPARE(message.parts[0].content,
+             version + "\r\nsomeone@example.test\r\nThe scan stopped at 40%.\r\nTwice.\r\n\r\n");
+    QCOMPARE(message.parts[1].attachmentName(), QByteArray("crashcore.dmp"));
+    QCOMPARE(QByteArray::fromBase64(message.parts[1].content), dump);
+}
+
+void tst_Feedback::attachmentFallsBackToTheLibraryLog()
+{
+    const struct
+    {
+        bool log;
+        bool checked;
+        const char* attached;
+    } cases[] = {
+        { true, true, "ovdriver.log" },
+        { true, false, nullptr }, // unchecked: nothing attached
+        { false, true, nullptr }, // checked, but nothing to attach
+    };
+    const Mailbox mailbox("feedback");
+    const QByteArray version = QByteArray::fromStdString(RunningExecutableFileVersion());
+    for (const auto& c : cases) {
+        QDir(m_app + "/log").removeRecursively();
+        if (c.log)
+            QVERIFY(QDir().mkpath(m_app + "/log") && writeFile(m_app + "/log/ovdriver.log", "device library log\n"));
+        const int before = mailbox.count();
+        Dialog d("@", QString(), c.checked);
+        MessageBoxAnswerer answerer(OvMessageBox::OK);
+        QTest::keyClick(d.submit, Qt::Key_Space); // the keyboard sends as well
+        QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
+        QCOMPARE(mailbox.count(), before + 1);
+        const Mailbox::Message message = mailbox.message(before + 1);
+        // Empty content sends the product line instead.
+        QCOMPARE(message.parts.value(0).content, version + "\r\n@\r\nVelmora Dravo Free 2.1 Feedback.\r\n\r\n");
+        QCOMPARE(message.parts.size(), c.attached ? 2 : 1);
+        if (c.attached) {
+            QCOMPARE(message.parts[1].attachmentName(), QByteArray(c.attached));
+            QCOMPARE(QByteArray::fromBase64(message.parts[1].content), QByteArray("device library log\n"));
+        }
+    }
+}
+
+void tst_Feedback::failuresKeepTheDialogOpen_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no configuration") << "none"
+                                      << "Feedback is not set up on this computer, so your message could not be sent. "
+                                         "Your text is kept in this window.";
+    QTest::newRow("server never answers") << "silent"
+                                          << "Failed";
+}
+
+void tst_Feedback::failuresKeepTheDialogOpen()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, message);
+    // Every failure of the mailer ends the same way here; its kinds are the mailer's own tests.
+    QTcpServer silent;
+    if (setup == "none") {
+        QFile::remove(ServiceConfig::filePath());
+    } else {
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        writeConfig(silent.serverPort(), "TimeoutSeconds=1\n");
+    }
+    QVERIFY(writeFile(m_app + "/crashcore.dmp", "dump"));
+
+    Dialog d("someone@example.test", "my comment", true);
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::mouseClick(d.submit, Qt::LeftButton);
+    if (setup == "silent") {
+        // While the server keeps quiet the window goes on working, and Escape does not leave
+        // the mail thread without its dialog.
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QTRY_VERIFY(ticked);
+        QVERIFY(d.dialog.isSending());
+        QTest::keyClick(&d.dialog, Qt::Key_Escape);
+        QVERIFY(d.dialog.isVisible());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.texts(), QStringList { message }, 10000);
+    // The user can press "Submit" again with everything still there.
+    QVERIFY(d.dialog.isVisible());
+    QVERIFY(!d.dialog.isSending() && d.submit->isEnabled());
+    QCOMPARE(d.email->text(), QStringLiteral("someone@example.test"));
+    QCOMPARE(d.content->toPlainText(), QStringLiteral("my comment"));
+    QVERIFY(d.attach->isChecked());
+}
+
+void tst_Feedback::configurationFile()
+{
+    // The layout README.md documents, comments included.
+    QVERIFY(writeFile(ServiceConfig::filePath(),
+                      "[Mail]\n"
+                      "Host = smtp.example.test            ; SMTP server\n"
+                      "Port = not a number\n"
+                      "Account=feedback@example.test     ; login name\n"
+                      "Password=\"se;c#r, et\"           ; quoted\n"
+                      "Recipient=support@example.test\n"
+                      "Tls=requierd                      ; misspelt\n"
+                      "CaCertificates=mail-ca.pem\n"
+                      "[Update]\n"
+                      "BaseUrl=https://www.example.test  ; endpoint\n"));
+    ServiceConfig config = ServiceConfig::load();
+    QCOMPARE(QStringList({ config.smtpHost, config.smtpAccount, config.smtpPassword, config.smtpRecipient,
+                           config.updateBaseUrl }),
+             QStringList({ "smtp.example.test", "feedback@example.test", "se;c#r, et", "support@example.test",
+                           "https://www.example.test" }));
+    QCOMPARE(config.smtpPort, 25);
+    QVERIFY(config.canSendMail() && config.canCheckUpdate());
+    QVERIFY(config.smtpRequireTls); // only "when-offered" lets the login go in clear
+    QCOMPARE(config.smtpCaCertificates, m_app + "/mail-ca.pem");
+
+    // An unquoted comma would make the value a list in QSettings; it stays one password.
+    QVERIFY(writeFile(ServiceConfig::filePath(), "[Mail]\nHost=smtp.example.test\nPort=2525\nPassword=a,b c\n"));
+    config = ServiceConfig::load();
+    QCOMPARE(config.smtpPort, 2525);
+    QCOMPARE(config.smtpPassword, QStringLiteral("a,b c"));
+    QVERIFY(!config.canSendMail()); // no account, no recipient
+    QVERIFY(!config.smtpRequireTls);
+    QVERIFY(!config.canCheckUpdate());
+}
+
+void tst_Feedback::messageLayoutOnTheWire()
+{
+    LoopbackServer server;
+    QVERIFY(startServer(server, "wire"));
+
+    QVERIFY(QDir().mkpath("dumps"));
+    const QByteArray dump = randomBytes(6001);
+    QVERIFY(writeFile("dumps/crashcore.dmp", dump));
+
+    // A lone dot in the body must not end the message early.
+    const QByteArray body = "1.0.0.0\nuser@example.test\nFirst line\n.\n.leading dot\nGr\xc3\xbc\xc3\x9f"
+                            "e";
+    // A host name, not an address: the name is resolved to its IPv4 address first.
+    SmtpMailer mailer(server.port(), "localhost", kAccount, kPassword, kRecipient, kSubject, body);
+    mailer.AddAttachment(QDir::current().filePath("dumps/crashcore.dmp").toLocal8Bit());
+    mailer.AddAttachment("dumps/never-there.dmp");
+    mailer.DeleteAttachment("dumps/never-there.dmp");
+    QCOMPARE(mailer.attachmentCount(), 1);
+    QCOMPARE(mailer.SendMail(), int(SmtpMailer::Sent));
+
+    const Mailbox mailbox("wire");
+    QCOMPARE(mailbox.count(), 1);
+    const Mailbox::Message message = mailbox.message(1);
+    QCOMPARE(message.envelope, QStringList({ kAccount, kAccount, kRecipient }));
+    QCOMPARE(message.headers,
+             QByteArray("From: feedback@velmora.test\r\n"
+                        "To: support@velmora.test\r\n"
+                        "Subject: Velmora Dravo Pro for Win Feedback!\r\n"
+                        "MIME-Version: 1.0\r\n"
+                        "Content-Type: multipart/mixed;boundary=qwertyuiop\r\n"
+                        "\r\n"));
+    QCOMPARE(message.parts.size(), 2);
+    QCOMPARE(message.parts[0].headers, QByteArray("Content-Type: text/plain;charset=\"utf-8\"\r\n"));
+    QCOMPARE(message.parts[0].content,
+             QByteArray("1.0.0.0\r\nuser@example.test\r\nFirst line\r\n.\r\n.leading dot\r\nGr\xc3\xbc\xc3\x9f"
+                        "e\r\n\r\n"));
+    QCOMPARE(message.parts[1].headers,
+             QByteArray("Content-Type: application/octet-stream;\r\n"
+                        " name=\"crashcore.dmp\"\r\n"
+                        "Content-Transfer-Encoding: base64\r\n"
+                        "Content-Disposition: attachment;\r\n"
+                        " filename=\"crashcore.dmp\"\r\n"));
+    // 6000 bytes make one unpadded line of 8000 characters; the last byte its own padded line.
+    const QList<QByteArray> lines = message.parts[1].content.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0].size(), 8000 + 1);
+    QVERIFY(!lines[0].contains('='));
+    QCOMPARE(lines[1], dump.right(1).toBase64() + "\r");
+    QVERIFY(lines[1].endsWith("==\r"));
+    QCOMPARE(lines[2], QByteArray());
+    QCOMPARE(QByteArray::fromBase64(lines[0].trimmed() + lines[1].trimmed()), dump);
+    QVERIFY(message.closed);
+
+    // An attachment that cannot be read stops the message before it is finished.
+    mailer.AddAttachment("no/such/crashcore.dmp");
+    QCOMPARE(mailer.SendMail(), int(SmtpMailer::AttachmentUnreadable));
+    QCOMPARE(mailbox.count(), 1);
+}
+
+void tst_Feedback::serverBehaviours_data()
+{
+    const QStringList tls { "--starttls", "tls-cert.pem", "tls-key.pem" };
+    QTest::addColumn<QStringList>("serverArguments");
+    QTest::addColumn<bool>("requireTls");
+    QTest::addColumn<QString>("authorities");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("expectedCommands");
+    const QStringList plainLogin { "EHLO plain", "AUTH plain" };
+    QTest::newRow("535 refused") << QStringList { "--refuse", "535" } << false << "" << 3 << plainLogin;
+    QTest::newRow("550 refused") << QStringList { "--refuse", "550" } << false << "" << 2 << plainLogin;
+    QTest::newRow("wrong password") << QStringList { "--password", "guess" } << false << "" << 3 << plainLogin;
+    QTest::newRow("refused MAIL") << QStringList { "--refuse-command", "MAIL" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain" };
+    QTest::newRow("refused RCPT") << QStringList { "--refuse-command", "RCPT" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain", "RCPT plain" };
+    // Not one line of the message may follow a refused DATA: the server would take it as commands.
+    QTest::newRow("refused DATA") << QStringList { "--refuse-command", "DATA" } << false << "" << 5
+                                  << plainLogin + QStringList { "MAIL plain", "RCPT plain", "DATA plain" };
+    QTest::newRow("replies split across packets")
+        << QStringList { "--split" } << false << "" << 0
+        << plainLogin + QStringList { "MAIL plain", "RCPT plain", "DATA plain", "QUIT plain" };
+    const QStringList overTls { "EHLO plain", "STARTTLS plain", "EHLO tls", "AUTH tls",
+                                "MAIL tls",   "RCPT tls",       "DATA tls", "QUIT tls" };
+    QTest::newRow("STARTTLS when offered") << tls << false << "tls-cert.pem" << 0 << overTls;
+    QTest::newRow("TLS required and offered")
+        << tls + QStringList { "--auth-needs-tls" } << true << "tls-cert.pem" << 0 << overTls;
+    // An untrusted certificate ends the exchange before the login leaves the computer.
+    QTest::newRow("untrusted certificate") << tls << false << "" << 6 << QStringList { "EHLO plain", "STARTTLS plain" };
+    QTest::newRow("TLS required, not offered")
+        << QStringList() << true << "" << 6 << QStringList { "EHLO plain", "QUIT plain" };
+}
+
+void tst_Feedback::serverBehaviours()
+{
+    QFETCH(QStringList, serverArguments);
+    QFETCH(bool, requireTls);
+    QFETCH(QString, authorities);
+    QFETCH(int, result);
+    QFETCH(QStringList, expectedCommands);
+    LoopbackServer server;
+    QVERIFY(startServer(server, "behaviour", serverArguments));
+    SmtpMailer mailer(server.port(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "line one\nline two");
+    mailer.setTls(requireTls ? SmtpMailer::Tls::Required : SmtpMailer::Tls::WhenOffered);
+    mailer.setExtraCaCertificates(authorities);
+    mailer.setTimeoutMs(5000);
+    QCOMPARE(mailer.SendMail(), result);
+    // The server may still be writing down the last command when the client is done.
+    QTRY_COMPARE(Mailbox("behaviour").commands(), expectedCommands);
+    const Mailbox mailbox("behaviour");
+    QCOMPARE(mailbox.count(), result == 0 ? 1 : 0);
+    if (result == 0)
+        QCOMPARE(mailbox.message(1).parts.value(0).content, QByteArray("line one\r\nline two\r\n\r\n"));
+}
+
+void tst_Feedback::unreachableOrSilentServersGiveOne()
+{
+    SmtpMailer closed(LoopbackServer::closedPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
+    QCOMPARE(closed.SendMail(), int(SmtpMailer::ConnectionFailed));
+    SmtpMailer unknown(25, "no-such-host.invalid", kAccount, kPassword, kRecipient, kSubject, "b");
+    unknown.setTimeoutMs(2000);
+    QCOMPARE(unknown.SendMail(), int(SmtpMailer::ConnectionFailed));
+
+    // A server that takes the connection and never greets: the wait ends at the timeout.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    SmtpMailer mailer(silent.serverPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
+    mailer.setTimeoutMs(300);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(mailer.SendMail(), int(SmtpMailer::ConnectionFailed));
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+QTEST_MAIN(tst_Feedback)
+#include "tst_Feedback.moc"
