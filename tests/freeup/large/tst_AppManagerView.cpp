@@ -13,13 +13,10 @@
 #include "OvMessageBox.h"
 #include "SignalRecorder.h"
 #include "SimulatedPhone.h"
-#include "ovdriver.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -59,7 +56,7 @@ QList<int> SharedFlags()
 } // namespace
 
 // The app list: the choice reaches the list the removal task reads, and a removal run
-// against a simulated device marks its rows in turn and really removes the apps.
+// left without its replies does not lock the page.
 class tst_AppManagerView : public QObject
 {
     Q_OBJECT
@@ -73,7 +70,7 @@ private slots:
     void loadingStartsUnchosenAndSorts();
     void removeAsksFirstAndWithoutADeviceTellsTheUser();
     void iconsFallBackToTheDefault();
-    void sortedTableAndAnAbandonedRun();
+    void anAbandonedRunLeavesThePageUsable();
 
 private:
     QTableView* table() { return m_view->findChild<QTableView*>("appManagerTable"); }
@@ -243,7 +240,7 @@ void tst_AppManagerView::iconsFallBackToTheDefault()
     QVERIFY(!m_view->grab().isNull());
 }
 
-void tst_AppManagerView::sortedTableAndAnAbandonedRun()
+void tst_AppManagerView::anAbandonedRunLeavesThePageUsable()
 {
     CController* controller = CController::GetInstance();
     CTaskCallback* callback = CTaskCallback::GetInstance();
@@ -255,47 +252,17 @@ void tst_AppManagerView::sortedTableAndAnAbandonedRun()
     QTRY_VERIFY_WITH_TIMEOUT(!scanned.isEmpty(), 20000);
     m_view->LoadApps();
     QVERIFY(m_view->RowCount() >= 2);
-
-    // Sorted so that the table no longer follows the list, whose order the removal tasks
-    // take: the rows must still be marked as their own apps go.
-    QStringList listOrder;
-    {
-        CGlobalData* store = CGlobalData::GetInstance();
-        std::lock_guard<std::mutex> lock(store->OneKeyLock());
-        for (const AppResultInfo& app : store->m_obLApps)
-            listOrder.append(app.m_strBundleId);
-    }
-    const QRect sizeHeader(table()->horizontalHeader()->sectionViewportPosition(3), 0,
-                           table()->horizontalHeader()->sectionSize(3), table()->horizontalHeader()->height());
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (m_view->RowBundleId(0) != listOrder.first())
-            break;
-        QTest::mouseClick(table()->horizontalHeader()->viewport(), Qt::LeftButton, {}, sizeHeader.center());
-    }
-    QVERIFY(m_view->RowBundleId(0) != listOrder.first());
     clickRow(0);
     clickRow(1);
-    const int firstInList
-        = listOrder.indexOf(m_view->RowBundleId(0)) < listOrder.indexOf(m_view->RowBundleId(1)) ? 0 : 1;
-
-    QList<int> firstDone;
-    const auto connection
-        = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this, [&](int type, int, void* record) {
-              if ((type & OV_ONEKEY_APPS) && firstDone.isEmpty()) {
-                  m_view->TakeFinishedApp();
-                  firstDone = { m_view->RowStatus(0), m_view->RowStatus(1) };
-              }
-              DeleteOneKeyClearRecord(type, record);
-          });
+    // Nothing here hands the replies to the page, as when the device leaves mid-run.
+    const auto connection = connect(callback, &CTaskCallback::signalOneKeyClearRespond, this,
+                                    [](int type, int, void* record) { DeleteOneKeyClearRecord(type, record); });
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QTest::mouseClick(button("appManagerRemoveButton"), Qt::LeftButton);
-    QCOMPARE(m_view->RowStatus(firstInList), int(AppManagerView::Removing));
-    QTRY_VERIFY_WITH_TIMEOUT(!firstDone.isEmpty(), 20000);
-    QCOMPARE(firstDone.at(firstInList), int(AppManagerView::Removed));
-    QCOMPARE(firstDone.at(1 - firstInList), int(AppManagerView::Removing));
+    QCOMPARE(m_view->RowStatus(0) + m_view->RowStatus(1), int(AppManagerView::Removing));
+    QVERIFY(!button("appManagerBackButton")->isEnabled());
 
-    // The last reply never comes (as when the device leaves); the next scan's fresh table
-    // must leave the page usable, not locked by the abandoned run.
+    // The next scan's fresh table must leave the page usable, not locked by the run.
     m_view->ClearTable();
     m_view->LoadApps();
     QVERIFY(button("appManagerBackButton")->isEnabled());
