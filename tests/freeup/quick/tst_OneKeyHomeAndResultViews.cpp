@@ -24,8 +24,6 @@ const QString kDeviceKey = QStringLiteral("/devices/0000-ANNA");
 void SetDevice(quint64 total, quint64 used, const QString& key = kDeviceKey)
 {
     CGlobalData* store = CGlobalData::GetInstance();
-    store->m_strDeviceName = QStringLiteral("Anna's iPhone");
-    store->m_strModelName = QStringLiteral("iPhone 13 Pro");
     store->m_nTotalSpace = total;
     store->m_nFreeSpace = total - used;
     store->m_strDeviceKey = key;
