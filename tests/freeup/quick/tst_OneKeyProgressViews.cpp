@@ -37,7 +37,6 @@ private slots:
     void init() { loadCancel = callbackCancel = false; }
     void cleanupTestCase() { CController::Release(); }
     void stopEndsTheRunOnItsStoppedPage();
-    void runningTasksEndThePageOrSendItBack();
     void resetStartsARunAfresh();
     void tempCountdownStartsAtFreeGiBPlusFive();
     void tempStopAsksFirst();
@@ -66,45 +65,6 @@ void tst_OneKeyProgressViews::stopEndsTheRunOnItsStoppedPage()
         QVERIFY(view.IsStopped());
         QVERIFY(callbackCancel);
     }
-}
-
-void tst_OneKeyProgressViews::runningTasksEndThePageOrSendItBack()
-{
-    TaskExecuteView view(14);
-    QSignalSpy next(&view, &TaskExecuteView::onShowNextView);
-    QSignalSpy result(&view, &TaskExecuteView::onShowResultView);
-    QSignalSpy back(&view, &TaskExecuteView::onShowBackView);
-    QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
-    view.StartScan(1); // the page is hidden: it runs nothing
-    QCOMPARE(view.RunningTasks(), 0);
-
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.SetMaxSize(2);
-    view.StartScan(1);
-    view.StartScan(2);
-    view.SetViewData(1, 1500);
-    view.SetViewData(2, 2500);
-    QCOMPARE(view.Percent(), 100);
-    view.StopScan(1);
-    QVERIFY(view.isVisible());
-    QCOMPARE(next.count(), 0);
-    view.StopScan(2);
-    QCOMPARE(next.count(), 1);
-    QCOMPARE(result.count(), 1);
-    QCOMPARE(result.at(0).at(0).value<quint64>(), quint64(4000));
-    QVERIFY(!view.isVisible());
-
-    // More ends than starts: back, to the stopped page, without asking the device to stop.
-    view.show();
-    view.StopScan(0);
-    QCOMPARE(view.RunningTasks(), 0);
-    QCOMPARE(next.count(), 1);
-    QCOMPARE(back.count(), 1);
-    QCOMPARE(cancelled.count(), 1);
-    QCOMPARE(cancelled.at(0).at(0).toInt(), 16);
-    QVERIFY(!view.isVisible());
-    QVERIFY(!callbackCancel);
 }
 
 void tst_OneKeyProgressViews::resetStartsARunAfresh()
