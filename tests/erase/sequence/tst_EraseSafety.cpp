@@ -275,7 +275,7 @@ void tst_EraseSafety::randomFlowsEraseExactlyTheTicks()
                 QVERIFY2(failure.isEmpty(), qPrintable(where + failure));
                 QVERIFY2(m_view->tabBar()->IsTabEnabled(0), qPrintable(where + "the tabs stay locked"));
                 // Low fills nothing; the copy of the device goes as soon as the erase is done.
-                QVERIFY2(fills.isEmpty() == (level == 2), qPrintable(where + "fill signals at level low"));
+                QVERIFY2(fills.isEmpty() == (level == 2), qPrintable(where + "the fill does not follow the level"));
                 QVERIFY2(QTest::qWaitFor([&] { return !m_phone->devices().hasBackup(m_phone->folder()); }, 10000),
                          qPrintable(where + "the backup stays"));
             }
