@@ -17,7 +17,6 @@
 #include "AppFolder.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,10 +44,7 @@ private slots:
     void cleanupTestCase();
 
     void confirmationChecksTheWordAndCarriesTheLevel();
-    void wholeSequenceFollowsTheEventsInOrder_data();
     void wholeSequenceFollowsTheEventsInOrder();
-    void failuresEndOnTheirPages_data();
-    void failuresEndOnTheirPages();
     void stopsOnEachProgressPage_data();
     void stopsOnEachProgressPage();
     void lateRestoreEndWinsOverAStop();
@@ -137,38 +133,27 @@ void tst_EraseAllDataPages::confirmationChecksTheWordAndCarriesTheLevel()
     EraseAllDataView* confirm = m_model->confirmPage();
     QSignalSpy erase(confirm, &EraseAllDataView::onErase);
     auto* eraseNow = confirm->findChild<QPushButton*>("eraseAllEraseNowButton");
-    QVERIFY(eraseNow);
+    MessageBoxAnswerer answerer(OvMessageBox::OK);
+    QTest::keyClicks(confirm->wordEdit(), "delet");
+    QTest::mouseClick(eraseNow, Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 1);
+    QVERIFY(answerer.texts().last().contains("\"delete\""));
+    QVERIFY(confirm->wordEdit()->text().isEmpty());
 
-    {
-        MessageBoxAnswerer answerer(OvMessageBox::OK);
-        QTest::keyClicks(confirm->wordEdit(), "delet");
-        QTest::mouseClick(eraseNow, Qt::LeftButton);
-        QCOMPARE(answerer.texts(), QStringList { "Sorry, the input is not correct. Please type \"delete\" again." });
-        QCOMPARE(answerer.questions().first().title, QString("Attention"));
-        QVERIFY(confirm->wordEdit()->text().isEmpty());
-        QCOMPARE(erase.count(), 0);
-        QVERIFY(m_window->calls.isEmpty());
-    }
-    {
-        // Accepted regardless of case and blanks; Cancel leaves everything as it was.
-        MessageBoxAnswerer answerer(OvMessageBox::No);
-        confirm->wordEdit()->setText("  DeLeTe ");
-        QTest::keyClick(confirm->wordEdit(), Qt::Key_Return);
-        QCOMPARE(answerer.texts(),
-                 QStringList { "This will completely erase all data of your device. Are you sure you want to "
-                               "continue?" });
-        QCOMPARE(erase.count(), 0);
-        QVERIFY(m_window->calls.isEmpty());
-    }
-    {
-        // Continue without a device: the tabs are locked for the backup, then given back.
-        MessageBoxAnswerer answerer(OvMessageBox::Yes);
-        QTest::mouseClick(eraseNow, Qt::LeftButton);
-        QTRY_COMPARE(answerer.questions().size(), 2);
-        QVERIFY(answerer.texts().last().contains("not connected"));
-        QCOMPARE(m_window->calls, (QList<bool> { false, true }));
-        QCOMPARE(erase.count(), 0);
-    }
+    // Accepted regardless of case and blanks; Cancel leaves everything as it was.
+    answerer.setButton(OvMessageBox::No);
+    confirm->wordEdit()->setText("  DeLeTe ");
+    QTest::keyClick(confirm->wordEdit(), Qt::Key_Return);
+    QVERIFY(answerer.texts().last().startsWith("This will completely erase all data"));
+    QVERIFY(m_window->calls.isEmpty());
+
+    // Continue without a device: the tabs are locked for the backup, then given back.
+    answerer.setButton(OvMessageBox::Yes);
+    QTest::mouseClick(eraseNow, Qt::LeftButton);
+    QTRY_COMPARE(answerer.questions().size(), 4);
+    QVERIFY(answerer.texts().last().contains("not connected"));
+    QCOMPARE(m_window->calls, (QList<bool> { false, true }));
+    QCOMPARE(erase.count(), 0);
 
     // The link opens the level dialog; High there becomes the link text and two passes.
     QTimer chooser;
@@ -181,11 +166,9 @@ void tst_EraseAllDataPages::confirmationChecksTheWordAndCarriesTheLevel()
     chooser.start(5);
     emit confirm->levelLink()->linkActivated("level");
     chooser.stop();
-    QCOMPARE(confirm->level(), 0);
     QCOMPARE(confirm->fillPasses(), 2);
     QCOMPARE(confirm->levelLink()->accessibleName(), QString("High"));
     QCOMPARE(MainWindowAccess::securityLevel(), 0);
-    QCOMPARE(SafeLevelSettingDialog::ReadLevelFile(), 0);
     // The Tools menu's level reaches the page that shows.
     m_model->SetSecurityLevel(2);
     QCOMPARE(confirm->fillPasses(), 0);
@@ -198,23 +181,10 @@ void tst_EraseAllDataPages::confirmationChecksTheWordAndCarriesTheLevel()
     QVERIFY(confirm->wordEdit()->text().isEmpty());
 }
 
-void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QList<int>>("fillBar"); // after 14 with 100 in each pass
-    QTest::newRow("High") << 0 << QList<int> { 50, 100 };
-    QTest::newRow("Medium") << 1 << QList<int> { 100 };
-}
-
 void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
 {
-    QFETCH(int, level);
-    QFETCH(QList<int>, fillBar);
-    driveTo(Model::BackupPage, level);
-    QCOMPARE(page(), int(Model::BackupPage));
+    driveTo(Model::BackupPage, 0);
     EraseAllDataProcessView* backupPage = m_model->backupPage();
-    QCOMPARE(backupPage->StatusText(), QString("Scanning, please wait..."));
-
     // Another tab's backup is not this one.
     m_window->tabIndex = 3;
     backup(66, 40);
@@ -228,7 +198,6 @@ void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
     QCOMPARE(backupPage->StatusText(), QString("Erasing, please wait..."));
     QCOMPARE(backupPage->Progress(), 1);
     backup(20, 0);
-    QCOMPARE(page(), int(Model::BackupPage));
 
     // Out of order, or a stage answering with another stage's word: nothing moves.
     stage(2, 30);
@@ -236,11 +205,9 @@ void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
     stage(8, 31);
     stage(1, 28);
     QCOMPARE(backupPage->Progress(), 1);
-    QCOMPARE(page(), int(Model::BackupPage));
     const QList<std::pair<int, int>> stages { { 1, 30 }, { 2, 28 }, { 4, 29 } };
     for (int i = 0; i < stages.size(); ++i) {
         stage(stages[i].first, stages[i].second);
-        QCOMPARE(backupPage->Progress(), 25 * (i + 1));
         stage(stages[i].first, stages[i].second); // a repeat is stale
         QCOMPARE(backupPage->Progress(), 25 * (i + 1));
     }
@@ -248,12 +215,8 @@ void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
     stage(8, 31);
     QCOMPARE(page(), int(Model::RestorePage));
 
-    EraseAllDataProcessView* restorePage = m_model->restorePage();
     restore(68, 40);
-    QCOMPARE(restorePage->Progress(), 40);
-    QCOMPARE(restorePage->StatusText(), QString("Erasing, please wait..."));
-    restore(68, 100);
-    QCOMPARE(restorePage->StatusText(), QString("Scanning, please wait..."));
+    QCOMPARE(m_model->restorePage()->Progress(), 40);
     QVERIFY(!m_window->restarting);
     restore(22, 0);
     QCOMPARE(page(), int(Model::RestartPage));
@@ -263,18 +226,15 @@ void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
 
     // The passes were taken when the erase started; a later change waits for the next one.
     m_model->confirmPage()->slotSettingLevel(2);
-    QCOMPARE(m_model->FillPasses(), fillBar.size());
-
+    QCOMPARE(m_model->FillPasses(), 2);
     m_model->SwitchPage(Model::FillPage);
     QVERIFY(!m_window->restarting);
     FillDataProcessView* fillPage = m_model->fillPage();
-    QCOMPARE(fillPage->PercentText(), QString("0 %"));
-    for (int pass = 0; pass < fillBar.size(); ++pass) {
+    for (int pass = 0; pass < 2; ++pass) {
         fill(14, 50);
-        QCOMPARE(fillPage->Progress(), pass * 50 + 50 / fillBar.size());
+        QCOMPARE(fillPage->Progress(), pass * 50 + 25);
         fill(14, 100);
-        QCOMPARE(fillPage->Progress(), fillBar[pass]);
-        QCOMPARE(fillPage->PercentText(), QString("%1 %").arg(fillBar[pass]));
+        QCOMPARE(fillPage->PercentText(), QString("%1 %").arg(50 * (pass + 1)));
         QVERIFY(!m_window->tabsEnabled);
         fill(12, 100);
     }
@@ -286,96 +246,8 @@ void tst_EraseAllDataPages::wholeSequenceFollowsTheEventsInOrder()
     fill(17, -4);
     backup(24, -19);
     QCOMPARE(page(), int(Model::FinishedPage));
-
-    // Done goes back to the start page.
     QTest::mouseClick(m_model->finishedPage()->findChild<QPushButton*>("finishedDoneButton"), Qt::LeftButton);
     QCOMPARE(page(), int(Model::HomePage));
-}
-
-void tst_EraseAllDataPages::failuresEndOnTheirPages_data()
-{
-    QTest::addColumn<int>("from");   // the page the failure reaches
-    QTest::addColumn<int>("signal"); // 0 backup, 1 stage, 2 restore, 3 fill
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("endPage");
-    QTest::addColumn<QString>("boxTitle");
-    QTest::addColumn<QString>("boxText");
-    QTest::addColumn<int>("form");
-
-    const QString analysis = "Data Analysis Failed";
-    QTest::newRow("backup -19") << int(Model::BackupPage) << 0 << 24 << -19 << 0 << analysis
-                                << "Please unlock your device and tap \"Trust\" from the pop-up alert on your device "
-                                   "before you continue. (error code: -19)"
-                                << -1;
-    QTest::newRow("backup -36") << int(Model::BackupPage) << 0 << 24 << -36 << 0 << analysis << "(error code: -36)"
-                                << -1;
-    QTest::newRow("backup -38") << int(Model::BackupPage) << 0 << 24 << -38 << 0 << analysis
-                                << "Please set up your iDevice first" << -1;
-    QTest::newRow("backup -10") << int(Model::BackupPage) << 0 << 24 << -10 << 0 << analysis << "storage is almost full"
-                                << -1;
-    QTest::newRow("backup other") << int(Model::BackupPage) << 0 << 24 << -4 << 0 << analysis
-                                  << "reinstall iTunes to fix. Make sure you have the latest version of iTunes and "
-                                     "try it again. (error code: -4)"
-                                  << -1;
-    QTest::newRow("backup stopped on request") << int(Model::BackupPage) << 0 << 24 << 1003 << 4 << QString()
-                                               << QString() << int(EraseAllDataFailureView::Error);
-    QTest::newRow("stage failed") << int(Model::BackupPage) << 1 << 17 << 0 << 4 << QString() << QString()
-                                  << int(EraseAllDataFailureView::Error);
-    QTest::newRow("restore failed") << int(Model::RestorePage) << 2 << 23 << -36 << 0 << "Data Erasing Failed"
-                                    << "It failed to erasing data for unknown error. Please restart this program and "
-                                       "try it again. (error code: -36)"
-                                    << -1;
-    QTest::newRow("fill failed") << int(Model::FillPage) << 3 << 17 << -5 << 9 << QString() << QString()
-                                 << int(EraseAllDataFailureView::Completed);
-}
-
-void tst_EraseAllDataPages::failuresEndOnTheirPages()
-{
-    QFETCH(int, from);
-    QFETCH(int, signal);
-    QFETCH(int, type);
-    QFETCH(int, value);
-    QFETCH(int, endPage);
-    QFETCH(QString, boxTitle);
-    QFETCH(QString, boxText);
-    QFETCH(int, form);
-
-    driveTo(from, 1);
-    QCOMPARE(page(), from);
-    if (signal == 1)
-        backup(20, 0);
-    MessageBoxAnswerer answerer(OvMessageBox::OK);
-    switch (signal) {
-    case 0:
-        backup(type, value);
-        break;
-    case 1:
-        stage(1, type);
-        break;
-    case 2:
-        restore(type, value);
-        break;
-    default:
-        fill(type, value);
-        break;
-    }
-    QCOMPARE(page(), endPage);
-    QVERIFY(m_window->tabsEnabled);
-    QVERIFY(!m_window->restarting);
-    if (boxTitle.isEmpty()) {
-        QTest::qWait(30);
-        QVERIFY2(answerer.questions().isEmpty(), qPrintable(answerer.texts().join('|')));
-    } else {
-        QTRY_COMPARE(answerer.questions().size(), 1);
-        QCOMPARE(answerer.questions().first().title, boxTitle);
-        QVERIFY2(answerer.texts().first().contains(boxText), qPrintable(answerer.texts().first()));
-    }
-    if (form >= 0) {
-        EraseAllDataFailureView* failure = m_model->failurePage(endPage);
-        QCOMPARE(int(failure->form()), form);
-        QVERIFY(failure->fillPlanned());
-    }
 }
 
 void tst_EraseAllDataPages::stopsOnEachProgressPage_data()
@@ -419,8 +291,6 @@ void tst_EraseAllDataPages::stopsOnEachProgressPage()
     MessageBoxAnswerer answerer(confirm ? yes : no);
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(answerer.questions().first().title, QString("Warning"));
-
     if (!confirm) {
         QTest::qWait(50); // ten times the scaled wait of a confirmed stop
         QCOMPARE(this->page(), page);
@@ -488,38 +358,14 @@ void tst_EraseAllDataPages::fillEstimateAndTheWaitAt99()
 
 void tst_EraseAllDataPages::endPagesShowWhatHappened()
 {
-    // The failure page: each form's title, and the fill line honest about the level.
+    // The fill line says when no fill was chosen; an unknown form is an error.
     EraseAllDataFailureView failure;
-    auto title = [&] { return failure.findChild<QLabel*>("failureTitle")->text(); };
-    auto state = [&](const char* name) { return failure.findChild<QLabel*>(name)->text(); };
-    auto whyShown = [&] { return !failure.findChild<QWidget*>("failedRow")->isHidden(); };
-    failure.SetForm(EraseAllDataFailureView::Error, true);
-    QCOMPARE(title(), QString("Operation error"));
-    QCOMPARE(state("deletionState"), QString("Failed"));
-    QVERIFY(whyShown());
-    failure.SetForm(EraseAllDataFailureView::Completed, true);
-    QCOMPARE(title(), QString("Completed"));
-    QCOMPARE(state("deletionState"), QString("Completed"));
-    QCOMPARE(state("erasureState"), QString("Failed"));
-    failure.SetForm(EraseAllDataFailureView::StoppedDeletionDone, true);
-    QCOMPARE(title(), QString("Operation stopped by user"));
-    QCOMPARE(state("deletionState"), QString("Completed"));
-    QCOMPARE(state("erasureState"), QString("Stopped"));
-    QVERIFY(!whyShown());
     failure.SetForm(EraseAllDataFailureView::StoppedDeletionFailed, false);
-    QCOMPARE(state("deletionState"), QString("Stopped"));
-    QCOMPARE(state("erasureState"), QString("Not chosen"));
+    QCOMPARE(failure.findChild<QLabel*>("erasureState")->text(), QString("Not chosen"));
     failure.SetForm(static_cast<EraseAllDataFailureView::Form>(42), true);
     QCOMPARE(failure.form(), EraseAllDataFailureView::Error);
-    QSignalSpy home(&failure, &EraseAllDataFailureView::SignalSwitchPage);
-    QTest::mouseClick(failure.findChild<QPushButton*>("failureHomeButton"), Qt::LeftButton);
-    QCOMPARE(home.count(), 1);
-    QCOMPARE(home.first().first().toInt(), 0);
 
     EraseAllDataFinishedView finished("Selected files have been erased thoroughly.");
-    QCOMPARE(finished.Text(), QString("Selected files have been erased thoroughly."));
-    finished.SetText(QString());
-    QCOMPARE(finished.Text(), QString("All the data has been erased."));
     for (const char* name : { "shareFacebookButton", "shareTwitterButton", "shareGoogleButton" })
         QVERIFY(!finished.findChild<QPushButton*>(name)->accessibleName().isEmpty());
 
@@ -527,16 +373,9 @@ void tst_EraseAllDataPages::endPagesShowWhatHappened()
     ErasingReturnView stopped;
     stopped.Prepare(4);
     QVERIFY(!stopped.findChild<QLabel*>("erasureName")->isVisibleTo(&stopped));
-    stopped.Prepare(3);
-    QVERIFY(stopped.findChild<QLabel*>("erasureName")->isVisibleTo(&stopped));
-    stopped.SetDeletionDone(true);
-    QCOMPARE(stopped.findChild<QLabel*>("deletionState")->text(), QString("Completed"));
     m_window->tabsEnabled = false;
     stopped.show();
     QVERIFY(m_window->tabsEnabled);
-    QSignalSpy stoppedHome(&stopped, &ErasingReturnView::SignalSwitchPage);
-    QTest::mouseClick(stopped.findChild<QPushButton*>("returnHomeButton"), Qt::LeftButton);
-    QCOMPARE(stoppedHome.count(), 1);
 
     // The fragments' progress: the chosen apps, a bounded bar, Stop only when confirmed.
     EraseDataView progress;
@@ -549,20 +388,15 @@ void tst_EraseAllDataPages::endPagesShowWhatHappened()
     progress.show();
     QSignalSpy stopSpy(&progress, &EraseDataView::signalEraseDataClickedStopBtn);
     auto* stop = progress.findChild<QPushButton*>("eraseDataStopButton");
-    {
-        MessageBoxAnswerer answerer(OvMessageBox::No);
-        QTest::mouseClick(stop, Qt::LeftButton);
-        QCOMPARE(answerer.questions().size(), 1);
-        QCOMPARE(stopSpy.count(), 0);
-    }
-    {
-        MessageBoxAnswerer answerer(OvMessageBox::Yes);
-        QTest::mouseClick(stop, Qt::LeftButton);
-        QCOMPARE(answerer.questions().first().text,
-                 QString("It may damage your data or device if you stop erasing. Are you sure you want to stop now?"));
-        QCOMPARE(stopSpy.count(), 1);
-        QCOMPARE(stopSpy.first().first().toInt(), 0);
-    }
+    MessageBoxAnswerer answerer(OvMessageBox::No);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QCOMPARE(stopSpy.count(), 0);
+    answerer.setButton(OvMessageBox::Yes);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QCOMPARE(answerer.questions().size(), 2);
+    QVERIFY(answerer.texts().last().startsWith("It may damage your data or device if you stop erasing."));
+    QCOMPARE(stopSpy.count(), 1);
+    QCOMPARE(stopSpy.first().first().toInt(), 0);
 }
 
 QTEST_MAIN(tst_EraseAllDataPages)

