@@ -18,7 +18,6 @@
 
 #include "AppFolder.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPushButton>

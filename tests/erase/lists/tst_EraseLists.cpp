@@ -63,12 +63,7 @@ private slots:
 void tst_EraseLists::cleanup()
 {
     // Every test fills the shared store as it needs; none sees another's records.
-    CGlobalData& s = Store();
-    const auto clear = [](auto&... lists) { (lists.clear(), ...); };
-    clear(s.m_obLSMSSession, s.m_obLSMSAttachment, s.m_obLCallLogSession, s.m_obLContact, s.m_obLNote,
-          s.m_obLNoteAttachment, s.m_obLPhotoAndVideo, s.m_obLWhatsApp, s.m_obLWhatsAppAttachment, s.m_obLWeChat,
-          s.m_obLWeChatAccount, s.m_obLSafariCache, s.m_obLSafariHistory, s.m_obLSafariCookie, s.m_obLVoiceMemo,
-          s.m_obLViber, s.m_obLKik, s.m_obLKikAttachment, s.m_obLCalendar, s.m_obLBookMark);
+    ClearRecords();
 }
 
 void tst_EraseLists::callKindsAndNamelessCalls()
