@@ -40,7 +40,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -224,30 +223,25 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
 
     // Leave the photo caches on the device.
     auto* junkPage = qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult));
-    QCOMPARE(junkPage->findChildren<TaskWidget*>().size(), 5);
     auto* photoCaches = junkPage->Row(64)->findChild<QCheckBox*>();
     QVERIFY(photoCaches && photoCaches->isChecked());
     QTest::mouseClick(photoCaches, Qt::LeftButton);
     QVERIFY(!photoCaches->isChecked());
 
-    // Crash logs this small are not offered.
-    const quint64 expected = deviceBytes("junk", [](const QJsonObject& file) {
-        return file.value("code").toInt() != 64 && file.value("code").toInt() != 256;
-    });
-    QMap<int, int> before;
-    for (const QJsonValue& value : deviceArray("junk"))
-        ++before[value.toObject().value("code").toInt()];
+    const auto bytesOf = [this](int code) {
+        return deviceBytes("junk", [code](const QJsonObject& file) { return file.value("code").toInt() == code; });
+    };
+    const quint64 caches = bytesOf(64);
+    const quint64 crashLogs = bytesOf(256); // this small they are not offered
+    const quint64 expected = bytesOf(32) + bytesOf(128) + bytesOf(512);
     QCOMPARE(junkPage->SelectedSize(), expected);
 
     const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(junkPage, "Clean"));
     QVERIFY_PAGE(m_model, JunkFinished);
-    QMap<int, int> after;
-    for (const QJsonValue& value : deviceArray("junk"))
-        ++after[value.toObject().value("code").toInt()];
-    QCOMPARE(after.value(64), before.value(64));
-    QCOMPARE(after.value(256), before.value(256));
-    QCOMPARE(after.value(32) + after.value(128) + after.value(512), 0);
+    QCOMPARE(bytesOf(64), caches);
+    QCOMPARE(bytesOf(256), crashLogs);
+    QCOMPARE(deviceBytes("junk"), caches + crashLogs);
 
     auto* finished = finish(JunkFinished);
     QCOMPARE(finished->ReleasedSize(), expected);
@@ -261,15 +255,11 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
     QCOMPARE(result->RowSize(0), junkPage->Row(64)->Size());
     QCOMPARE(result->ReleasedTotal(), expected);
 
-    // The clean history: the device key, the running total and the time of the clean.
+    // The clean history under the device key: the running total and the time of the clean.
     const CleanHistoryEntry history = ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey);
-    QVERIFY(history.exists);
     QCOMPARE(history.totalCleaned, QString::number(m_model->totalReleased()));
     QVERIFY(m_model->totalReleased() >= expected);
-    QVERIFY2(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2}$")
-                 .match(history.lastCleanDate)
-                 .hasMatch(),
-             qPrintable(history.lastCleanDate));
+    QCOMPARE(history.lastCleanDate.left(10), QDate::currentDate().toString("MM-dd-yyyy"));
 }
 
 void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
@@ -438,11 +428,11 @@ QStringList tst_OneKeyClearModel::checkFirstPhotos(int count)
 {
     auto* browse = m_model->page(PhotoBrowse);
     QList<ImageControls*> cells = browse->findChildren<ImageControls*>();
-    std::sort(cells.begin(), cells.end(), [browse](ImageControls* a, ImageControls* b) {
-        return a->mapTo(browse, QPoint()).y() != b->mapTo(browse, QPoint()).y()
-            ? a->mapTo(browse, QPoint()).y() < b->mapTo(browse, QPoint()).y()
-            : a->mapTo(browse, QPoint()).x() < b->mapTo(browse, QPoint()).x();
-    });
+    const auto place = [browse](ImageControls* cell) {
+        const QPoint at = cell->mapTo(browse, QPoint());
+        return std::make_pair(at.y(), at.x());
+    };
+    std::sort(cells.begin(), cells.end(), [&](ImageControls* a, ImageControls* b) { return place(a) < place(b); });
     for (int i = 0; i < count && i < cells.size(); ++i)
         QTest::mouseClick(cells.at(i), Qt::LeftButton, {}, QPoint(10, 10));
     QStringList paths;
