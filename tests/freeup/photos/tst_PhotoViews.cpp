@@ -1,20 +1,30 @@
-// The photo browse view: grouping by local day, the lazy grid, the three levels
-// of check boxes and what they write back to the shared list, and the two actions.
+// The photo pages: the result page's offers, the browse view (grouping by local day, the lazy
+// grid, the three levels of check boxes and what they write back to the shared list) and the
+// finish page that every one-key flow ends on.
 #include "AppPaths.h"
 #include "AppStyle.h"
 #include "CGlobalData.h"
 #include "DeviceImageFixture.h"
 #include "FakeMainWindow.h"
+#include "FormatSize.h"
+#include "ImageCompressionFinshed.h"
+#include "ImageCompressionScanReslut.h"
 #include "ImageControls.h"
 #include "ImageExportBrowseView.h"
 #include "ImagePreviewControls.h"
 #include "MainWindowAccess.h"
+#include "OneKeyPages.h"
 #include "OvStyleCheckBox.h"
 #include "OvStyleComboBox.h"
+#include "WebLinks.h"
 
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMovie>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <ctime>
@@ -69,40 +79,87 @@ QStringList Groups(const ImageExportBrowseView& view)
     return groups;
 }
 
+/// Fills the compressible and the all-photos lists with files of the given sizes.
+void SetLists(const QVector<quint64>& compressible, const QVector<quint64>& all)
+{
+    CGlobalData* store = CGlobalData::GetInstance();
+    std::lock_guard<std::mutex> lock(store->OneKeyLock());
+    store->m_obLCompressPhotos.clear();
+    store->m_obLPhotos.clear();
+    for (quint64 size : compressible) {
+        OneKeyFileInfo file;
+        file.m_nSize = size;
+        store->m_obLCompressPhotos.append(file);
+    }
+    for (quint64 size : all) {
+        OneKeyMediaInfo photo;
+        photo.m_nSize = size;
+        store->m_obLPhotos.append(photo);
+    }
+}
+
 } // namespace
 
-class tst_ImageExportBrowseView : public QObject
+/// Catches the addresses the pages hand to the desktop instead of starting a browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class tst_PhotoViews : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init();
+    void cleanupTestCase();
 
+    void offersAreEnabledOnlyWhenTheySaveSomething();
     void groupsByLocalDayNewestFirst();
     void checkBoxesAgreeAtEveryLevel();
     void emptyAndReplacedLists();
     void onlyWhatIsOnScreenGetsWidgets();
+    void compressionRunCountsFromZero();
+    void linksOpenTheFolderAndTheWebPages();
+    void successAnimationPlaysOnceEachShow();
 
 private:
     DeviceImageFixture m_devices; // no device plugged: posts reach nothing
     FakeMainWindow m_window;
+    UrlRecorder m_urls;
 };
 
-void tst_ImageExportBrowseView::initTestCase()
+void tst_PhotoViews::initTestCase()
 {
     QVERIFY(m_devices.isValid());
     AppStyle::instance().initialise(applicationDirectory());
     MainWindowAccess::registerInstance(&m_window);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
 }
 
-void tst_ImageExportBrowseView::init()
+void tst_PhotoViews::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void tst_PhotoViews::init()
 {
     m_window.tabsEnabled = true;
     SetTimeZone("UTC");
+    m_urls.urls.clear();
+    SetLists({}, {});
 }
 
-void tst_ImageExportBrowseView::groupsByLocalDayNewestFirst()
+void tst_PhotoViews::groupsByLocalDayNewestFirst()
 {
     // The last second of a day and the first of the next fall in different groups.
     SetPhotos({ Utc("2024-03-01T23:59:59Z"), Utc("2024-03-02T00:00:00Z"), Utc("2024-02-29T10:00:00Z"),
@@ -133,7 +190,7 @@ void tst_ImageExportBrowseView::groupsByLocalDayNewestFirst()
     QCOMPARE(Groups(view), QStringList({ "2024-10-27:2", "2024-10-26:1", "2024-03-31:2", "2024-03-30:1" }));
 }
 
-void tst_ImageExportBrowseView::checkBoxesAgreeAtEveryLevel()
+void tst_PhotoViews::checkBoxesAgreeAtEveryLevel()
 {
     SetPhotos({ Utc("2024-05-02T10:00:00Z"), Utc("2024-05-02T11:00:00Z"), Utc("2024-05-02T12:00:00Z"),
                 Utc("2024-05-01T12:00:00Z") });
@@ -185,7 +242,7 @@ void tst_ImageExportBrowseView::checkBoxesAgreeAtEveryLevel()
     QVERIFY(day->Cell(2)->IsChecked());
 }
 
-void tst_ImageExportBrowseView::emptyAndReplacedLists()
+void tst_PhotoViews::emptyAndReplacedLists()
 {
     SetPhotos({});
     ImageExportBrowseView view;
@@ -223,7 +280,7 @@ void tst_ImageExportBrowseView::emptyAndReplacedLists()
     QVERIFY(CheckedIds().isEmpty());
 }
 
-void tst_ImageExportBrowseView::onlyWhatIsOnScreenGetsWidgets()
+void tst_PhotoViews::onlyWhatIsOnScreenGetsWidgets()
 {
     // Three photos on each of 3000 days, and 200 more on the newest: a day taller than the window.
     QVector<qint64> times;
@@ -246,7 +303,6 @@ void tst_ImageExportBrowseView::onlyWhatIsOnScreenGetsWidgets()
     QScrollArea* scrollArea = view.findChild<QScrollArea*>("photoScrollArea");
     QScrollBar* bar = scrollArea->verticalScrollBar();
     QCOMPARE(combo->count(), 3000);
-    QCOMPARE(combo->itemText(2999), view.GroupData(2999)->dateKey);
     // A 420-pixel window shows four or five rows of eight cells, and a handful of days.
     const auto widgetCount = [&view] {
         const int count = view.findChildren<ImagePreviewControls*>().size();
@@ -274,7 +330,6 @@ void tst_ImageExportBrowseView::onlyWhatIsOnScreenGetsWidgets()
     ImagePreviewControls* shown = view.GroupWidget(2500);
     QVERIFY(shown && shown->isVisible());
     QCOMPARE(shown->DateKey(), view.GroupData(2500)->dateKey);
-    QCOMPARE(shown->Header()->text(), QString("3 photos"));
     QCOMPARE(shown->geometry(), QRect(0, view.GroupTop(2500), shown->width(), view.GroupData(2500)->height));
     QVERIFY(!view.GroupWidget(0));
     QVERIFY2(widgetCount() > 0, qPrintable(QString::number(widgetCount())));
@@ -321,5 +376,102 @@ void tst_ImageExportBrowseView::onlyWhatIsOnScreenGetsWidgets()
     QVERIFY(!day->Cell(0)->IsChecked());
 }
 
-QTEST_MAIN(tst_ImageExportBrowseView)
-#include "tst_ImageExportBrowseView.moc"
+void tst_PhotoViews::offersAreEnabledOnlyWhenTheySaveSomething()
+{
+    ImageCompressionScanReslut page;
+    auto* compress = page.findChild<QPushButton*>("backupCompressButton");
+    auto* exportDelete = page.findChild<QPushButton*>("exportDeleteButton");
+    QVERIFY(!compress->isEnabled());
+    QVERIFY(!exportDelete->isEnabled());
+
+    // Photos, but none worth compressing.
+    SetLists({}, { 1000, 2000 });
+    page.Refresh();
+    QVERIFY(!compress->isEnabled());
+    QVERIFY(exportDelete->isEnabled());
+    QCOMPARE(page.ExportSaving(), quint64(3000));
+
+    // 75 % in integer arithmetic, past 32 bits: 4 000 000 000 + 4 000 000 + 3 bytes.
+    SetLists({ 4000000000ull, 4000000, 3 }, { 4000000000ull });
+    page.Refresh();
+    QCOMPARE(page.CompressionSaving(), quint64(3003000002));
+    QVERIFY(compress->isEnabled());
+
+    // A single byte saves nothing: 1 × 75 / 100 is 0.
+    SetLists({ 1 }, {});
+    page.Refresh();
+    QCOMPARE(page.CompressionSaving(), quint64(0));
+    QVERIFY(!compress->isEnabled());
+    QVERIFY(!exportDelete->isEnabled());
+}
+
+void tst_PhotoViews::compressionRunCountsFromZero()
+{
+    // A second compression on the same page must not add to the first one's figure.
+    ImageCompressionFinshed finish(OneKeyPage::CompressFinished);
+    finish.SetReleasedSize(5);
+    finish.BeginRun();
+    finish.AddRunSaving(4000000ull * 75 / 100);
+    finish.AddRunSaving(2000000ull * 75 / 100);
+    QCOMPARE(finish.ReleasedSize(), quint64(5));
+    finish.EndRun();
+    QCOMPARE(finish.ReleasedSize(), quint64(4500000));
+    QCOMPARE(finish.SizeText(), FormatSize(4500000, 2));
+    finish.BeginRun();
+    finish.EndRun();
+    QCOMPARE(finish.ReleasedSize(), quint64(0));
+}
+
+void tst_PhotoViews::linksOpenTheFolderAndTheWebPages()
+{
+    ImageCompressionFinshed finish(OneKeyPage::CompressFinished);
+    finish.SetFolder("/tmp/device key/Compress");
+    finish.show();
+    QTest::mouseClick(finish.findChild<QPushButton*>("openFolderLink"), Qt::LeftButton);
+    QCOMPARE(m_urls.urls.size(), 1);
+    QCOMPARE(m_urls.urls.first().toString(), QString("file:///tmp/device key/Compress"));
+
+    // The product page travels as one parameter, not as part of the share address.
+    m_urls.urls.clear();
+    QSignalSpy facebook(&finish, SIGNAL(onFacebook()));
+    const QByteArray product = QUrl::toPercentEncoding(WebLinks::address(WebLinks::ProductHome));
+    for (const char* name : { "shareFacebookButton", "shareTwitterButton", "shareGoogleButton" }) {
+        QTest::mouseClick(finish.findChild<QPushButton*>(name), Qt::LeftButton);
+        QVERIFY2(m_urls.urls.last().toString(QUrl::FullyEncoded).contains(product), name);
+    }
+    QCOMPARE(facebook.count(), 1);
+    QCOMPARE(m_urls.urls.size(), 3);
+
+    m_urls.urls.clear();
+    QSignalSpy link(&finish, SIGNAL(onOpenLink()));
+    auto* crestline = finish.findChild<QLabel*>("crestlineLink");
+    emit crestline->linkActivated("crestline");
+    QCOMPARE(link.count(), 1);
+    QCOMPARE(m_urls.urls, QList<QUrl>({ QUrl(WebLinks::address(WebLinks::CrestlineHome)) }));
+}
+
+void tst_PhotoViews::successAnimationPlaysOnceEachShow()
+{
+    ImageCompressionFinshed finish(OneKeyPage::PhotoExportFinished);
+    QMovie* movie = finish.IconMovie();
+    QVERIFY(movie && movie->frameCount() > 1);
+    QCOMPARE(movie->state(), QMovie::NotRunning);
+
+    finish.show();
+    QCOMPARE(movie->state(), QMovie::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(movie->state(), QMovie::NotRunning, 15000);
+    QCOMPARE(movie->currentFrameNumber(), movie->frameCount() - 1); // held on its last frame
+
+    finish.hide();
+    finish.show();
+    QCOMPARE(movie->state(), QMovie::Running);
+    QVERIFY(movie->currentFrameNumber() < movie->frameCount() - 1);
+
+    // A stopped page has a still image and no animation.
+    finish.SetIcon("stopped_icon.png");
+    QVERIFY(!finish.IconMovie());
+    QVERIFY(!finish.findChild<QLabel*>("finishIcon")->pixmap(Qt::ReturnByValue).isNull());
+}
+
+QTEST_MAIN(tst_PhotoViews)
+#include "tst_PhotoViews.moc"
