@@ -36,7 +36,6 @@ struct TsMessage
     bool unfinished = false;
 
     QString where() const { return context + QStringLiteral(" \"") + source + QLatin1Char('"'); }
-    QString key() const { return context + QLatin1Char('|') + source + QLatin1Char('|') + comment; }
 };
 
 QString languageSource(const QString& name)
@@ -115,27 +114,24 @@ QSet<QString> keys(const QVector<TsMessage>& messages)
 {
     QSet<QString> result;
     for (const TsMessage& m : messages)
-        result.insert(m.key());
+        result.insert(m.context + QLatin1Char('|') + m.source + QLatin1Char('|') + m.comment);
     return result;
 }
 
-// The typed word of each language, from the glossary that later translators follow.
+// The typed word of each language, from the glossary's table that later translators follow.
 QString glossaryWordToType(const QString& language)
 {
     QFile file(languageSource(QStringLiteral("GLOSSARY.md")));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QStringList header;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.startsWith(QLatin1Char('|')))
-            continue;
-        QStringList cells = line.mid(1).split(QLatin1Char('|'));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        QStringList cells = line.split(QLatin1Char('|'));
         for (QString& cell : cells)
             cell = cell.trimmed();
-        if (cells.value(0) == QLatin1String("Term"))
+        if (cells.value(1) == QLatin1String("Term"))
             header = cells;
-        else if (cells.value(0).startsWith(QLatin1String("typed word")) && header.contains(language))
+        else if (cells.value(1).startsWith(QLatin1String("typed word")) && header.contains(language))
             return cells.value(header.indexOf(language));
     }
     return {};
@@ -216,11 +212,10 @@ void tst_TranslationFiles::catalogueIsCompleteAndBuilt()
     for (const TsMessage& m : messages) {
         if (m.translations.value(0).isEmpty())
             continue;
-        const QByteArray context = m.context.toUtf8();
-        const QByteArray source = m.source.toUtf8();
         const QByteArray comment = m.comment.toUtf8();
-        const char* disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
-        const QString built = translator.translate(context, source, disambiguation, m.numerus ? 1 : -1);
+        const QString built
+            = translator.translate(m.context.toUtf8(), m.source.toUtf8(),
+                                   m.comment.isEmpty() ? nullptr : comment.constData(), m.numerus ? 1 : -1);
         if (built != m.translations.first())
             faults << QStringLiteral("\"%1\" instead of \"%2\": %3").arg(built, m.translations.first(), m.where());
     }
