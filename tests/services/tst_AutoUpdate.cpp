@@ -221,19 +221,18 @@ void tst_AutoUpdate::answerTypeDecidesTheCode()
 
 void tst_AutoUpdate::withoutTheConfigurationNothingIsAsked()
 {
+    // No file, and a file that is not INI at all: both are a file without an endpoint.
     QFile::remove(ServiceConfig::filePath());
-    {
+    for (const QByteArray& contents : { QByteArray(), QByteArray("\x00\xff\xfe[[[=\n\x01", 9) }) {
+        if (!contents.isEmpty())
+            QVERIFY(writeFile(ServiceConfig::filePath(), contents));
         libAutoUpdate update;
         QSignalSpy answers(&update, &libAutoUpdate::signalGetInfo);
         QSignalSpy errors(&update, &libAutoUpdate::signalReportError);
+        QVERIFY(update.baseAddress().isEmpty());
         QCOMPARE(update.GetVersionInfo("p22", libAutoUpdate::Version), -1);
         QVERIFY(!QTest::qWaitFor([&] { return answers.count() + errors.count() > 0; }, 50));
     }
-    // A file that is not INI at all is a file without an endpoint.
-    QVERIFY(writeFile(ServiceConfig::filePath(), QByteArray("\x00\xff\xfe[[[=\n\x01", 9)));
-    libAutoUpdate update;
-    QVERIFY(update.baseAddress().isEmpty());
-    QCOMPARE(update.GetVersionInfo("p22", libAutoUpdate::Version), -1);
     QCOMPARE(requests("/verinfo.php").size(), 0);
 }
 

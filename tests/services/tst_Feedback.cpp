@@ -310,9 +310,8 @@ void tst_Feedback::configurationFile()
     config = ServiceConfig::load();
     QCOMPARE(config.smtpPort, 2525);
     QCOMPARE(config.smtpPassword, QStringLiteral("a,b c"));
-    QVERIFY(!config.canSendMail()); // no account, no recipient
+    QVERIFY(!config.canSendMail() && !config.canCheckUpdate()); // no account, recipient or endpoint
     QVERIFY(!config.smtpRequireTls);
-    QVERIFY(!config.canCheckUpdate());
 }
 
 void tst_Feedback::messageLayoutOnTheWire()
@@ -357,14 +356,7 @@ void tst_Feedback::messageLayoutOnTheWire()
                         "Content-Disposition: attachment;\r\n"
                         " filename=\"crashcore.dmp\"\r\n"));
     // 6000 bytes make one unpadded line of 8000 characters; the last byte its own padded line.
-    const QList<QByteArray> lines = message.parts[1].content.split('\n');
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0].size(), 8000 + 1);
-    QVERIFY(!lines[0].contains('='));
-    QCOMPARE(lines[1], dump.right(1).toBase64() + "\r");
-    QVERIFY(lines[1].endsWith("==\r"));
-    QCOMPARE(lines[2], QByteArray());
-    QCOMPARE(QByteArray::fromBase64(lines[0].trimmed() + lines[1].trimmed()), dump);
+    QCOMPARE(message.parts[1].content, dump.left(6000).toBase64() + "\r\n" + dump.right(1).toBase64() + "\r\n");
     QVERIFY(message.closed);
 
     // An attachment that cannot be read stops the message before it is finished.
