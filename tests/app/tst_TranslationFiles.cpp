@@ -86,23 +86,15 @@ QVector<TsMessage> readTs(const QString& name, QStringList& faults)
     return messages;
 }
 
-QStringList sortedMatches(const QString& text, const QRegularExpression& pattern)
-{
-    QStringList found;
-    auto it = pattern.globalMatch(text);
-    while (it.hasNext())
-        found << it.next().captured(0);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
 // What a translation must carry over from its source unchanged: the arguments that
 // arg() fills in, the HTML tags, and the line breaks that lay out labels.
 QStringList mustKeep(const QString& text)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%L?(\\d+|n)"));
-    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][A-Za-z0-9]*"));
-    QStringList kept = sortedMatches(text, placeholder) + sortedMatches(text, tag);
+    static const QRegularExpression placeholderOrTag(QStringLiteral("%L?(\\d+|n)|</?[A-Za-z][A-Za-z0-9]*"));
+    QStringList kept;
+    for (auto it = placeholderOrTag.globalMatch(text); it.hasNext();)
+        kept << it.next().captured(0);
+    std::sort(kept.begin(), kept.end());
     kept << QStringLiteral("line breaks: %1").arg(text.count(QLatin1Char('\n')));
     // Texts joined to a size or another text carry the blank that separates them.
     kept << QStringLiteral("leading blank: %1").arg(text.startsWith(QLatin1Char(' ')));
