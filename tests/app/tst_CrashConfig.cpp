@@ -14,19 +14,7 @@ private slots:
     void bytesOfTheFile();
     void writtenForTheRunningProgram();
     void reporterStartsAndIsEnded();
-
-private:
-    static void writeReporter(const QString& name);
 };
-
-void tst_CrashConfig::writeReporter(const QString& name)
-{
-    QFile script(name);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho started > reporter.ran\nexec sleep 60\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-}
 
 void tst_CrashConfig::bytesOfTheFile()
 {
@@ -68,7 +56,11 @@ void tst_CrashConfig::reporterStartsAndIsEnded()
     config.endReporter();
 
     // On this system the reporter may be installed without its ".exe".
-    writeReporter("ZevOdivovo");
+    QFile script("ZevOdivovo");
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho started > reporter.ran\nexec sleep 60\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
     QVERIFY(config.startReporter());
     QTRY_VERIFY(QFile::exists("reporter.ran"));
     QVERIFY(config.reporterRunning());

@@ -14,10 +14,8 @@ class tst_LocalConfig : public QObject
 private slots:
     void init();
     void recordRoundTripsThroughTheFile();
-    void unreadableNumbersReadAsZero();
+    void startKeepsTheFileAndBadNumbersReadAsZero();
     void groupedFilesKeepEveryGroup();
-    void filesExistAfterStart();
-    void formatSize_data();
     void formatSize();
 
 private:
@@ -38,12 +36,9 @@ void tst_LocalConfig::recordRoundTripsThroughTheFile()
     LocalConfig written;
     written.LastAppCleanDate = "stale";
     written.AllJunkSize = 99;
-    written.Read(); // a fresh install reads the defaults
-    QCOMPARE(written.LastAllCleanDate, QStringLiteral("None"));
+    written.Read(); // a fresh install reads the defaults over what was there
     QCOMPARE(written.LastAppCleanDate, QStringLiteral("None"));
-    QCOMPARE(written.LastEraseDateLine, QStringLiteral("None"));
     QCOMPARE(written.AllJunkSize, quint64(0));
-    QCOMPARE(written.WhatsAppSpaceSize, quint32(0));
     QVERIFY(!QFile::exists(LocalConfig::ConfigPath())); // reading never creates the file
 
     written.LastJunkCleanDate = "12-05-2026 10:00:00 Sat";
@@ -65,17 +60,20 @@ void tst_LocalConfig::recordRoundTripsThroughTheFile()
     QCOMPARE(read.LineSpaceSize, written.LineSpaceSize);
 }
 
-void tst_LocalConfig::unreadableNumbersReadAsZero()
+void tst_LocalConfig::startKeepsTheFileAndBadNumbersReadAsZero()
 {
     QFile file(LocalConfig::ConfigPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[history]\nAllJunkSize=lots\nAllCacheSize=-5\nAllAppSize=42\n[AppSpaceSize\nKikSpaceSize=x\n");
     file.close();
+    LocalConfig::EnsureFilesExist();
+    QVERIFY(QFile::exists(LocalConfig::FragmentSizesPath()));
+    QVERIFY(QFile::exists(LocalConfig::CleanSizeConfigPath()));
     LocalConfig config;
     config.Read();
     QCOMPARE(config.AllJunkSize, quint64(0));
     QCOMPARE(config.AllCacheSize, quint64(0));
-    QCOMPARE(config.AllAppSize, quint64(42));
+    QCOMPARE(config.AllAppSize, quint64(42)); // an existing file is left as it was
     QCOMPARE(config.KikSpaceSize, quint32(0));
 }
 
@@ -97,42 +95,24 @@ void tst_LocalConfig::groupedFilesKeepEveryGroup()
     QCOMPARE(read[deviceB].size(), 3);
 }
 
-void tst_LocalConfig::filesExistAfterStart()
-{
-    {
-        QFile keep(LocalConfig::ConfigPath());
-        QVERIFY(keep.open(QIODevice::WriteOnly));
-        keep.write("[history]\nAllAppSize=7\n");
-    }
-    LocalConfig::EnsureFilesExist();
-    QVERIFY(QFile::exists(LocalConfig::FragmentSizesPath()));
-    QVERIFY(QFile::exists(LocalConfig::CleanSizeConfigPath()));
-    LocalConfig config;
-    config.Read();
-    QCOMPARE(config.AllAppSize, quint64(7)); // an existing file is left as it was
-}
-
-void tst_LocalConfig::formatSize_data()
-{
-    QTest::addColumn<quint64>("bytes");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("zero") << quint64(0) << 2 << "0.00Byte";
-    QTest::newRow("1024 stays bytes") << quint64(1024) << 2 << "1024.00Byte";
-    QTest::newRow("1025 is KB") << quint64(1025) << 2 << "1.00KB";
-    QTest::newRow("1536") << quint64(1536) << 2 << "1.50KB";
-    QTest::newRow("no decimals") << quint64(1536) << 0 << "2KB";
-    QTest::newRow("100 MiB") << quint64(100) * 1024 * 1024 << 2 << "100.00MB";
-    QTest::newRow("1.5 GiB") << quint64(1536) * 1024 * 1024 << 1 << "1.5GB";
-    QTest::newRow("past GB stays GB") << quint64(2048) * 1024 * 1024 * 1024 << 2 << "2048.00GB";
-}
-
 void tst_LocalConfig::formatSize()
 {
-    QFETCH(quint64, bytes);
-    QFETCH(int, decimals);
-    QFETCH(QString, expected);
-    QCOMPARE(FormatSize(bytes, decimals), expected);
+    const struct
+    {
+        quint64 bytes;
+        int decimals;
+        const char* expected;
+    } cases[] = {
+        { 0, 2, "0.00Byte" },
+        { 1024, 2, "1024.00Byte" }, // 1024 stays bytes
+        { 1025, 2, "1.00KB" },
+        { 1536, 0, "2KB" },
+        { 100ull << 20, 2, "100.00MB" },
+        { 1536ull << 20, 1, "1.5GB" },
+        { 2048ull << 30, 2, "2048.00GB" }, // past GB stays GB
+    };
+    for (const auto& c : cases)
+        QCOMPARE(FormatSize(c.bytes, c.decimals), QString(c.expected));
 }
 
 QTEST_GUILESS_MAIN(tst_LocalConfig)

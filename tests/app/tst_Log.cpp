@@ -17,7 +17,6 @@ class tst_Log : public QObject
 private slots:
     void init() { QFile::remove("dravo.log"); }
 
-    void header();
     void fileLogAppendsWholeLines();
     void linesFromManyThreadsNeverInterleave();
     void debugLogGoesToTheDebugChannelOnly();
@@ -38,14 +37,10 @@ QStringList tst_Log::logLines()
     return text.split('\n');
 }
 
-void tst_Log::header()
+void tst_Log::fileLogAppendsWholeLines()
 {
     QCOMPARE(LogLineHeader(QTime(9, 5, 3, 7), 0x1a2b), std::string("*******[09:05:03:07 threadid:0x00001a2b]"));
     QCOMPARE(LogLineHeader(QTime(12, 0, 0, 123), 0xdeadbeef), std::string("*******[12:00:00:123 threadid:0xdeadbeef]"));
-}
-
-void tst_Log::fileLogAppendsWholeLines()
-{
     {
         QFile existing("dravo.log");
         QVERIFY(existing.open(QIODevice::WriteOnly));

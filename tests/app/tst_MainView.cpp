@@ -231,10 +231,9 @@ void tst_MainView::newerVersionStartsTheUpdater()
 {
     const QString ran = m_appDir + "/updater.ran";
     QVERIFY(plantProgram(m_appDir + "/appAutoUpdate", ran));
-    // Only a version answer newer than our own, compared as text, starts it.
+    // Only a version answer newer than our own starts it (the comparison has its own test).
     m_view->SlotCheckUpdate(0, "0.9");
     m_view->SlotCheckUpdate(1, "99.0");
-    m_view->SlotCheckUpdate(0, "");
     QVERIFY(!QTest::qWaitFor([&] { return QFile::exists(ran); }, 300));
     m_view->SlotCheckUpdate(0, "9.0");
     QTRY_VERIFY(QFile::exists(ran));
@@ -242,13 +241,9 @@ void tst_MainView::newerVersionStartsTheUpdater()
 
 void tst_MainView::languageChoiceRestartsInThatLanguage()
 {
-    const QString language = QStringLiteral("Japanese");
-    int target = -1;
-    for (int i = 0; i < LanguageTable::count(); ++i) {
-        if (language == QLatin1String(LanguageTable::row(i).englishName))
-            target = i;
-    }
-    QVERIFY(target > 0);
+    // The last language: the keyboard has to go all the way down the list.
+    const int target = LanguageTable::count() - 1;
+    const QString language = QString::fromLatin1(LanguageTable::row(target).englishName);
     QVERIFY(QDir().mkpath(translationDirectory(m_appDir)));
     QVERIFY(writeFile(languageFilePath(m_appDir), "English"));
     const QString ran = m_appDir + "/restart.ran";

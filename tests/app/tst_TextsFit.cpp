@@ -23,7 +23,9 @@
 #include <memory>
 
 // Every text of every page and dialog fits its widget, in every language the program ships:
-// a translation one word longer than the English must not be cut off.
+// a translation one word longer than the English must not be cut off. Building them all also
+// makes every connection by name (SIGNAL()/SLOT()): a renamed one fails only at run time, with
+// a warning nobody reads, so each such warning is a fault here too.
 class tst_TextsFit : public QObject
 {
     Q_OBJECT
@@ -38,6 +40,16 @@ private:
 };
 
 namespace {
+
+QStringList g_connectWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectConnectWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QObject::connect")))
+        g_connectWarnings << text;
+    g_previousHandler(type, context, text);
+}
 
 // The room a label's text needs, laid out as the label lays it out.
 QSize labelTextSize(const QLabel* label, int width)
@@ -108,6 +120,7 @@ void tst_TextsFit::initTestCase()
     QVERIFY(QFile::link(built + "/language/main", m_app.filePath("language/main")));
     qputenv("DRAVO_APP_DIR", m_app.path().toLocal8Bit());
     qputenv("OVDRIVER_SIM_ROOT", m_app.filePath("no-devices").toLocal8Bit());
+    g_previousHandler = qInstallMessageHandler(collectConnectWarnings);
 }
 
 void tst_TextsFit::everyPageAndDialog_data()
@@ -171,6 +184,8 @@ void tst_TextsFit::everyPageAndDialog()
         dialog->hide();
     }
     QCoreApplication::removeTranslator(&translator);
+    faults += g_connectWarnings;
+    g_connectWarnings.clear();
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("\n") + faults.join('\n')));
 }
 

@@ -36,7 +36,6 @@ struct TsMessage
     bool unfinished = false;
 
     QString where() const { return context + QStringLiteral(" \"") + source + QLatin1Char('"'); }
-    QString key() const { return context + QLatin1Char('|') + source + QLatin1Char('|') + comment; }
 };
 
 QString languageSource(const QString& name)
@@ -87,23 +86,15 @@ QVector<TsMessage> readTs(const QString& name, QStringList& faults)
     return messages;
 }
 
-QStringList sortedMatches(const QString& text, const QRegularExpression& pattern)
-{
-    QStringList found;
-    auto it = pattern.globalMatch(text);
-    while (it.hasNext())
-        found << it.next().captured(0);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
 // What a translation must carry over from its source unchanged: the arguments that
 // arg() fills in, the HTML tags, and the line breaks that lay out labels.
 QStringList mustKeep(const QString& text)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%L?(\\d+|n)"));
-    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][A-Za-z0-9]*"));
-    QStringList kept = sortedMatches(text, placeholder) + sortedMatches(text, tag);
+    static const QRegularExpression placeholderOrTag(QStringLiteral("%L?(\\d+|n)|</?[A-Za-z][A-Za-z0-9]*"));
+    QStringList kept;
+    for (auto it = placeholderOrTag.globalMatch(text); it.hasNext();)
+        kept << it.next().captured(0);
+    std::sort(kept.begin(), kept.end());
     kept << QStringLiteral("line breaks: %1").arg(text.count(QLatin1Char('\n')));
     // Texts joined to a size or another text carry the blank that separates them.
     kept << QStringLiteral("leading blank: %1").arg(text.startsWith(QLatin1Char(' ')));
@@ -115,27 +106,24 @@ QSet<QString> keys(const QVector<TsMessage>& messages)
 {
     QSet<QString> result;
     for (const TsMessage& m : messages)
-        result.insert(m.key());
+        result.insert(m.context + QLatin1Char('|') + m.source + QLatin1Char('|') + m.comment);
     return result;
 }
 
-// The typed word of each language, from the glossary that later translators follow.
+// The typed word of each language, from the glossary's table that later translators follow.
 QString glossaryWordToType(const QString& language)
 {
     QFile file(languageSource(QStringLiteral("GLOSSARY.md")));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QStringList header;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.startsWith(QLatin1Char('|')))
-            continue;
-        QStringList cells = line.mid(1).split(QLatin1Char('|'));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        QStringList cells = line.split(QLatin1Char('|'));
         for (QString& cell : cells)
             cell = cell.trimmed();
-        if (cells.value(0) == QLatin1String("Term"))
+        if (cells.value(1) == QLatin1String("Term"))
             header = cells;
-        else if (cells.value(0).startsWith(QLatin1String("typed word")) && header.contains(language))
+        else if (cells.value(1).startsWith(QLatin1String("typed word")) && header.contains(language))
             return cells.value(header.indexOf(language));
     }
     return {};
@@ -216,11 +204,10 @@ void tst_TranslationFiles::catalogueIsCompleteAndBuilt()
     for (const TsMessage& m : messages) {
         if (m.translations.value(0).isEmpty())
             continue;
-        const QByteArray context = m.context.toUtf8();
-        const QByteArray source = m.source.toUtf8();
         const QByteArray comment = m.comment.toUtf8();
-        const char* disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
-        const QString built = translator.translate(context, source, disambiguation, m.numerus ? 1 : -1);
+        const QString built
+            = translator.translate(m.context.toUtf8(), m.source.toUtf8(),
+                                   m.comment.isEmpty() ? nullptr : comment.constData(), m.numerus ? 1 : -1);
         if (built != m.translations.first())
             faults << QStringLiteral("\"%1\" instead of \"%2\": %3").arg(built, m.translations.first(), m.where());
     }

@@ -10,13 +10,11 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
@@ -28,77 +26,52 @@ const QByteArray kPassword = "s3c;ret, with a comma";
 const QByteArray kRecipient = "support@velmora.test";
 const QByteArray kSubject = "Velmora Dravo Pro for Win Feedback!";
 
-// What the test server stored: the messages of its mailbox folder, taken apart along the
-// boundary "qwertyuiop", and one "<verb> tls|plain" line per command it read.
-class Mailbox
+// One message the test server stored in its mailbox folder: the envelope (login, sender,
+// recipients), the header block, and the parts between the boundaries "qwertyuiop".
+struct Mail
 {
-public:
     struct Part
     {
         QByteArray headers; // up to the blank line
         QByteArray content; // after it, as sent
-        QByteArray attachmentName() const
-        {
-            static const QRegularExpression filename(QStringLiteral("filename=\"([^\"]*)\""));
-            return filename.match(QString::fromUtf8(headers)).captured(1).toUtf8();
-        }
     };
-    struct Message
-    {
-        QByteArray raw;
-        QStringList envelope; // login, sender, recipients
-        QByteArray headers;   // the message's own header block
-        QList<Part> parts;
-        bool closed = false; // ends with the closing boundary
-    };
-
-    explicit Mailbox(const QString& dir)
-        : m_dir(dir)
-    { }
-    int count() const;
-    Message message(int n) const; // 1 is the first the server accepted
-    QStringList commands() const
-    {
-        return QString::fromUtf8(readFile(m_dir + "/commands")).split('\n', Qt::SkipEmptyParts);
-    }
-
-private:
-    QString m_dir;
+    QStringList envelope;
+    QByteArray headers;
+    QList<Part> parts;
+    bool closed = false; // ends with the closing boundary
 };
 
-int Mailbox::count() const
+int mailCount(const QString& dir)
 {
-    return QDir(m_dir).entryList({ "*.eml" }, QDir::Files).size();
+    return QDir(dir).entryList({ "*.eml" }, QDir::Files).size();
 }
 
-Mailbox::Message Mailbox::message(int n) const
+QStringList commandsSeen(const QString& dir) // one "<verb> tls|plain" line per command
 {
-    Message message;
-    message.raw = readFile(QStringLiteral("%1/%2.eml").arg(m_dir).arg(n));
-    message.envelope = QString::fromUtf8(readFile(QStringLiteral("%1/%2.envelope").arg(m_dir).arg(n)))
-                           .split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(readFile(dir + "/commands")).split('\n', Qt::SkipEmptyParts);
+}
 
-    const QByteArray delimiter = "--qwertyuiop";
-    QList<QByteArray> sections;
+Mail mail(const QString& dir, int n) // 1 is the first the server accepted
+{
+    Mail mail;
+    const QByteArray raw = readFile(QStringLiteral("%1/%2.eml").arg(dir).arg(n));
+    mail.envelope
+        = QString::fromUtf8(readFile(QStringLiteral("%1/%2.envelope").arg(dir).arg(n))).split('\n', Qt::SkipEmptyParts);
+    const QByteArray delimiter = "\r\n--qwertyuiop";
     int from = 0;
-    for (;;) {
-        const int at = message.raw.indexOf("\r\n" + delimiter, from);
-        if (at < 0)
-            break;
-        sections << message.raw.mid(from, at + 2 - from);
-        from = at + 2 + delimiter.size();
+    for (int at = raw.indexOf(delimiter); at >= 0; at = raw.indexOf(delimiter, from)) {
+        const QByteArray section = raw.mid(from, at + 2 - from);
+        if (from == 0) {
+            mail.headers = section;
+        } else {
+            const QByteArray body = section.mid(2); // the part begins after its boundary line
+            const int blank = body.indexOf("\r\n\r\n");
+            mail.parts.append({ body.left(blank + 2), blank < 0 ? QByteArray() : body.mid(blank + 4) });
+        }
+        from = at + delimiter.size();
     }
-    message.closed = message.raw.mid(from) == "--\r\n";
-    if (sections.isEmpty())
-        return message;
-    message.headers = sections.takeFirst();
-    for (const QByteArray& section : qAsConst(sections)) {
-        // Each part begins right after its boundary line.
-        const QByteArray body = section.startsWith("\r\n") ? section.mid(2) : section;
-        const int blank = body.indexOf("\r\n\r\n");
-        message.parts.append({ body.left(blank + 2), blank < 0 ? QByteArray() : body.mid(blank + 4) });
-    }
-    return message;
+    mail.closed = raw.mid(from) == "--\r\n";
+    return mail;
 }
 
 struct Dialog
@@ -127,14 +100,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void messageLayoutOnTheWire();
+    void mailerAttachmentsAndHostName();
     void serverBehaviours_data();
     void serverBehaviours();
-    void unreachableOrSilentServersGiveOne();
-    void addressIsCheckedBeforeAnythingIsSent_data();
-    void addressIsCheckedBeforeAnythingIsSent();
-    void feedbackArrivesWithTheCrashDump();
-    void attachmentFallsBackToTheLibraryLog();
+    void unreachableServersGiveOne();
+    void feedbackArrivesWithItsAttachment();
     void failuresKeepTheDialogOpen_data();
     void failuresKeepTheDialogOpen();
     void configurationFile();
@@ -192,127 +162,119 @@ void tst_Feedback::writeConfig(int port, const QByteArray& extra)
                           + "\nPassword=\"" + kPassword + "\"\nRecipient=support@velmora.test\n" + extra));
 }
 
-void tst_Feedback::addressIsCheckedBeforeAnythingIsSent_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << ""
-                           << "Please enter your email address.";
-    QTest::newRow("no at sign") << "user"
-                                << "Please enter a valid email address.";
-}
-
-void tst_Feedback::addressIsCheckedBeforeAnythingIsSent()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, message);
-    const int before = Mailbox("feedback").count();
-    Dialog d(address, "text", false);
-    for (QWidget* w : QList<QWidget*> { d.email, d.content, d.attach, d.submit })
-        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
-    MessageBoxAnswerer answerer(OvMessageBox::OK);
-    QTest::mouseClick(d.submit, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), QStringList { message });
-    QVERIFY(d.dialog.isVisible());
-    QCOMPARE(Mailbox("feedback").count(), before);
-}
-
-void tst_Feedback::feedbackArrivesWithTheCrashDump()
+void tst_Feedback::feedbackArrivesWithItsAttachment()
 {
     const QByteArray dump = randomBytes(6001);
-    QVERIFY(writeFile(m_app + "/crashcore.dmp", dump));
-    QVERIFY(QDir().mkpath(m_app + "/log"));
-    QVERIFY(writeFile(m_app + "/log/ovdriver.log", "library log")); // the dump wins over the log
-
-    const int before = Mailbox("feedback").count();
-    Dialog d("someone@example.test", "The scan stopped at 40%.\nTwice.", true);
-    MessageBoxAnswerer answerer(OvMessageBox::OK);
-    QTest::mouseClick(d.submit, Qt::LeftButton);
-    // The mail goes out on its own thread; the dialog says so and takes no second click.
-    QVERIFY(d.dialog.isSending());
-    QVERIFY(!d.submit->isEnabled());
-    QVERIFY(d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->isVisible());
-    QVERIFY(!d.dialog.findChild<QProgressBar*>("feedbackBusyBar")->accessibleName().isEmpty());
-
-    QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
-    QCOMPARE(answerer.questions().first().icon, QStringLiteral("/tip_succeed.png"));
-    QVERIFY(!d.dialog.isVisible());
-    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
-
-    const Mailbox mailbox("feedback");
-    QCOMPARE(mailbox.count(), before + 1);
-    const Mailbox::Message message = mailbox.message(before + 1);
-    QCOMPARE(message.envelope, (QStringList { kAccount, kAccount, "support@velmora.test" }));
-    QVERIFY(message.headers.contains("Subject: Velmora Dravo Pro for Win Feedback!\r\n"));
-    QCOMPARE(message.parts.size(), 2);
+    const QByteArray log = "device library log\n";
     const QByteArray version = QByteArray::fromStdString(RunningExecutableFileVersion());
-    QCOMPARE(message.parts[0].content,
-             version + "\r\nsomeone@example.test\r\nThe scan stopped at 40%.\r\nTwice.\r\n\r\n");
-    QCOMPARE(message.parts[1].attachmentName(), QByteArray("crashcore.dmp"));
-    QCOMPARE(QByteArray::fromBase64(message.parts[1].content), dump);
-}
-
-void tst_Feedback::attachmentFallsBackToTheLibraryLog()
-{
     const struct
     {
+        bool dump;
         bool log;
         bool checked;
         const char* attached;
     } cases[] = {
-        { true, true, "ovdriver.log" },
-        { true, false, nullptr }, // unchecked: nothing attached
-        { false, true, nullptr }, // checked, but nothing to attach
+        { true, true, true, "crashcore.dmp" }, // the dump wins over the log
+        { false, true, true, "ovdriver.log" },
+        { false, true, false, nullptr }, // unchecked: nothing attached
+        { false, false, true, nullptr }, // checked, but nothing to attach
     };
-    const Mailbox mailbox("feedback");
-    const QByteArray version = QByteArray::fromStdString(RunningExecutableFileVersion());
     for (const auto& c : cases) {
+        QFile::remove(m_app + "/crashcore.dmp");
         QDir(m_app + "/log").removeRecursively();
+        if (c.dump)
+            QVERIFY(writeFile(m_app + "/crashcore.dmp", dump));
         if (c.log)
-            QVERIFY(QDir().mkpath(m_app + "/log") && writeFile(m_app + "/log/ovdriver.log", "device library log\n"));
-        const int before = mailbox.count();
-        Dialog d("@", QString(), c.checked);
+            QVERIFY(QDir().mkpath(m_app + "/log") && writeFile(m_app + "/log/ovdriver.log", log));
+        const int before = mailCount("feedback");
+        // A lone dot must not end the message early; empty content sends the product line instead.
+        Dialog d("someone@example.test", c.dump ? "First line\n.\n.leading dot\nGr\u00fc\u00dfe" : "", c.checked);
+        for (QWidget* w : QList<QWidget*> { d.email, d.content, d.attach, d.submit })
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         MessageBoxAnswerer answerer(OvMessageBox::OK);
-        QTest::keyClick(d.submit, Qt::Key_Space); // the keyboard sends as well
+        if (c.dump)
+            QTest::mouseClick(d.submit, Qt::LeftButton);
+        else
+            QTest::keyClick(d.submit, Qt::Key_Space); // the keyboard sends as well
+        // The mail goes out on its own thread; the dialog says so and takes no second click.
+        auto* busy = d.dialog.findChild<QProgressBar*>("feedbackBusyBar");
+        QVERIFY(d.dialog.isSending() && !d.submit->isEnabled() && busy->isVisible());
+        QVERIFY(!busy->accessibleName().isEmpty());
+
         QTRY_COMPARE(answerer.texts(), QStringList { "Submitted successfully." });
-        QCOMPARE(mailbox.count(), before + 1);
-        const Mailbox::Message message = mailbox.message(before + 1);
-        // Empty content sends the product line instead.
-        QCOMPARE(message.parts.value(0).content, version + "\r\n@\r\nVelmora Dravo Free 2.1 Feedback.\r\n\r\n");
+        QCOMPARE(answerer.questions().first().icon, QStringLiteral("/tip_succeed.png"));
+        QVERIFY(!d.dialog.isVisible());
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+
+        QCOMPARE(mailCount("feedback"), before + 1);
+        const Mail message = mail("feedback", before + 1);
+        QCOMPARE(message.envelope, (QStringList { kAccount, kAccount, kRecipient }));
+        QCOMPARE(message.headers,
+                 QByteArray("From: feedback@velmora.test\r\n"
+                            "To: support@velmora.test\r\n"
+                            "Subject: Velmora Dravo Pro for Win Feedback!\r\n"
+                            "MIME-Version: 1.0\r\n"
+                            "Content-Type: multipart/mixed;boundary=qwertyuiop\r\n"
+                            "\r\n"));
+        QCOMPARE(message.parts.value(0).headers, QByteArray("Content-Type: text/plain;charset=\"utf-8\"\r\n"));
+        QCOMPARE(message.parts.value(0).content,
+                 version + "\r\nsomeone@example.test\r\n"
+                     + (c.dump ? "First line\r\n.\r\n.leading dot\r\nGr\xc3\xbc\xc3\x9f"
+                                 "e"
+                               : "Velmora Dravo Free 2.1 Feedback.")
+                     + "\r\n\r\n");
         QCOMPARE(message.parts.size(), c.attached ? 2 : 1);
-        if (c.attached) {
-            QCOMPARE(message.parts[1].attachmentName(), QByteArray(c.attached));
-            QCOMPARE(QByteArray::fromBase64(message.parts[1].content), QByteArray("device library log\n"));
-        }
+        QVERIFY(message.closed);
+        if (!c.attached)
+            continue;
+        QCOMPARE(message.parts[1].headers,
+                 "Content-Type: application/octet-stream;\r\n name=\"" + QByteArray(c.attached)
+                     + "\"\r\nContent-Transfer-Encoding: base64\r\nContent-Disposition: attachment;\r\n filename=\""
+                     + c.attached + "\"\r\n");
+        // 6000 bytes make one unpadded line of 8000 characters; the last byte its own padded line.
+        QCOMPARE(message.parts[1].content,
+                 c.dump ? dump.left(6000).toBase64() + "\r\n" + dump.right(1).toBase64() + "\r\n"
+                        : log.toBase64() + "\r\n");
     }
 }
 
 void tst_Feedback::failuresKeepTheDialogOpen_data()
 {
+    QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no configuration") << "none"
+    QTest::newRow("no address") << ""
+                                << ""
+                                << "Please enter your email address.";
+    QTest::newRow("no at sign") << "user"
+                                << ""
+                                << "Please enter a valid email address.";
+    QTest::newRow("no configuration") << "someone@example.test"
+                                      << "none"
                                       << "Feedback is not set up on this computer, so your message could not be sent. "
                                          "Your text is kept in this window.";
-    QTest::newRow("server never answers") << "silent"
+    QTest::newRow("server never answers") << "someone@example.test"
+                                          << "silent"
                                           << "Failed";
 }
 
 void tst_Feedback::failuresKeepTheDialogOpen()
 {
+    QFETCH(QString, address);
     QFETCH(QString, setup);
     QFETCH(QString, message);
     // Every failure of the mailer ends the same way here; its kinds are the mailer's own tests.
     QTcpServer silent;
     if (setup == "none") {
         QFile::remove(ServiceConfig::filePath());
-    } else {
+    } else if (setup == "silent") {
         QVERIFY(silent.listen(QHostAddress::LocalHost));
         writeConfig(silent.serverPort(), "TimeoutSeconds=1\n");
     }
     QVERIFY(writeFile(m_app + "/crashcore.dmp", "dump"));
 
-    Dialog d("someone@example.test", "my comment", true);
+    const int before = mailCount("feedback");
+    Dialog d(address, "my comment", true);
     MessageBoxAnswerer answerer(OvMessageBox::OK);
     QTest::mouseClick(d.submit, Qt::LeftButton);
     if (setup == "silent") {
@@ -329,9 +291,10 @@ void tst_Feedback::failuresKeepTheDialogOpen()
     // The user can press "Submit" again with everything still there.
     QVERIFY(d.dialog.isVisible());
     QVERIFY(!d.dialog.isSending() && d.submit->isEnabled());
-    QCOMPARE(d.email->text(), QStringLiteral("someone@example.test"));
+    QCOMPARE(d.email->text(), address);
     QCOMPARE(d.content->toPlainText(), QStringLiteral("my comment"));
     QVERIFY(d.attach->isChecked());
+    QCOMPARE(mailCount("feedback"), before);
 }
 
 void tst_Feedback::configurationFile()
@@ -363,68 +326,28 @@ void tst_Feedback::configurationFile()
     config = ServiceConfig::load();
     QCOMPARE(config.smtpPort, 2525);
     QCOMPARE(config.smtpPassword, QStringLiteral("a,b c"));
-    QVERIFY(!config.canSendMail()); // no account, no recipient
+    QVERIFY(!config.canSendMail() && !config.canCheckUpdate()); // no account, recipient or endpoint
     QVERIFY(!config.smtpRequireTls);
-    QVERIFY(!config.canCheckUpdate());
 }
 
-void tst_Feedback::messageLayoutOnTheWire()
+void tst_Feedback::mailerAttachmentsAndHostName()
 {
-    LoopbackServer server;
-    QVERIFY(startServer(server, "wire"));
-
-    QVERIFY(QDir().mkpath("dumps"));
-    const QByteArray dump = randomBytes(6001);
-    QVERIFY(writeFile("dumps/crashcore.dmp", dump));
-
-    // A lone dot in the body must not end the message early.
-    const QByteArray body = "1.0.0.0\nuser@example.test\nFirst line\n.\n.leading dot\nGr\xc3\xbc\xc3\x9f"
-                            "e";
+    QVERIFY(QDir().mkpath("dumps") && writeFile("dumps/crashcore.dmp", "dump"));
     // A host name, not an address: the name is resolved to its IPv4 address first.
-    SmtpMailer mailer(server.port(), "localhost", kAccount, kPassword, kRecipient, kSubject, body);
+    SmtpMailer mailer(m_smtp.port(), "localhost", kAccount, kPassword, kRecipient, kSubject, "body");
     mailer.AddAttachment(QDir::current().filePath("dumps/crashcore.dmp").toLocal8Bit());
     mailer.AddAttachment("dumps/never-there.dmp");
     mailer.DeleteAttachment("dumps/never-there.dmp");
     QCOMPARE(mailer.attachmentCount(), 1);
+    const int before = mailCount("feedback");
     QCOMPARE(mailer.SendMail(), int(SmtpMailer::Sent));
-
-    const Mailbox mailbox("wire");
-    QCOMPARE(mailbox.count(), 1);
-    const Mailbox::Message message = mailbox.message(1);
-    QCOMPARE(message.envelope, QStringList({ kAccount, kAccount, kRecipient }));
-    QCOMPARE(message.headers,
-             QByteArray("From: feedback@velmora.test\r\n"
-                        "To: support@velmora.test\r\n"
-                        "Subject: Velmora Dravo Pro for Win Feedback!\r\n"
-                        "MIME-Version: 1.0\r\n"
-                        "Content-Type: multipart/mixed;boundary=qwertyuiop\r\n"
-                        "\r\n"));
-    QCOMPARE(message.parts.size(), 2);
-    QCOMPARE(message.parts[0].headers, QByteArray("Content-Type: text/plain;charset=\"utf-8\"\r\n"));
-    QCOMPARE(message.parts[0].content,
-             QByteArray("1.0.0.0\r\nuser@example.test\r\nFirst line\r\n.\r\n.leading dot\r\nGr\xc3\xbc\xc3\x9f"
-                        "e\r\n\r\n"));
-    QCOMPARE(message.parts[1].headers,
-             QByteArray("Content-Type: application/octet-stream;\r\n"
-                        " name=\"crashcore.dmp\"\r\n"
-                        "Content-Transfer-Encoding: base64\r\n"
-                        "Content-Disposition: attachment;\r\n"
-                        " filename=\"crashcore.dmp\"\r\n"));
-    // 6000 bytes make one unpadded line of 8000 characters; the last byte its own padded line.
-    const QList<QByteArray> lines = message.parts[1].content.split('\n');
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0].size(), 8000 + 1);
-    QVERIFY(!lines[0].contains('='));
-    QCOMPARE(lines[1], dump.right(1).toBase64() + "\r");
-    QVERIFY(lines[1].endsWith("==\r"));
-    QCOMPARE(lines[2], QByteArray());
-    QCOMPARE(QByteArray::fromBase64(lines[0].trimmed() + lines[1].trimmed()), dump);
-    QVERIFY(message.closed);
+    QCOMPARE(mailCount("feedback"), before + 1);
+    QCOMPARE(mail("feedback", before + 1).parts.size(), 2);
 
     // An attachment that cannot be read stops the message before it is finished.
     mailer.AddAttachment("no/such/crashcore.dmp");
     QCOMPARE(mailer.SendMail(), int(SmtpMailer::AttachmentUnreadable));
-    QCOMPARE(mailbox.count(), 1);
+    QCOMPARE(mailCount("feedback"), before + 1);
 }
 
 void tst_Feedback::serverBehaviours_data()
@@ -436,7 +359,6 @@ void tst_Feedback::serverBehaviours_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QStringList>("expectedCommands");
     const QStringList plainLogin { "EHLO plain", "AUTH plain" };
-    QTest::newRow("535 refused") << QStringList { "--refuse", "535" } << false << "" << 3 << plainLogin;
     QTest::newRow("550 refused") << QStringList { "--refuse", "550" } << false << "" << 2 << plainLogin;
     QTest::newRow("wrong password") << QStringList { "--password", "guess" } << false << "" << 3 << plainLogin;
     QTest::newRow("refused MAIL") << QStringList { "--refuse-command", "MAIL" } << false << "" << 5
@@ -475,30 +397,19 @@ void tst_Feedback::serverBehaviours()
     mailer.setTimeoutMs(5000);
     QCOMPARE(mailer.SendMail(), result);
     // The server may still be writing down the last command when the client is done.
-    QTRY_COMPARE(Mailbox("behaviour").commands(), expectedCommands);
-    const Mailbox mailbox("behaviour");
-    QCOMPARE(mailbox.count(), result == 0 ? 1 : 0);
+    QTRY_COMPARE(commandsSeen("behaviour"), expectedCommands);
+    QCOMPARE(mailCount("behaviour"), result == 0 ? 1 : 0);
     if (result == 0)
-        QCOMPARE(mailbox.message(1).parts.value(0).content, QByteArray("line one\r\nline two\r\n\r\n"));
+        QCOMPARE(mail("behaviour", 1).parts.value(0).content, QByteArray("line one\r\nline two\r\n\r\n"));
 }
 
-void tst_Feedback::unreachableOrSilentServersGiveOne()
+void tst_Feedback::unreachableServersGiveOne()
 {
     SmtpMailer closed(LoopbackServer::closedPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
     QCOMPARE(closed.SendMail(), int(SmtpMailer::ConnectionFailed));
     SmtpMailer unknown(25, "no-such-host.invalid", kAccount, kPassword, kRecipient, kSubject, "b");
     unknown.setTimeoutMs(2000);
     QCOMPARE(unknown.SendMail(), int(SmtpMailer::ConnectionFailed));
-
-    // A server that takes the connection and never greets: the wait ends at the timeout.
-    QTcpServer silent;
-    QVERIFY(silent.listen(QHostAddress::LocalHost));
-    SmtpMailer mailer(silent.serverPort(), "127.0.0.1", kAccount, kPassword, kRecipient, kSubject, "b");
-    mailer.setTimeoutMs(300);
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(mailer.SendMail(), int(SmtpMailer::ConnectionFailed));
-    QVERIFY(clock.elapsed() < 5000);
 }
 
 QTEST_MAIN(tst_Feedback)
