@@ -82,8 +82,7 @@ private slots:
     void fillPercent_data();
     void fillPercent();
     void fillStopRequestWaitsForTheNextFill();
-    void backupStopBeforeAnyProgress();
-    void backupAndRestoreEndAndThenRefuse();
+    void backupAndRestoreStopOrEndAndThenRefuse();
     void oneKeyScanFillsItsList();
     void oneKeyCleanReplies();
     void cancelledCallbacksStopTheJob();
@@ -169,23 +168,15 @@ void tst_Callbacks::fillStopRequestWaitsForTheNextFill()
     QVERIFY(FileLogLines().filter("fill data start.").size() == 1);
 }
 
-void tst_Callbacks::backupStopBeforeAnyProgress()
-{
-    QSignalSpy spy(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
-    m_controller->StopDeviceJob(0);
-    CCtrlBackupDevDataCallback callback(CTaskCallback::Emit_signalBackupDevData);
-    QCOMPARE(callback.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 10, 0, 0, 0, nullptr), -1);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(FileLogLines().filter(QRegularExpression("back up data stop\\. Notify_Type:66 param1:10\\.$")).size(), 1);
-    // The request was used up.
-    QCOMPARE(callback.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 20, 0, 0, 0, nullptr), 0);
-    QCOMPARE(spy.count(), 1);
-}
-
-void tst_Callbacks::backupAndRestoreEndAndThenRefuse()
+void tst_Callbacks::backupAndRestoreStopOrEndAndThenRefuse()
 {
     QSignalSpy backups(CTaskCallback::GetInstance(), &CTaskCallback::signalBackupDevData);
+    m_controller->StopDeviceJob(0);
     CCtrlBackupDevDataCallback backup(CTaskCallback::Emit_signalBackupDevData);
+    QCOMPARE(backup.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 10, 0, 0, 0, nullptr), -1);
+    QCOMPARE(backups.count(), 0);
+    QCOMPARE(FileLogLines().filter(QRegularExpression("back up data stop\\. Notify_Type:66 param1:10\\.$")).size(), 1);
+    // The stop request was used up.
     QCOMPARE(backup.OnStateChange(OV_NOTIFY_BACKUP_PROGRESS, 40, 0, 0, 0, nullptr), 0);
     QCOMPARE(backup.OnStateChange(OV_NOTIFY_BACKUP_FAILED, static_cast<std::uint32_t>(-19), 0, 0, 0, nullptr), 0);
     QCOMPARE(backups.count(), 2);
