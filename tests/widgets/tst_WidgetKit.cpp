@@ -15,8 +15,6 @@
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -39,7 +37,6 @@ private slots:
     void titleBarClosesAndMovesItsWindow();
     void imageLoaderDropsWhatIsNoLongerWanted();
     void boxesAreCheckStatesOfTheirColumnAndTheLockHoldsThem();
-    void keyboardAndMouseToggleThroughTheView();
 
 private:
     void makeImage(const QString& name, const QColor& color, const QSize& size);
@@ -222,17 +219,6 @@ private:
     QVector<bool> m_checked;
 };
 
-class ToggleDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override
-    {
-        return CheckableTableModel::ToggleOnEvent(event, model, option, index);
-    }
-};
-
 } // namespace
 
 void tst_WidgetKit::imageLoaderDropsWhatIsNoLongerWanted()
@@ -317,35 +303,6 @@ void tst_WidgetKit::boxesAreCheckStatesOfTheirColumnAndTheLockHoldsThem()
     QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     QCOMPARE(userChecks, QList<int> { 1 });
     QVERIFY(changed.count() > 0); // views learn that the boxes stopped being checkable
-}
-
-void tst_WidgetKit::keyboardAndMouseToggleThroughTheView()
-{
-    Boxes model(2);
-    QTableView view;
-    view.setModel(&model);
-    view.setItemDelegate(new ToggleDelegate(&view));
-    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view.resize(300, 200);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-
-    view.setCurrentIndex(model.index(0, 1));
-    QTest::keyClick(&view, Qt::Key_Space);
-    QCOMPARE(model.index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-    QTest::keyClick(&view, Qt::Key_Space);
-    QCOMPARE(model.index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-
-    const QRect cell = view.visualRect(model.index(1, 1));
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(model.index(1, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-    // The text column is no box: a click there changes nothing.
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(model.index(1, 0)).center());
-    QCOMPARE(model.index(1, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-
-    model.SetLocked(true);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(model.index(1, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
 }
 
 QTEST_MAIN(tst_WidgetKit)
