@@ -14,7 +14,6 @@ class tst_RecordConversions : public QObject
     Q_OBJECT
 
 private slots:
-    void callDuration_data();
     void callDuration();
     void libraryTimes();
     void contactLookup_data();
@@ -28,21 +27,12 @@ private slots:
     void sharedIndexFollowsTheContactList();
 };
 
-void tst_RecordConversions::callDuration_data()
-{
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("hour, minutes and seconds") << 3725 << "01:02:05";
-    QTest::newRow("nothing") << 0 << "00:00:00";
-    QTest::newRow("just under a minute") << 59 << "00:00:59";
-    QTest::newRow("hours beyond two digits") << 360000 << "100:00:00";
-}
-
 void tst_RecordConversions::callDuration()
 {
-    QFETCH(int, seconds);
-    QFETCH(QString, text);
-    QCOMPARE(FormatCallDuration(seconds), text);
+    const QPair<int, const char*> rows[]
+        = { { 3725, "01:02:05" }, { 0, "00:00:00" }, { 59, "00:00:59" }, { 360000, "100:00:00" } };
+    for (const auto& row : rows)
+        QCOMPARE(FormatCallDuration(row.first), QString(row.second));
 }
 
 void tst_RecordConversions::libraryTimes()

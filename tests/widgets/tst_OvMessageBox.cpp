@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 // In the order of their flags: 1, 2, 4, 8.
 const char* const kButtons[]
@@ -27,7 +29,6 @@ private slots:
     void closedAnyOtherWayAnswersZero();
     void iconComesFromTheSkinAndMayBeMissing();
     void skinPathsAcceptEverySpellingOfAName();
-    void placementKeepsTheBoxOnTheDesktop_data();
     void placementKeepsTheBoxOnTheDesktop();
     void shownBoxIsCentredOnItsParent();
     void askAnswersWithTheButtonAndLeavesNoBox();
@@ -136,24 +137,18 @@ void tst_OvMessageBox::skinPathsAcceptEverySpellingOfAName()
     QVERIFY(!SkinImageExists(QString())); // the skin folder itself is no image
 }
 
-void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop_data()
-{
-    QTest::addColumn<QPoint>("parentAt");
-    QTest::addColumn<QSize>("parentSize");
-    QTest::addColumn<QPoint>("expected");
-    // The box is 400 x 200 on a desktop of 1920 x 1080 in every row.
-    QTest::newRow("centred") << QPoint(100, 100) << QSize(1000, 600) << QPoint(400, 300);
-    QTest::newRow("odd sizes round toward zero") << QPoint(0, 0) << QSize(401, 201) << QPoint(0, 0);
-    QTest::newRow("left of and above the desktop") << QPoint(-500, -400) << QSize(600, 400) << QPoint(10, 10);
-    QTest::newRow("past the right and bottom edges") << QPoint(1700, 1000) << QSize(600, 400) << QPoint(1510, 840);
-}
-
 void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop()
 {
-    QFETCH(QPoint, parentAt);
-    QFETCH(QSize, parentSize);
-    QFETCH(QPoint, expected);
-    QCOMPARE(OvMessageBox::placement(parentAt, parentSize, QSize(400, 200), QSize(1920, 1080)), expected);
+    // The box is 400 x 200 on a desktop of 1920 x 1080; parent place and size, then the box's place.
+    const std::tuple<QPoint, QSize, QPoint> rows[] = {
+        { { 100, 100 }, { 1000, 600 }, { 400, 300 } },  // centred
+        { { 0, 0 }, { 401, 201 }, { 0, 0 } },           // odd sizes round toward zero
+        { { -500, -400 }, { 600, 400 }, { 10, 10 } },   // left of and above the desktop
+        { { 1700, 1000 }, { 600, 400 }, { 1510, 840 } } // past the right and bottom edges
+    };
+    for (const auto& row : rows)
+        QCOMPARE(OvMessageBox::placement(std::get<0>(row), std::get<1>(row), QSize(400, 200), QSize(1920, 1080)),
+                 std::get<2>(row));
 }
 
 void tst_OvMessageBox::shownBoxIsCentredOnItsParent()
