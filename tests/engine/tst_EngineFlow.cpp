@@ -59,7 +59,7 @@ std::vector<Category> Categories()
 {
     using G = CGlobalData;
     using C = CController;
-    std::vector<Category> all {
+    return {
         ByItem("messages", &G::m_obLSMSSession, &C::PostEraseSMSDataTask,
                [](const SMSSessionInfo& r) { return r.m_strNumbers + '|' + r.m_strLastTime; }),
         ByItem("messageAttachments", &G::m_obLSMSAttachment, &C::PostEraseSMSAttachmentTask,
@@ -101,7 +101,6 @@ std::vector<Category> Categories()
         Whole("bookmarks", &G::m_obLBookMark, &BookMarkInfo::m_strUrl, &C::PostEraseBooMarkDataTask),
         Whole("voiceMemos", &G::m_obLVoiceMemo, &VoiceMemoInfo::m_strPath, &C::PostEraseVoiceMemoDataTask),
     };
-    return all;
 }
 } // namespace
 
@@ -195,10 +194,6 @@ void tst_EngineFlow::backupLoadEraseRestoreRemovesExactlyTheChosenRecords()
         QVERIFY2(expected.size() < before[category.name].size(), qPrintable(category.name));
         QCOMPARE(now, expected);
     }
-    const ImageSummary after = m_fixture.summary(m_folder);
-    QCOMPARE(after.count("callLog").total(), backup.count("callLog").total() - 1);
-    QCOMPARE(after.count("contacts").deleted, 0);
-    QCOMPARE(after.count("contacts").existing, backup.count("contacts").existing);
 }
 
 QTEST_GUILESS_MAIN(tst_EngineFlow)

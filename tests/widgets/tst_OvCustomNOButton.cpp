@@ -24,10 +24,6 @@ private slots:
     void missingImagesStillDrawAFace();
 
 private:
-    static void enter(QWidget& widget);
-    static void leave(QWidget& widget);
-    static QColor shown(QWidget& widget);
-
     QTemporaryDir m_skin;
 };
 
@@ -36,6 +32,24 @@ const QStringList kStates { "normal", "hover", "pressing", "selected", "disabled
 // One colour per image, in the order of the states the images are for.
 const QList<QColor> kColours { Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::gray };
 const QStringList kImages { "n.png", "h.png", "p.png", "s.png", "d.png" };
+
+void enter(QWidget& widget)
+{
+    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&widget, &event);
+}
+
+void leave(QWidget& widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// The left edge, away from the centred text and the rounded corners.
+QColor shown(QWidget& widget)
+{
+    return widget.grab().toImage().pixelColor(2, widget.height() / 2);
+}
 } // namespace
 
 void tst_OvCustomNOButton::initTestCase()
@@ -48,24 +62,6 @@ void tst_OvCustomNOButton::initTestCase()
         image.fill(kColours.at(i));
         QVERIFY(image.save(m_skin.filePath(kImages.at(i))));
     }
-}
-
-void tst_OvCustomNOButton::enter(QWidget& widget)
-{
-    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(&widget, &event);
-}
-
-void tst_OvCustomNOButton::leave(QWidget& widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(&widget, &event);
-}
-
-QColor tst_OvCustomNOButton::shown(QWidget& widget)
-{
-    // The left edge, away from the centred text and the rounded corners.
-    return widget.grab().toImage().pixelColor(2, widget.height() / 2);
 }
 
 void tst_OvCustomNOButton::statesFollowTheCursor_data()
