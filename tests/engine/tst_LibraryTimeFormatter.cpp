@@ -18,7 +18,6 @@ class tst_LibraryTimeFormatter : public QObject
 private slots:
     void sameTextsAsQt_data();
     void sameTextsAsQt();
-    void leavesOtherFieldsToQt();
 };
 
 void tst_LibraryTimeFormatter::sameTextsAsQt_data()
@@ -91,15 +90,6 @@ void tst_LibraryTimeFormatter::sameTextsAsQt()
     // Times before 1970 never do.
     WallClock clock;
     QVERIFY(!formatter.FastWallClock(-1, clock));
-}
-
-void tst_LibraryTimeFormatter::leavesOtherFieldsToQt()
-{
-    // Names of months, AM/PM, single-letter fields and quoted text.
-    WallClock clock;
-    QString text;
-    for (const char* format : { "MMM dd yyyy", "hh:mm AP", "d/M/yy", "yyyy 'at' HH" })
-        QVERIFY2(!LibraryTimeFormatter::Write(clock, QString(format), text), format);
 }
 
 QTEST_GUILESS_MAIN(tst_LibraryTimeFormatter)

@@ -79,8 +79,7 @@ bool DeviceImageFixture::edit(const QString& folder, const std::function<void(De
 DeviceImage DeviceImageFixture::image(const QString& folder) const
 {
     DeviceImage image(folder);
-    QString error;
-    image.load(&error);
+    image.load(nullptr);
     return image;
 }
 

@@ -8,9 +8,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
+#include <QTest>
 
 #include <atomic>
 #include <fcntl.h>
@@ -44,14 +43,8 @@ void CollectTrace(QtMsgType, const QMessageLogContext&, const QString& message)
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
+    if (!QTest::qWaitFor(done, timeoutMs))
+        return false;
     QCoreApplication::processEvents();
     return true;
 }

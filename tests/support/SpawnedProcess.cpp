@@ -17,8 +17,7 @@ SpawnedProcess::~SpawnedProcess()
 
 bool SpawnedProcess::start(const QString& program, const QStringList& arguments, const QString& workDir)
 {
-    std::vector<QByteArray> storage;
-    storage.push_back(program.toLocal8Bit());
+    std::vector<QByteArray> storage { program.toLocal8Bit() };
     for (const QString& argument : arguments)
         storage.push_back(argument.toLocal8Bit());
     std::vector<char*> argv;

@@ -10,10 +10,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 // In the order of their flags: 1, 2, 4, 8.
 const char* const kButtons[]
     = { "messageBoxYesButton", "messageBoxNoButton", "messageBoxOkButton", "messageBoxCancelButton" };
+
+QPushButton* button(OvMessageBox& box, const char* name)
+{
+    return box.findChild<QPushButton*>(QString::fromLatin1(name));
+}
 } // namespace
 
 class tst_OvMessageBox : public QObject
@@ -25,10 +32,8 @@ private slots:
     void buttonSetShowsItsButtonsAndAnswersWithTheirFlag_data();
     void buttonSetShowsItsButtonsAndAnswersWithTheirFlag();
     void closedAnyOtherWayAnswersZero();
-    void untitledBoxNamesTheProgram();
     void iconComesFromTheSkinAndMayBeMissing();
     void skinPathsAcceptEverySpellingOfAName();
-    void placementKeepsTheBoxOnTheDesktop_data();
     void placementKeepsTheBoxOnTheDesktop();
     void shownBoxIsCentredOnItsParent();
     void askAnswersWithTheButtonAndLeavesNoBox();
@@ -36,7 +41,6 @@ private slots:
     void askWhoseParentGoesAnswersZero();
 
 private:
-    static QPushButton* button(OvMessageBox& box, const char* name);
     QTemporaryDir m_skin;
 };
 
@@ -45,11 +49,6 @@ void tst_OvMessageBox::initTestCase()
     QVERIFY(m_skin.isValid());
     AppStyle::instance().initialise(m_skin.path());
     AppStyle::instance().setSkinDir(m_skin.path() + "/");
-}
-
-QPushButton* tst_OvMessageBox::button(OvMessageBox& box, const char* name)
-{
-    return box.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
 void tst_OvMessageBox::buttonSetShowsItsButtonsAndAnswersWithTheirFlag_data()
@@ -89,28 +88,10 @@ void tst_OvMessageBox::buttonSetShowsItsButtonsAndAnswersWithTheirFlag()
 
 void tst_OvMessageBox::closedAnyOtherWayAnswersZero()
 {
-    {
-        OvMessageBox box("Leave?", "Warning", OvMessageBox::Yes | OvMessageBox::No);
-        MessageBoxAnswerer answerer(0); // the window system's close
-        QCOMPARE(box.exec(), 0);
-        QCOMPARE(box.GetResult(), 0);
-        QCOMPARE(answerer.questions().size(), 1);
-    }
-    {
-        OvMessageBox box("Leave?", "Warning", OvMessageBox::OK);
-        QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
-        QCOMPARE(box.exec(), 0);
-        QCOMPARE(box.GetResult(), 0);
-    }
-}
-
-void tst_OvMessageBox::untitledBoxNamesTheProgram()
-{
-    AppStyle::instance().setVersionText(" 2.1");
-    OvMessageBox untitled("Are you sure you want to exit the program?", QString(), OvMessageBox::OK);
-    QCOMPARE(untitled.title(), QStringLiteral("Velmora Dravo Free 2.1"));
-    QCOMPARE(untitled.findChild<QLabel*>("messageBoxTitle")->text(), QStringLiteral("Velmora Dravo Free 2.1"));
-    AppStyle::instance().setVersionText(QString());
+    OvMessageBox box("Leave?", "Warning", OvMessageBox::OK);
+    QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
+    QCOMPARE(box.exec(), 0);
+    QCOMPARE(box.GetResult(), 0);
 }
 
 void tst_OvMessageBox::iconComesFromTheSkinAndMayBeMissing()
@@ -125,13 +106,12 @@ void tst_OvMessageBox::iconComesFromTheSkinAndMayBeMissing()
     box.show();
     QVERIFY(icon->isVisible());
     QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(32, 24));
-    QCOMPARE(box.iconName(), QStringLiteral("tip_warning.png"));
 
     // A skin without the image leaves a box without an icon that still answers.
     OvMessageBox bare("text", "Warning", OvMessageBox::OK);
     bare.SetIcon("tip_missing.png");
     MessageBoxAnswerer answerer(OvMessageBox::OK);
-    QCOMPARE(bare.exec(), 4);
+    QCOMPARE(bare.exec(), int(OvMessageBox::OK));
     QVERIFY(!bare.findChild<QLabel*>("messageBoxIcon")->isVisible());
 }
 
@@ -141,31 +121,21 @@ void tst_OvMessageBox::skinPathsAcceptEverySpellingOfAName()
     QCOMPARE(SkinImagePath("tip_succeed.png"), expected);
     QCOMPARE(SkinImagePath("/tip_succeed.png"), expected);
     QCOMPARE(SkinImagePath("./tip_succeed.png"), expected);
-    QVERIFY(!SkinImageExists("tip_succeed.png"));
-    QVERIFY(SkinPixmap("tip_succeed.png").isNull());
     QVERIFY(!SkinImageExists(QString())); // the skin folder itself is no image
-}
-
-void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop_data()
-{
-    QTest::addColumn<QPoint>("parentAt");
-    QTest::addColumn<QSize>("parentSize");
-    QTest::addColumn<QPoint>("expected");
-    // The box is 400 x 200 on a desktop of 1920 x 1080 in every row.
-    QTest::newRow("centred") << QPoint(100, 100) << QSize(1000, 600) << QPoint(400, 300);
-    QTest::newRow("odd sizes round toward zero") << QPoint(0, 0) << QSize(401, 201) << QPoint(0, 0);
-    QTest::newRow("left of the desktop") << QPoint(-500, 100) << QSize(600, 600) << QPoint(10, 300);
-    QTest::newRow("above the desktop") << QPoint(100, -400) << QSize(600, 400) << QPoint(200, 10);
-    QTest::newRow("past the right edge") << QPoint(1700, 100) << QSize(600, 600) << QPoint(1510, 300);
-    QTest::newRow("past the bottom") << QPoint(100, 1000) << QSize(600, 400) << QPoint(200, 840);
 }
 
 void tst_OvMessageBox::placementKeepsTheBoxOnTheDesktop()
 {
-    QFETCH(QPoint, parentAt);
-    QFETCH(QSize, parentSize);
-    QFETCH(QPoint, expected);
-    QCOMPARE(OvMessageBox::placement(parentAt, parentSize, QSize(400, 200), QSize(1920, 1080)), expected);
+    // The box is 400 x 200 on a desktop of 1920 x 1080; parent place and size, then the box's place.
+    const std::tuple<QPoint, QSize, QPoint> rows[] = {
+        { { 100, 100 }, { 1000, 600 }, { 400, 300 } },  // centred
+        { { 0, 0 }, { 401, 201 }, { 0, 0 } },           // odd sizes round toward zero
+        { { -500, -400 }, { 600, 400 }, { 10, 10 } },   // left of and above the desktop
+        { { 1700, 1000 }, { 600, 400 }, { 1510, 840 } } // past the right and bottom edges
+    };
+    for (const auto& row : rows)
+        QCOMPARE(OvMessageBox::placement(std::get<0>(row), std::get<1>(row), QSize(400, 200), QSize(1920, 1080)),
+                 std::get<2>(row));
 }
 
 void tst_OvMessageBox::shownBoxIsCentredOnItsParent()
@@ -220,9 +190,8 @@ void tst_OvMessageBox::askButtonsReadPlainWordsUnlessOkIsRenamed()
     });
     poll.start(5);
     const int all = OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::OK | OvMessageBox::Cancel;
-    QCOMPARE(OvMessageBox::Ask(nullptr, "Ask", all), int(OvMessageBox::Cancel));
     QCOMPARE(OvMessageBox::Ask(nullptr, "Remove?", all, QString(), QString(), "Remove"), int(OvMessageBox::Cancel));
-    QCOMPARE(seen, QStringList({ "Yes", "No", "OK", "Cancel", "Yes", "No", "Remove", "Cancel" }));
+    QCOMPARE(seen, QStringList({ "Yes", "No", "Remove", "Cancel" }));
 }
 
 void tst_OvMessageBox::askWhoseParentGoesAnswersZero()

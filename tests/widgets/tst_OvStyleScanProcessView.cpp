@@ -32,17 +32,13 @@ class tst_OvStyleScanProcessView : public QObject
 private slots:
     void initTestCase();
     void init();
-    void countdownStopsAtOneMinute();
-    void deviceEstimateIsUsedGiBPlusTwo_data();
-    void deviceEstimateIsUsedGiBPlusTwo();
-    void realTimerCountsDownOncePerScaledMinute();
-    void progressReplacesTheEstimateUntilTheNextJob();
-    void scanEstimateIsUsedGiBOverThreePlusTwo();
-    void repliesCountOnlyWhileShown();
+    void estimatesFollowTheUsedSpace_data();
+    void estimatesFollowTheUsedSpace();
+    void countdownStopsAtOneMinuteAndGivesWayToProgress();
     void stopIsAskedFirst_data();
     void stopIsAskedFirst();
-    void pageHiddenWhileAskingDoesNothing();
-    void pageDestroyedWhileAskingDoesNothing();
+    void pageGoneWhileAskingDoesNothing_data();
+    void pageGoneWhileAskingDoesNothing();
 
 private:
     FakeMainWindow m_window; // registered while it lives
@@ -58,11 +54,45 @@ void tst_OvStyleScanProcessView::init()
     m_window.calls.clear();
 }
 
-void tst_OvStyleScanProcessView::countdownStopsAtOneMinute()
+void tst_OvStyleScanProcessView::estimatesFollowTheUsedSpace_data()
+{
+    // The device estimate is the used GiB plus two minutes, the scan's a third of that plus two.
+    QTest::addColumn<quint64>("total");
+    QTest::addColumn<quint64>("free");
+    QTest::addColumn<int>("deviceMinutes");
+    QTest::addColumn<int>("scanMinutes");
+    QTest::newRow("100 GiB used") << 128 * kGiB << 28 * kGiB << 102 << 35;
+    QTest::newRow("just under a GiB used counts 0") << 64 * kGiB << 63 * kGiB + 1 << 2 << 2;
+    // Without a device the free space reads as all bits set, above the total.
+    QTest::newRow("no device") << quint64(0) << ~quint64(0) << 2 << 2;
+}
+
+void tst_OvStyleScanProcessView::estimatesFollowTheUsedSpace()
+{
+    QFETCH(quint64, total);
+    QFETCH(quint64, free);
+    QFETCH(int, deviceMinutes);
+    QFETCH(int, scanMinutes);
+    OvProgressBarGif gif;
+    gif.StartDeviceEstimate(total, free);
+    QCOMPARE(gif.TimeText(), QStringLiteral("About %1 Minute(s)").arg(deviceMinutes));
+    QVERIFY(gif.IsCounting());
+    OvStyleScanProcessView view(1, "files_scanning.gif");
+    view.StartAnimationWithEstimate(total, free);
+    QCOMPARE(view.Progress()->Minutes(), scanMinutes);
+    QVERIFY(view.Progress()->IsCounting());
+}
+
+void tst_OvStyleScanProcessView::countdownStopsAtOneMinuteAndGivesWayToProgress()
 {
     OvProgressBarGif gif;
+    gif.show();
     gif.StartFiveMinutes();
     QCOMPARE(gif.TimeText(), QStringLiteral("About 5 Minute(s)"));
+    // The tests run with DRAVO_TIME_SCALE 0.01: a minute lasts 600 ms.
+    QTest::qWait(300);
+    QCOMPARE(gif.Minutes(), 5);
+    QTRY_COMPARE_WITH_TIMEOUT(gif.Minutes(), 4, 2000);
     gif.SetMinutes(2);
     gif.slotProcessTimer();
     QCOMPARE(gif.TimeText(), QStringLiteral("About 1 Minute(s)"));
@@ -73,45 +103,7 @@ void tst_OvStyleScanProcessView::countdownStopsAtOneMinute()
     // Whatever the owner sets, the label never reads less than one minute.
     gif.SetMinutes(0);
     QCOMPARE(gif.TimeText(), QStringLiteral("About 1 Minute(s)"));
-}
 
-void tst_OvStyleScanProcessView::deviceEstimateIsUsedGiBPlusTwo_data()
-{
-    QTest::addColumn<quint64>("total");
-    QTest::addColumn<quint64>("free");
-    QTest::addColumn<int>("minutes");
-    QTest::newRow("100 GiB used") << 128 * kGiB << 28 * kGiB << 102;
-    QTest::newRow("just under a GiB used counts 0") << 64 * kGiB << 63 * kGiB + 1 << 2;
-    // Without a device the free space reads as all bits set, above the total.
-    QTest::newRow("no device") << quint64(0) << ~quint64(0) << 2;
-}
-
-void tst_OvStyleScanProcessView::deviceEstimateIsUsedGiBPlusTwo()
-{
-    QFETCH(quint64, total);
-    QFETCH(quint64, free);
-    QFETCH(int, minutes);
-    OvProgressBarGif gif;
-    gif.StartDeviceEstimate(total, free);
-    QCOMPARE(gif.TimeText(), QStringLiteral("About %1 Minute(s)").arg(minutes));
-    QVERIFY(gif.IsCounting());
-}
-
-void tst_OvStyleScanProcessView::realTimerCountsDownOncePerScaledMinute()
-{
-    // The tests run with DRAVO_TIME_SCALE 0.01: a minute lasts 600 ms.
-    OvProgressBarGif gif;
-    gif.show();
-    gif.StartFiveMinutes();
-    QTest::qWait(300);
-    QCOMPARE(gif.Minutes(), 5);
-    QTRY_COMPARE_WITH_TIMEOUT(gif.Minutes(), 4, 2000);
-}
-
-void tst_OvStyleScanProcessView::progressReplacesTheEstimateUntilTheNextJob()
-{
-    OvProgressBarGif gif;
-    gif.show();
     gif.StartFiveMinutes();
     auto* bar = gif.findChild<OvStyleProgressBar*>("progressBar");
     auto* time = gif.findChild<QLabel*>("progressTimeLabel");
@@ -132,32 +124,6 @@ void tst_OvStyleScanProcessView::progressReplacesTheEstimateUntilTheNextJob()
     gif.SlotTimeoutdone();
     QVERIFY(!gif.IsCounting());
     QVERIFY(!time->isVisible());
-}
-
-void tst_OvStyleScanProcessView::scanEstimateIsUsedGiBOverThreePlusTwo()
-{
-    const quint64 total = 128 * kGiB;
-    const quint64 free = 28 * kGiB; // 100 GiB used
-    OvStyleScanProcessView view(1, "files_scanning.gif");
-    view.StartAnimationWithEstimate(total, free);
-    QCOMPARE(view.Progress()->Minutes(), 35);
-    QVERIFY(view.Progress()->IsCounting());
-
-    view.StartAnimationWithEstimate(total, ~quint64(0)); // no device
-    QCOMPARE(view.Progress()->Minutes(), 2);
-}
-
-void tst_OvStyleScanProcessView::repliesCountOnlyWhileShown()
-{
-    OvStyleScanProcessView view(3, "files_scanning.gif");
-    view.StartScan(32);
-    QCOMPARE(view.ReplyCount(), 0); // a reply for a page nobody sees
-    view.show();
-    view.StartScan(32);
-    view.StartScan(64);
-    QCOMPARE(view.ReplyCount(), 2);
-    view.ResetCount();
-    QCOMPARE(view.ReplyCount(), 0);
 }
 
 void tst_OvStyleScanProcessView::stopIsAskedFirst_data()
@@ -210,50 +176,44 @@ void tst_OvStyleScanProcessView::stopIsAskedFirst()
     }
 }
 
-void tst_OvStyleScanProcessView::pageHiddenWhileAskingDoesNothing()
+void tst_OvStyleScanProcessView::pageGoneWhileAskingDoesNothing_data()
 {
-    OvStyleScanProcessView view(1, "files_scanning.gif");
-    view.show();
-    QSignalSpy spy(&view, &OvStyleScanProcessView::ShowNextView);
-    QSignalSpy stop(&view, &OvStyleScanProcessView::StopRequested);
-    // The scan ends while the question is open: the model moves on and hides the page,
-    // then the user answers Yes.
+    // The scan ends while the question is open and the model hides the page before the user
+    // answers Yes, or the page is destroyed and takes the open box with it.
+    QTest::addColumn<bool>("destroy");
+    QTest::newRow("hidden") << false;
+    QTest::newRow("destroyed") << true;
+}
+
+void tst_OvStyleScanProcessView::pageGoneWhileAskingDoesNothing()
+{
+    QFETCH(bool, destroy);
+    auto* view = new OvStyleScanProcessView(1, "files_scanning.gif");
+    const auto free = qScopeGuard([&view] { delete view; });
+    view->show();
+    QSignalSpy next(view, &OvStyleScanProcessView::ShowNextView);
+    QSignalSpy stop(view, &OvStyleScanProcessView::StopRequested);
     QTimer poll;
-    connect(&poll, &QTimer::timeout, &view, [&view, &poll] {
+    connect(&poll, &QTimer::timeout, this, [&] {
         auto* box = qobject_cast<OvMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
         poll.stop();
-        view.hide();
-        box->findChild<QPushButton*>("messageBoxYesButton")->click();
-    });
-    poll.start(5);
-    view.StopScan();
-    QVERIFY(!poll.isActive()); // the question was really answered
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(stop.count(), 0);
-    QVERIFY(m_window.calls.isEmpty());
-}
-
-void tst_OvStyleScanProcessView::pageDestroyedWhileAskingDoesNothing()
-{
-    auto* view = new OvStyleScanProcessView(1, "files_scanning.gif");
-    view->show();
-    QSignalSpy spy(view, &OvStyleScanProcessView::ShowNextView);
-    QSignalSpy stop(view, &OvStyleScanProcessView::StopRequested);
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&view, &poll] {
-        if (!qobject_cast<OvMessageBox*>(QApplication::activeModalWidget()))
-            return;
-        poll.stop();
-        delete view; // takes the open box with it
-        view = nullptr;
+        if (destroy) {
+            delete view;
+            view = nullptr;
+        } else {
+            view->hide();
+            box->findChild<QPushButton*>("messageBoxYesButton")->click();
+        }
     });
     poll.start(5);
     view->StopScan();
-    QVERIFY(!view);
-    QCOMPARE(spy.count(), 0);
+    QVERIFY(!poll.isActive()); // the question was really answered
+    QCOMPARE(view == nullptr, destroy);
+    QCOMPARE(next.count(), 0);
     QCOMPARE(stop.count(), 0);
+    QVERIFY(m_window.calls.isEmpty());
 }
 
 QTEST_MAIN(tst_OvStyleScanProcessView)
