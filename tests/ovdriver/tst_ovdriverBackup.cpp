@@ -30,15 +30,9 @@ QStringList besideTheCopy(const QString& backupFolder)
     return QDir(copy.absolutePath()).entryList({ copy.fileName() + ".*" }, QDir::AllEntries | QDir::NoDotAndDotDot);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool libraryLogHas(const QString& line)
 {
-    return QString::fromUtf8(readAll(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log")).contains(line);
+    return QString::fromUtf8(fileBytes(qEnvironmentVariable("DRAVO_APP_DIR") + "/log/ovdriver.log")).contains(line);
 }
 
 class DelayScope
@@ -55,8 +49,9 @@ private:
     QByteArray m_saved;
 };
 
-QList<int> without(QList<int> types, int dropped)
+QList<int> without(const NotificationRecorder& recorder, int dropped)
 {
+    QList<int> types = recorder.types();
     types.removeAll(dropped);
     return types;
 }
@@ -73,16 +68,8 @@ QJsonObject appNamed(const QJsonArray& apps, const QString& name)
 class Phone : public PluggedPhone
 {
 public:
-    using PluggedPhone::backup;
     using PluggedPhone::PluggedPhone;
 
-    QList<int> backup(NotificationRecorder& recorder)
-    {
-        IBackupInterface* backup = nullptr;
-        device->GetBackupInterface(&backup);
-        LibrarySession::run(backup->CreateBackup(&recorder));
-        return recorder.types();
-    }
     /// Restores and waits for the restart: a removal, then the arrival, then connects again.
     bool restoreAndRestart(int type)
     {
@@ -150,7 +137,8 @@ void tst_ovdriverBackup::backupCopiesTheContentAndAStopKeepsThePreviousCopy()
     Phone phone;
     QVERIFY(phone.device);
     NotificationRecorder recorder;
-    QCOMPARE(without(phone.backup(recorder), OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_END });
+    phone.backup(&recorder);
+    QCOMPARE(without(recorder, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_END });
     std::uint32_t previous = 0;
     for (const auto& n : recorder.all().mid(0, recorder.all().size() - 1)) {
         QVERIFY(n.p1 > previous && n.p1 <= 100);
@@ -166,23 +154,23 @@ void tst_ovdriverBackup::backupCopiesTheContentAndAStopKeepsThePreviousCopy()
     QVERIFY(!media.isEmpty());
     for (const QJsonValue& value : media) {
         const QString path = value.toObject().value("path").toString();
-        QVERIFY(readAll(device.localPath(path)) == readAll(copy.localPath(path)));
+        QVERIFY(fileBytes(device.localPath(path)) == fileBytes(copy.localPath(path)));
     }
 
     // A stopped backup ends at once with 1003 and leaves the previous copy alone.
     const QString backupFolder = phone.fixture.backupFolder(phone.folder);
-    const QByteArray before = readAll(backupFolder + "/device.json");
+    const QByteArray before = fileBytes(backupFolder + "/device.json");
     QVERIFY(!before.isEmpty());
     NotificationRecorder stopped;
     stopped.answer = [](const NotificationRecorder::Notification& n) {
         return n.type == OV_NOTIFY_BACKUP_PROGRESS && n.p1 >= 20 ? -1 : 0;
     };
-    const QList<int> types = phone.backup(stopped);
-    QCOMPARE(without(types, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
+    phone.backup(&stopped);
+    QCOMPARE(without(stopped, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
     QCOMPARE(stopped.all().last().p1, std::uint32_t(OV_ERROR_STOPPED));
     const auto all = stopped.all();
     QCOMPARE(std::count_if(all.begin(), all.end(), [](const auto& n) { return n.p1 >= 20 && n.p1 <= 100; }), 1);
-    QCOMPARE(readAll(backupFolder + "/device.json"), before);
+    QCOMPARE(fileBytes(backupFolder + "/device.json"), before);
     QCOMPARE(besideTheCopy(backupFolder), QStringList());
 }
 
@@ -211,7 +199,8 @@ void tst_ovdriverBackup::backupFailures()
         QVERIFY(phone.fixture.setFault(phone.folder, "backup", fault.toInt()));
 
     NotificationRecorder recorder;
-    QCOMPARE(without(phone.backup(recorder), OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
+    phone.backup(&recorder);
+    QCOMPARE(without(recorder, OV_NOTIFY_BACKUP_PROGRESS), QList<int> { OV_NOTIFY_BACKUP_FAILED });
     QCOMPARE(int(recorder.all().last().p1), code);
     QVERIFY(!phone.fixture.hasBackup(phone.folder));
     QCOMPARE(besideTheCopy(phone.fixture.backupFolder(phone.folder)), QStringList());
@@ -352,7 +341,7 @@ void tst_ovdriverBackup::recordsWithoutAUniqueIdAreRefusedWhenRead()
         handles.push_back(OvItemHandle(calls->GetItem(i)));
     QCOMPARE(Phone::erase(calls, handles), total - 3);
     QVERIFY(phone.restoreAndRestart(1));
-    const QJsonObject onDevice = QJsonDocument::fromJson(readAll(phone.folder + "/device.json")).object();
+    const QJsonObject onDevice = QJsonDocument::fromJson(fileBytes(phone.folder + "/device.json")).object();
     QCOMPARE(onDevice.value("privateData").toObject().value("callLog").toArray().size(), 3);
     QVERIFY(libraryLogHas(QString("%1: %2/device.json: 3 records of \"callLog\" refused")
                               .arg(phone.fixture.uniqueId(phone.folder), phone.folder)));
@@ -446,7 +435,7 @@ void tst_ovdriverBackup::fillOccupiesTheFreeSpaceWhileItRuns()
         LibrarySession::run(fill->CreateFill(&recorder));
         const auto all = recorder.all();
         QVERIFY(all.size() >= 3);
-        QCOMPARE(without(recorder.types(), OV_NOTIFY_ITEM_DONE), QList<int> { OV_NOTIFY_READY });
+        QCOMPARE(without(recorder, OV_NOTIFY_ITEM_DONE), QList<int> { OV_NOTIFY_READY });
         QCOMPARE(all.last().type, int(OV_NOTIFY_READY));
         std::uint64_t previous = 0;
         for (int i = 0; i < all.size(); ++i) {

@@ -195,10 +195,8 @@ void tst_ovdriverDevices::connectFailures()
     device->GetDeviceInfo(&info);
     QVERIFY(info);
 
-    QFile log(appDir.path() + "/log/ovdriver.log");
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(log.readAll());
-    QVERIFY2(text.contains(logged), qPrintable(text));
+    const QString log = QString::fromUtf8(fileBytes(appDir.path() + "/log/ovdriver.log"));
+    QVERIFY2(log.contains(logged), qPrintable(log));
     qputenv("DRAVO_APP_DIR", previousAppDir);
 }
 

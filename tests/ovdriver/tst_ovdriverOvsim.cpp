@@ -103,19 +103,18 @@ void tst_ovdriverOvsim::plugTrustUnlockAndFaultsChangeTheImage()
     QCOMPARE(ovsim({ "unlock", folder }).code, 0);
     QVERIFY(!fixture.image(folder).flag("locked"));
 
-    QCOMPARE(ovsim({ "fault", folder, "backup", "-36" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "leave", "restore" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "password", "hunter2" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "findmy", "1" }).code, 0);
+    const auto fault = [&](const QString& what, const QString& value) {
+        return ovsim({ "fault", folder, what, value }).code == 0;
+    };
+    QVERIFY(fault("backup", "-36") && fault("leave", "restore") && fault("password", "hunter2")
+            && fault("findmy", "1"));
     DeviceImage image = fixture.image(folder);
     QCOMPARE(image.faultCode("backup"), -36);
     QCOMPARE(image.leaveDuring(), QString("restore"));
     QVERIFY(image.flag("backupEncrypted") && image.flag("findMyIPhone"));
     QCOMPARE(image.text("backupPassword"), QString("hunter2"));
 
-    QCOMPARE(ovsim({ "fault", folder, "backup", "none" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "leave", "0" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "password", "none" }).code, 0);
+    QVERIFY(fault("backup", "none") && fault("leave", "0") && fault("password", "none"));
     image = fixture.image(folder);
     QCOMPARE(image.faultCode("backup"), 0);
     QVERIFY(image.leaveDuring().isEmpty());
