@@ -212,30 +212,29 @@ void tst_ovdriverBackup::wholeCategoryErasesRemoveOnlyDeletedItems()
     QCOMPARE(weChat->GetAccountCount(), 2);
 
     IPrivateDataInterface* d = phone.data;
-    NotificationRecorder recorders[15];
+    NotificationRecorder erased;
     const QList<IDeviceOperation*> operations {
-        eraseAll(d, &IPrivateDataInterface::GetMessages, &recorders[0]),
-        eraseAll(d, &IPrivateDataInterface::GetContacts, &recorders[1]),
-        eraseAll(d, &IPrivateDataInterface::GetCalendar, &recorders[2]),
-        eraseAll(d, &IPrivateDataInterface::GetBookmarks, &recorders[3]),
-        eraseAll(d, &IPrivateDataInterface::GetVoiceMemos, &recorders[4]),
-        eraseAll(d, &IPrivateDataInterface::GetCallLog, &recorders[5]),
-        eraseAll(d, &IPrivateDataInterface::GetSafariHistory, &recorders[6]),
-        eraseAll(d, &IPrivateDataInterface::GetNotes, &recorders[7]),
-        eraseAll(d, &IPrivateDataInterface::GetWhatsApp, &recorders[8]),
-        eraseAll(d, &IPrivateDataInterface::GetViber, &recorders[9]),
-        eraseAll(d, &IPrivateDataInterface::GetKik, &recorders[10]),
-        eraseAll(d, &IPrivateDataInterface::GetSafariCookies, &recorders[11]),
-        eraseAll(d, &IPrivateDataInterface::GetSafariCache, &recorders[12]),
-        weChat->GetAccount(0)->CreateEraseAll(&recorders[13]),
-        weChat->GetAccount(1)->CreateEraseAll(&recorders[14]),
+        eraseAll(d, &IPrivateDataInterface::GetMessages, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetContacts, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetCalendar, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetBookmarks, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetVoiceMemos, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetCallLog, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetSafariHistory, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetNotes, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetWhatsApp, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetViber, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetKik, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetSafariCookies, &erased),
+        eraseAll(d, &IPrivateDataInterface::GetSafariCache, &erased),
+        weChat->GetAccount(0)->CreateEraseAll(&erased),
+        weChat->GetAccount(1)->CreateEraseAll(&erased),
     };
     QVERIFY(!eraseAll(d, &IPrivateDataInterface::GetMessages, nullptr)); // nothing to report to
-    for (int i = 0; i < operations.size(); ++i) {
-        LibrarySession::run(operations[i]);
-        QCOMPARE(recorders[i].types(), QList<int> { OV_NOTIFY_ERASE_DONE });
-    }
-    QCOMPARE(int(recorders[5].all().first().p1), before.count("callLog").deleted);
+    for (IDeviceOperation* operation : operations)
+        LibrarySession::run(operation);
+    QCOMPARE(erased.types(), QVector<int>(operations.size(), OV_NOTIFY_ERASE_DONE).toList());
+    QCOMPARE(int(erased.all().at(5).p1), before.count("callLog").deleted);
 
     QVERIFY(phone.restoreAndRestart(1));
     const ImageSummary after = phone.fixture.summary(phone.folder);
@@ -479,7 +478,7 @@ void tst_ovdriverBackup::deviceLeavingDuringAJobEndsIt()
         operation->Run();
         done = true;
     });
-    QVERIFY(DeviceImageFixture::waitFor([&] { return recorder.count(OV_NOTIFY_BACKUP_PROGRESS) > 0; }));
+    QVERIFY(DeviceImageFixture::waitFor([&] { return recorder.types().contains(OV_NOTIFY_BACKUP_PROGRESS); }));
     QVERIFY(phone.fixture.unplug(phone.folder));
     const bool ended = DeviceImageFixture::waitFor([&] { return done.load(); }, 3000);
     control.join();
@@ -539,7 +538,7 @@ void tst_ovdriverBackup::killedOrChangedInTheMiddleOfACleanTheImageStaysWhole()
     NotificationRecorder slowClean;
     IDeviceOperation* operation = OvOneKeyCategoryOf(phone.device, 128)->CreateClean(&slowClean);
     std::thread job([operation] { LibrarySession::run(operation); });
-    QVERIFY(DeviceImageFixture::waitFor([&] { return slowClean.count(OV_NOTIFY_ITEM_DONE) > 0; }));
+    QVERIFY(DeviceImageFixture::waitFor([&] { return slowClean.types().contains(OV_NOTIFY_ITEM_DONE); }));
     const int fault = QProcess::execute(OVSIM, { "fault", phone.folder, "backup", "-36" });
     job.join();
     QCOMPARE(fault, 0);

@@ -12,9 +12,6 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <algorithm>
-#include <cstring>
-
 class tst_ovdriverOneKey : public QObject
 {
     Q_OBJECT
@@ -56,17 +53,12 @@ void tst_ovdriverOneKey::refusedArgumentsAndUnsupportedJobs()
     QCOMPARE(int(gone.all().first().p1), -4);
 }
 
-namespace {
-
-template<class Item> int addItem(IOneKeyCategory* category, const QString& devicePath)
+template<class Item> static int addItem(IOneKeyCategory* category, const QString& devicePath)
 {
     Item item {};
-    const QByteArray bytes = devicePath.toUtf8();
-    std::memcpy(item.path, bytes.constData(), std::min<std::size_t>(bytes.size(), sizeof item.path - 1));
+    qstrncpy(item.path, devicePath.toUtf8().constData(), sizeof item.path);
     return category->AddItem(&item);
 }
-
-} // namespace
 
 void tst_ovdriverOneKey::sameNamedPhotosAreAllKeptAndNoCopyIsReplaced()
 {

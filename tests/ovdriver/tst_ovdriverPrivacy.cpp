@@ -117,7 +117,7 @@ void tst_ovdriverPrivacy::hostileNamesStayInsideTheirFolders()
         QCOMPARE(category->AddItem(&item), 0);
     NotificationRecorder process;
     LibrarySession::run(category->CreateProcess(&process));
-    QCOMPARE(process.count(OV_NOTIFY_ITEM_DONE), found.size());
+    QCOMPARE(process.types().count(OV_NOTIFY_ITEM_DONE), found.size());
     QVERIFY(QFileInfo::exists(thumbnailBait));
 }
 
