@@ -1,23 +1,14 @@
 // The profile-string reader takes INI files that users, installers and older versions wrote.
 // Whatever a file holds, reading never fails, and a value just written reads back as written
 // while the rest of the file is kept.
+#include "FuzzCheck.h"
 #include "ProfileString.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_ProfileString: %s\n", what);
-        std::abort();
-    }
-}
 
 // A name or value made of the input's bytes, kept to what the format can carry unchanged.
 std::string token(const std::uint8_t* data, std::size_t size, std::size_t from, std::size_t length)

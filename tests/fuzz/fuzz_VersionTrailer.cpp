@@ -3,26 +3,18 @@
 // whatever bytes the fuzzer gives; every text handed back must be terminated inside its
 // buffer.
 #include "API_VersionControl.h"
+#include "FuzzCheck.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cwchar>
 #include <string>
 
 using LL::API_VersionControl;
 
 namespace {
-
-void check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_VersionTrailer: %s\n", what);
-        std::abort();
-    }
-}
 
 bool terminated(const wchar_t* text, int units)
 {

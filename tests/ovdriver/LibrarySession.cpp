@@ -2,6 +2,8 @@
 
 #include "DeviceImageFixture.h"
 
+#include <QFile>
+
 LibrarySession::LibrarySession()
 {
     m_clock.start();
@@ -91,11 +93,18 @@ PluggedPhone::PluggedPhone(DeviceContent content)
         device->GetPrivateDataInterface(&data);
 }
 
-bool PluggedPhone::backup() const
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool backUp(IPrivacyCleanDevice* device, NotificationRecorder* recorder)
 {
     IBackupInterface* backup = nullptr;
     device->GetBackupInterface(&backup);
-    NotificationRecorder recorder;
-    LibrarySession::run(backup->CreateBackup(&recorder));
-    return recorder.types().endsWith(OV_NOTIFY_BACKUP_END);
+    NotificationRecorder own;
+    NotificationRecorder& told = recorder ? *recorder : own;
+    LibrarySession::run(backup->CreateBackup(&told));
+    return told.types().endsWith(OV_NOTIFY_BACKUP_END);
 }

@@ -55,12 +55,16 @@ private:
     std::vector<Event> m_events;
 };
 
+/// The file's bytes; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+/// Backs `device` up, telling `recorder` if given; true when the backup ended well.
+bool backUp(IPrivacyCleanDevice* device, NotificationRecorder* recorder = nullptr);
+
 /// A device image made with `content`, plugged, and connected through a session of its own.
 struct PluggedPhone
 {
     explicit PluggedPhone(DeviceContent content = DeviceImageFixture::smallContent());
-    /// Backs the device up; true when the backup ended well.
-    bool backup() const;
+    bool backup(NotificationRecorder* recorder = nullptr) const { return backUp(device, recorder); }
 
     DeviceImageFixture fixture;
     QString folder;

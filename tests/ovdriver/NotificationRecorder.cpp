@@ -26,8 +26,3 @@ QList<int> NotificationRecorder::types() const
         list << n.type;
     return list;
 }
-
-int NotificationRecorder::count(int type) const
-{
-    return types().count(type);
-}

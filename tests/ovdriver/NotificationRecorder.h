@@ -32,7 +32,6 @@ public:
 
     QList<Notification> all() const;
     QList<int> types() const;
-    int count(int type) const;
     /// The records copied from notifications of `type`.
     template<class T> QList<T> records(int type) const
     {

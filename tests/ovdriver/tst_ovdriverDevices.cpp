@@ -36,14 +36,13 @@ class tst_ovdriverDevices : public QObject
     Q_OBJECT
 
 private slots:
-    void arrivalAndRemovalFollowTheMarker();
+    void arrivalAndRemovalFollowTheMarkerAndNullsAreRefused();
     void registrationReportsWhatIsPluggedUntilUnregistered();
-    void contractRefusesNullAndUnknownPointers();
     void connectFailures_data();
     void connectFailures();
 };
 
-void tst_ovdriverDevices::arrivalAndRemovalFollowTheMarker()
+void tst_ovdriverDevices::arrivalAndRemovalFollowTheMarkerAndNullsAreRefused()
 {
     DeviceImageFixture fixture;
     const QString folder = fixture.create("phone");
@@ -70,6 +69,31 @@ void tst_ovdriverDevices::arrivalAndRemovalFollowTheMarker()
     QVERIFY(fixture.plug(folder));
     QCOMPARE(session.waitForArrival(id, 2000), base);
     QCOMPARE(session.events().size(), 3);
+
+    // Null and unknown pointers are refused, not followed.
+    QCOMPARE(CreateDeviceManager(nullptr), -1);
+    IDeviceManager* manager = nullptr;
+    QCOMPARE(CreateDeviceManager(&manager), 0);
+    QCOMPARE(manager->RegisterCallback(nullptr, nullptr), -1);
+    IPrivacyCleanDevice* device = reinterpret_cast<IPrivacyCleanDevice*>(0x1);
+    QCOMPARE(GetiOSPrivacyCleanDevice(&device, nullptr), -1);
+    QVERIFY(!device);
+    int notADevice = 0;
+    device = reinterpret_cast<IPrivacyCleanDevice*>(0x1);
+    QCOMPARE(GetiOSPrivacyCleanDevice(&device, reinterpret_cast<IBaseDevice*>(&notADevice)), -1);
+    QVERIFY(!device);
+    QCOMPARE(GetiOSPrivacyCleanDevice(nullptr, base), -1);
+    QCOMPARE(GetiOSPrivacyCleanDevice(&device, base), 0);
+    QVERIFY(!device->Connect(nullptr));
+    QCOMPARE(device->GetDeviceInfo(nullptr), -1);
+    QCOMPARE(device->GetBackupInterface(nullptr), -1);
+    QCOMPARE(device->CheckBackupPassword(nullptr), 0);
+    IPrivateDataInterface* privateData = nullptr;
+    QCOMPARE(device->GetPrivateDataInterface(&privateData), 0);
+    IMessagesCategory* messages = nullptr;
+    QCOMPARE(privateData->GetMessages(&messages), 0);
+    QVERIFY(!messages->GetItem(-1));
+    QVERIFY(!messages->GetConversation(0)); // nothing loaded yet
 }
 
 void tst_ovdriverDevices::registrationReportsWhatIsPluggedUntilUnregistered()
@@ -103,41 +127,6 @@ void tst_ovdriverDevices::registrationReportsWhatIsPluggedUntilUnregistered()
     QVERIFY(again.waitForArrival(fixture.uniqueId(second)));
     QTest::qWait(250);
     QCOMPARE(again.events().size(), 1);
-}
-
-void tst_ovdriverDevices::contractRefusesNullAndUnknownPointers()
-{
-    DeviceImageFixture fixture;
-    QCOMPARE(CreateDeviceManager(nullptr), -1);
-    IDeviceManager* manager = nullptr;
-    QCOMPARE(CreateDeviceManager(&manager), 0);
-    QCOMPARE(manager->RegisterCallback(nullptr, nullptr), -1);
-
-    IPrivacyCleanDevice* device = reinterpret_cast<IPrivacyCleanDevice*>(0x1);
-    QCOMPARE(GetiOSPrivacyCleanDevice(&device, nullptr), -1);
-    QVERIFY(!device);
-    int notADevice = 0;
-    device = reinterpret_cast<IPrivacyCleanDevice*>(0x1);
-    QCOMPARE(GetiOSPrivacyCleanDevice(&device, reinterpret_cast<IBaseDevice*>(&notADevice)), -1);
-    QVERIFY(!device);
-
-    const QString folder = fixture.create("phone");
-    QVERIFY(fixture.plug(folder));
-    LibrarySession session;
-    IBaseDevice* base = session.waitForArrival(fixture.uniqueId(folder));
-    QVERIFY(base);
-    QCOMPARE(GetiOSPrivacyCleanDevice(nullptr, base), -1);
-    QCOMPARE(GetiOSPrivacyCleanDevice(&device, base), 0);
-    QVERIFY(!device->Connect(nullptr));
-    QCOMPARE(device->GetDeviceInfo(nullptr), -1);
-    QCOMPARE(device->GetBackupInterface(nullptr), -1);
-    QCOMPARE(device->CheckBackupPassword(nullptr), 0);
-    IPrivateDataInterface* privateData = nullptr;
-    QCOMPARE(device->GetPrivateDataInterface(&privateData), 0);
-    IMessagesCategory* messages = nullptr;
-    QCOMPARE(privateData->GetMessages(&messages), 0);
-    QVERIFY(!messages->GetItem(-1));
-    QVERIFY(!messages->GetConversation(0)); // nothing loaded yet
 }
 
 void tst_ovdriverDevices::connectFailures_data()
@@ -195,10 +184,8 @@ void tst_ovdriverDevices::connectFailures()
     device->GetDeviceInfo(&info);
     QVERIFY(info);
 
-    QFile log(appDir.path() + "/log/ovdriver.log");
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(log.readAll());
-    QVERIFY2(text.contains(logged), qPrintable(text));
+    const QString log = QString::fromUtf8(fileBytes(appDir.path() + "/log/ovdriver.log"));
+    QVERIFY2(log.contains(logged), qPrintable(log));
     qputenv("DRAVO_APP_DIR", previousAppDir);
 }
 

@@ -12,18 +12,6 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <algorithm>
-#include <cstring>
-
-namespace {
-
-struct Phone : PluggedPhone
-{
-    IOneKeyCategory* category(int code) const { return OvOneKeyCategoryOf(device, code); }
-};
-
-} // namespace
-
 class tst_ovdriverOneKey : public QObject
 {
     Q_OBJECT
@@ -35,9 +23,9 @@ private slots:
 
 void tst_ovdriverOneKey::refusedArgumentsAndUnsupportedJobs()
 {
-    Phone phone;
+    PluggedPhone phone;
     QVERIFY(phone.device);
-    IOneKeyCategory* junk = phone.category(32);
+    IOneKeyCategory* junk = OvOneKeyCategoryOf(phone.device, 32);
     QCOMPARE(junk->AddItem(nullptr), -1);
     OvOneKeyFileItem empty {};
     QCOMPARE(junk->AddItem(&empty), -1);
@@ -46,7 +34,7 @@ void tst_ovdriverOneKey::refusedArgumentsAndUnsupportedJobs()
     LibrarySession::run(junk->CreateExport(&export32));
     QCOMPARE(export32.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
     NotificationRecorder cleanPhotos;
-    LibrarySession::run(phone.category(1024)->CreateClean(&cleanPhotos));
+    LibrarySession::run(OvOneKeyCategoryOf(phone.device, 1024)->CreateClean(&cleanPhotos));
     QCOMPARE(cleanPhotos.types(), QList<int> { OV_NOTIFY_JOB_FAILED });
 
     IOneKeyAppCategory* apps = nullptr;
@@ -65,27 +53,16 @@ void tst_ovdriverOneKey::refusedArgumentsAndUnsupportedJobs()
     QCOMPARE(int(gone.all().first().p1), -4);
 }
 
-namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-template<class Item> int addItem(IOneKeyCategory* category, const QString& devicePath)
+template<class Item> static int addItem(IOneKeyCategory* category, const QString& devicePath)
 {
     Item item {};
-    const QByteArray bytes = devicePath.toUtf8();
-    std::memcpy(item.path, bytes.constData(), std::min<std::size_t>(bytes.size(), sizeof item.path - 1));
+    qstrncpy(item.path, devicePath.toUtf8().constData(), sizeof item.path);
     return category->AddItem(&item);
 }
 
-} // namespace
-
 void tst_ovdriverOneKey::sameNamedPhotosAreAllKeptAndNoCopyIsReplaced()
 {
-    Phone phone;
+    PluggedPhone phone;
     QVERIFY(phone.device);
     // Two existing photos with one name in two DCIM folders, as on any phone past IMG_9999.
     QString first;
@@ -114,24 +91,24 @@ void tst_ovdriverOneKey::sameNamedPhotosAreAllKeptAndNoCopyIsReplaced()
     const QString key = phone.fixture.deviceKey(phone.folder);
     const QString name = QFileInfo(first).completeBaseName();
     const QString suffix = "." + QFileInfo(first).suffix();
-    const QByteArray originals[] = { contentOf(image.localPath(first)), contentOf(image.localPath(twin)) };
+    const QByteArray originals[] = { fileBytes(image.localPath(first)), fileBytes(image.localPath(twin)) };
     QVERIFY(!originals[0].isEmpty() && originals[0] != originals[1]);
 
     // Compression keeps both originals.
-    IOneKeyCategory* compress = phone.category(2048);
+    IOneKeyCategory* compress = OvOneKeyCategoryOf(phone.device, 2048);
     for (const QString& path : { first, twin })
         QCOMPARE(addItem<OvOneKeyFileItem>(compress, path), 0);
     NotificationRecorder compressed;
     LibrarySession::run(compress->CreateProcess(&compressed));
     QCOMPARE(compressed.types().last(), int(OV_NOTIFY_ONEKEY_END));
     QCOMPARE(compressed.all().last().p1, 2u);
-    QCOMPARE(contentOf(key + "/Compress/" + name + suffix), originals[0]);
-    QCOMPARE(contentOf(key + "/Compress/" + name + " (2)" + suffix), originals[1]);
+    QCOMPARE(fileBytes(key + "/Compress/" + name + suffix), originals[0]);
+    QCOMPARE(fileBytes(key + "/Compress/" + name + " (2)" + suffix), originals[1]);
 
     // Exports: an export never replaces an earlier one, and a move deletes only what it copied.
-    const QByteArray shrunk[] = { contentOf(image.localPath(first)), contentOf(image.localPath(twin)) };
+    const QByteArray shrunk[] = { fileBytes(image.localPath(first)), fileBytes(image.localPath(twin)) };
     QVERIFY(shrunk[0] != originals[0]);
-    IOneKeyCategory* photos = phone.category(1024);
+    IOneKeyCategory* photos = OvOneKeyCategoryOf(phone.device, 1024);
     QCOMPARE(addItem<OvOneKeyMediaItem>(photos, first), 0);
     NotificationRecorder exported;
     LibrarySession::run(photos->CreateExport(&exported));
@@ -145,9 +122,9 @@ void tst_ovdriverOneKey::sameNamedPhotosAreAllKeptAndNoCopyIsReplaced()
     QCOMPARE(moved.all().last().p1, 2u);
     QCOMPARE(phone.fixture.summary(phone.folder).count("photos").existing, photosBefore - 2);
     QVERIFY(!QFile::exists(image.localPath(first)) && !QFile::exists(image.localPath(twin)));
-    QCOMPARE(contentOf(key + "/Export/" + name + suffix), shrunk[0]);
-    QCOMPARE(contentOf(key + "/Export/" + name + " (2)" + suffix), shrunk[0]);
-    QCOMPARE(contentOf(key + "/Export/" + name + " (3)" + suffix), shrunk[1]);
+    QCOMPARE(fileBytes(key + "/Export/" + name + suffix), shrunk[0]);
+    QCOMPARE(fileBytes(key + "/Export/" + name + " (2)" + suffix), shrunk[0]);
+    QCOMPARE(fileBytes(key + "/Export/" + name + " (3)" + suffix), shrunk[1]);
 }
 
 QTEST_GUILESS_MAIN(tst_ovdriverOneKey)

@@ -43,8 +43,7 @@ class tst_ovdriverOvsim : public QObject
 
 private slots:
     void createWithCountsAndShow();
-    void plugTrustUnlockAndFaultsChangeTheImage();
-    void devicesAreFoundByNameOrAsTheOnlyOne();
+    void commandsChangeTheImageFoundByNameOrAsTheOnlyOne();
     void mistakesAreRefused_data();
     void mistakesAreRefused();
 };
@@ -85,16 +84,14 @@ void tst_ovdriverOvsim::createWithCountsAndShow()
     QVERIFY(again.err.contains("already holds a device image"));
 }
 
-void tst_ovdriverOvsim::plugTrustUnlockAndFaultsChangeTheImage()
+void tst_ovdriverOvsim::commandsChangeTheImageFoundByNameOrAsTheOnlyOne()
 {
-    DeviceImageFixture fixture;
+    DeviceImageFixture fixture; // OVDRIVER_SIM_ROOT is the fixture's root now
     const QString folder = fixture.root() + "/phone";
     QCOMPARE(ovsim({ "create", folder, "--untrusted", "--locked", "--photo-size", "32x24" }).code, 0);
     QVERIFY(!fixture.isPlugged(folder));
-    QCOMPARE(ovsim({ "plug", folder }).code, 0);
+    QCOMPARE(ovsim({ "plug" }).code, 0); // the only device needs no name
     QVERIFY(fixture.isPlugged(folder));
-    QCOMPARE(ovsim({ "unplug", folder }).code, 0);
-    QVERIFY(!fixture.isPlugged(folder));
 
     QVERIFY(!fixture.image(folder).flag("trusted"));
     QCOMPARE(ovsim({ "trust", folder }).code, 0);
@@ -103,45 +100,35 @@ void tst_ovdriverOvsim::plugTrustUnlockAndFaultsChangeTheImage()
     QCOMPARE(ovsim({ "unlock", folder }).code, 0);
     QVERIFY(!fixture.image(folder).flag("locked"));
 
-    QCOMPARE(ovsim({ "fault", folder, "backup", "-36" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "leave", "restore" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "password", "hunter2" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "findmy", "1" }).code, 0);
+    const auto fault = [&](const QString& what, const QString& value) {
+        return ovsim({ "fault", folder, what, value }).code == 0;
+    };
+    QVERIFY(fault("backup", "-36") && fault("leave", "restore") && fault("password", "hunter2")
+            && fault("findmy", "1"));
+    QCOMPARE(ovsim({ "fault", "connect", "9" }).code, 0);
     DeviceImage image = fixture.image(folder);
     QCOMPARE(image.faultCode("backup"), -36);
+    QCOMPARE(image.faultCode("connect"), 9);
     QCOMPARE(image.leaveDuring(), QString("restore"));
     QVERIFY(image.flag("backupEncrypted") && image.flag("findMyIPhone"));
     QCOMPARE(image.text("backupPassword"), QString("hunter2"));
 
-    QCOMPARE(ovsim({ "fault", folder, "backup", "none" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "leave", "0" }).code, 0);
-    QCOMPARE(ovsim({ "fault", folder, "password", "none" }).code, 0);
+    QVERIFY(fault("backup", "none") && fault("leave", "0") && fault("password", "none"));
     image = fixture.image(folder);
     QCOMPARE(image.faultCode("backup"), 0);
     QVERIFY(image.leaveDuring().isEmpty());
     QVERIFY(!image.flag("backupEncrypted"));
-}
 
-void tst_ovdriverOvsim::devicesAreFoundByNameOrAsTheOnlyOne()
-{
-    DeviceImageFixture fixture; // OVDRIVER_SIM_ROOT is the fixture's root now
-    DeviceContent content = DeviceImageFixture::smallContent();
-    const QString first = fixture.create("first", content);
-    QVERIFY(!first.isEmpty());
-    QCOMPARE(ovsim({ "plug" }).code, 0);
-    QVERIFY(fixture.isPlugged(first));
-    QCOMPARE(ovsim({ "fault", "connect", "9" }).code, 0);
-    QCOMPARE(fixture.image(first).faultCode("connect"), 9);
-
-    content.seed = 7;
-    QVERIFY(!fixture.create("second", content).isEmpty());
+    // With two devices, a command must name one.
+    QVERIFY(!fixture.create("second").isEmpty());
     const Result ambiguous = ovsim({ "unplug" });
     QCOMPARE(ambiguous.code, 2);
     QVERIFY(ambiguous.err.contains("2 device images"));
-    QCOMPARE(ovsim({ "unplug", "first" }).code, 0);
-    QVERIFY(!fixture.isPlugged(first));
+    QVERIFY(fixture.isPlugged(folder));
+    QCOMPARE(ovsim({ "unplug", "phone" }).code, 0);
+    QVERIFY(!fixture.isPlugged(folder));
     const Result listed = ovsim({ "list" });
-    QVERIFY(listed.out.contains("first") && listed.out.contains("second"));
+    QVERIFY(listed.out.contains("phone") && listed.out.contains("second"));
 }
 
 void tst_ovdriverOvsim::mistakesAreRefused_data()

@@ -27,19 +27,10 @@ bool writeFile(const QString& path, const QByteArray& bytes = "keep")
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray readFile(const QString& path)
+/// The hidden files that mark a backup folder as the library's.
+QStringList marksIn(const QString& backup)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool backUp(IPrivacyCleanDevice* device)
-{
-    IBackupInterface* backup = nullptr;
-    device->GetBackupInterface(&backup);
-    NotificationRecorder recorder;
-    LibrarySession::run(backup->CreateBackup(&recorder));
-    return recorder.types().endsWith(OV_NOTIFY_BACKUP_END);
+    return QDir(backup).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
 }
 
 } // namespace
@@ -90,30 +81,28 @@ void tst_ovdriverPrivacy::hostileNamesStayInsideTheirFolders()
     // The second backup replaces the first: both once removed whatever the id named.
     QVERIFY(backUp(device));
     QVERIFY(backUp(device));
-    QCOMPARE(readFile(victim), QByteArray("keep"));
+    QCOMPARE(fileBytes(victim), QByteArray("keep"));
     const QStringList backups = QDir(fixture.backupRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(backups.size(), 1);
     QVERIFY(QFileInfo::exists(fixture.backupRoot() + '/' + backups.first() + "/device.json"));
 
     // Paths handed to the program stay inside the image.
-    const QString inside = QDir(folder).absolutePath() + '/';
+    const auto inside = [prefix = QDir(folder).absolutePath() + '/'](const char* path) {
+        return !*path || QDir::cleanPath(QString::fromUtf8(path)).startsWith(prefix);
+    };
     NotificationRecorder photos(sizeof(OvOneKeyMediaItem));
     LibrarySession::run(OvOneKeyCategoryOf(device, 1024)->CreateScan(&photos));
     const QList<OvOneKeyMediaItem> found = photos.records<OvOneKeyMediaItem>(OV_NOTIFY_ITEM_FOUND);
     QVERIFY(!found.isEmpty());
-    for (const OvOneKeyMediaItem& item : found) {
-        const QString path = QString::fromUtf8(item.thumbnailPath);
-        QVERIFY2(path.isEmpty() || QDir::cleanPath(path).startsWith(inside), qPrintable(path));
-    }
+    for (const OvOneKeyMediaItem& item : found)
+        QVERIFY2(inside(item.thumbnailPath), item.thumbnailPath);
     IOneKeyAppCategory* apps = nullptr;
     QCOMPARE(device->GetOneKeyApps(&apps), 0);
     NotificationRecorder scan(sizeof(OvAppItem));
     LibrarySession::run(apps->CreateScan(&scan));
     QVERIFY(!scan.records<OvAppItem>(OV_NOTIFY_ITEM_FOUND).isEmpty());
-    for (const OvAppItem& item : scan.records<OvAppItem>(OV_NOTIFY_ITEM_FOUND)) {
-        const QString path = QString::fromUtf8(item.iconPath);
-        QVERIFY2(path.isEmpty() || QDir::cleanPath(path).startsWith(inside), qPrintable(path));
-    }
+    for (const OvAppItem& item : scan.records<OvAppItem>(OV_NOTIFY_ITEM_FOUND))
+        QVERIFY2(inside(item.iconPath), item.iconPath);
 
     // Removing the app removes its icon, never a file outside the image.
     OvAppDescriptor app {};
@@ -128,7 +117,7 @@ void tst_ovdriverPrivacy::hostileNamesStayInsideTheirFolders()
         QCOMPARE(category->AddItem(&item), 0);
     NotificationRecorder process;
     LibrarySession::run(category->CreateProcess(&process));
-    QCOMPARE(process.count(OV_NOTIFY_ITEM_DONE), found.size());
+    QCOMPARE(process.types().count(OV_NOTIFY_ITEM_DONE), found.size());
     QVERIFY(QFileInfo::exists(thumbnailBait));
 }
 
@@ -153,7 +142,7 @@ void tst_ovdriverPrivacy::backupsArePrivateAndGoWhenAsked()
         QVERIFY2((QFile::permissions(path) & kOthers) == 0, qPrintable(path));
         if (it.fileInfo().isFile()) {
             ++files;
-            QVERIFY2(!readFile(path).contains(password.toUtf8()), qPrintable(path + " holds the password"));
+            QVERIFY2(!fileBytes(path).contains(password.toUtf8()), qPrintable(path + " holds the password"));
         }
     }
     QVERIFY(files > 3);
@@ -173,7 +162,7 @@ void tst_ovdriverPrivacy::backupsArePrivateAndGoWhenAsked()
 
     // A folder in its place that the library did not make is not the library's to remove.
     QVERIFY(backUp(device));
-    const QStringList marks = QDir(backup).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+    const QStringList marks = marksIn(backup);
     QCOMPARE(marks.size(), 1);
     QVERIFY(QFile::remove(backup + '/' + marks.first()));
     QCOMPARE(device->RemoveBackup(), -1);
@@ -185,7 +174,7 @@ void tst_ovdriverPrivacy::removeBackCompanionRemovesOnlyTheLibrarysBackups()
     PluggedPhone phone;
     QVERIFY(phone.device && phone.backup());
     const QString backup = phone.fixture.backupFolder(phone.folder);
-    const QStringList marks = QDir(backup).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\."));
+    const QStringList marks = marksIn(backup);
     QCOMPARE(marks.size(), 1);
     const QString marker = marks.first();
 
