@@ -583,7 +583,8 @@ void tst_EraseSafety::failedJobKeepsTheBackup_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QJsonValue>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("restore fails") << "restore" << QJsonValue(-36) << "(error code: -36)";
+    QTest::newRow("restore fails") << "restore" << QJsonValue(-36)
+                                   << "Please free up your device space and try it again. (error code: -36)";
     QTest::newRow("fill fails") << "fill" << QJsonValue(-7) << "Sorry, Fill failed!";
     QTest::newRow("leaves in restore") << "leave" << QJsonValue("restore") << "(error code: -4)";
     QTest::newRow("leaves in fill") << "leave" << QJsonValue("fill") << "Sorry, Fill failed!";
