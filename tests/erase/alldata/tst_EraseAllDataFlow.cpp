@@ -1,7 +1,6 @@
 #include "CTaskCallback.h"
 #include "DeviceImageFixture.h"
 #include "EraseAllDataFailureView.h"
-#include "EraseAllDataFinishedView.h"
 #include "EraseAllDataProcessView.h"
 #include "EraseAllDataView.h"
 #include "FillDataProcessView.h"
@@ -124,8 +123,6 @@ void tst_EraseAllDataFlow::startErase(int level, MessageBoxAnswerer& answerer)
     QTest::keyClicks(confirm->wordEdit(), "delete");
     answerer.setButton(OvMessageBox::Yes);
     QTest::mouseClick(confirm->findChild<QPushButton*>("eraseAllEraseNowButton"), Qt::LeftButton);
-    QCOMPARE(answerer.texts().value(0),
-             QString("This will completely erase all data of your device. Are you sure you want to continue?"));
     answerer.setButton(OvMessageBox::OK);
 }
 
@@ -293,9 +290,6 @@ void tst_EraseAllDataFlow::stopWhileRestartingStartsNothingOnReturn()
     QCOMPARE(answerer.questions().last().text,
              QString("It may damage your data or device if you stop restarting. Are you sure you want to stop now?"));
     QVERIFY_PAGE(model(), Model::BackupStoppedPage, 5000);
-    // The restore had emptied the device before the stop: the page says so.
-    QCOMPARE(int(model()->failurePage(Model::BackupStoppedPage)->form()),
-             int(EraseAllDataFailureView::StoppedDeletionDone));
     QVERIFY(!m_view->deviceRestarting());
     QVERIFY(tabsEnabled());
 

@@ -87,12 +87,11 @@ private slots:
     void init();
     void cleanup();
 
-    void confirmationWordAndEstimate();
+    void confirmationWordEstimateAndFill();
     void levelLinkSetsTheLevel();
     void eraseWaitCountsOnlyItsOwnTab();
     void nothingTickedNeverWaits();
-    void restoreOutcomes();
-    void fillPassesAndTheWaitAt99();
+    void restartAndItsEnd();
 
 private:
     QTemporaryDir m_app;
@@ -119,7 +118,7 @@ void tst_EraseSequence::cleanup()
     store->m_obLNote.clear();
 }
 
-void tst_EraseSequence::confirmationWordAndEstimate()
+void tst_EraseSequence::confirmationWordEstimateAndFill()
 {
     EraseFlow flow(3);
     CGlobalData* store = CGlobalData::GetInstance();
@@ -142,7 +141,7 @@ void tst_EraseSequence::confirmationWordAndEstimate()
         int minutes;
         int passes;
     } accepted[]
-        = { { "DELETE", 2, 43 + 2, 0 }, { "  delete ", 0, 43 + 2 + 2 * (20 + 2), 2 }, { "Delete", 1, 43 + 2 + 22, 1 } };
+        = { { "DELETE", 2, 43 + 2, 0 }, { "Delete", 1, 43 + 2 + 22, 1 }, { "  delete ", 0, 43 + 2 + 2 * (20 + 2), 2 } };
     for (const auto& row : accepted) {
         MainWindowAccess::setSecurityLevel(row.level);
         flow.confirm->Prepare();
@@ -168,6 +167,33 @@ void tst_EraseSequence::confirmationWordAndEstimate()
     flow.window.tabIndex = 3;
     flow.confirm->findChild<QPushButton*>("confirmBackButton")->click();
     QCOMPARE(flow.page(), int(EraseFlow::Result));
+
+    // The fill runs the passes fixed at the last confirmation (High: two).
+    flow.model.SwitchPage(EraseFlow::Fill);
+    CTaskCallback::Emit_signalFillDataSignal(14, 100);
+    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("50 %"));
+    CTaskCallback::Emit_signalFillDataSignal(12, 100);
+    QTRY_VERIFY(flow.fill->IsSecondPass());
+    CTaskCallback::Emit_signalFillDataSignal(14, 40);
+    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("70 %"));
+    CTaskCallback::Emit_signalFillDataSignal(14, 100);
+    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("100 %"));
+    flow.window.enableTabs(false);
+    CTaskCallback::Emit_signalFillDataSignal(12, 100);
+    QVERIFY_PAGE(&flow.model, EraseFlow::Finished);
+    QVERIFY(flow.window.tabsEnabled);
+
+    // A fill that stays at 99 is taken as finished once the wait runs out.
+    flow.model.SwitchPage(EraseFlow::Fill);
+    flow.fill->slotUpdateFillProcess(99);
+    QVERIFY_PAGE(&flow.model, EraseFlow::Finished, 10000);
+
+    // A fill signal for another tab changes nothing.
+    flow.model.SwitchPage(EraseFlow::Fill);
+    flow.window.tabIndex = 2;
+    CTaskCallback::Emit_signalFillDataSignal(14, 60);
+    QTest::qWait(20);
+    QCOMPARE(flow.fill->PercentText(), QStringLiteral("0 %"));
 }
 
 void tst_EraseSequence::levelLinkSetsTheLevel()
@@ -242,85 +268,27 @@ void tst_EraseSequence::nothingTickedNeverWaits()
     QVERIFY(flow.window.tabsEnabled);
 }
 
-void tst_EraseSequence::restoreOutcomes()
+void tst_EraseSequence::restartAndItsEnd()
 {
     EraseFlow flow(2);
     flow.model.SwitchPage(EraseFlow::Restore);
-    flow.window.enableTabs(false);
     CTaskCallback::Emit_signalRestoreDevData(68, 100);
     QTRY_COMPARE(flow.restore->Progress(), 99);
 
-    m_answers->setButton(OvMessageBox::OK);
-    const std::pair<int, const char*> failures[] = { { -36, "Your iDevice doesn't have enough storage" },
-                                                     { -5, "There may be unknown error with your iTunes" } };
-    for (const auto& [code, start] : failures) {
-        flow.model.SwitchPage(EraseFlow::Restore);
-        flow.window.enableTabs(false);
-        CTaskCallback::Emit_signalRestoreDevData(23, code);
-        QVERIFY_PAGE(&flow.model, EraseFlow::Failure);
-        QCOMPARE(m_answers->questions().last().title, QStringLiteral("Data Erasing Failed"));
-        QVERIFY(m_answers->texts().last().startsWith(start));
-        QVERIFY(m_answers->texts().last().endsWith(QString("(error code: %1)").arg(code)));
-        QVERIFY(flow.window.tabsEnabled);
-    }
-
     // The restart: the window is told, the stop goes, and the five minutes start.
-    flow.model.SwitchPage(EraseFlow::Restore);
     auto* stop = flow.restore->findChild<QPushButton*>("restartStopButton");
     QVERIFY(stop->isVisible());
     CTaskCallback::Emit_signalRestoreDevData(22, 0);
     QTRY_VERIFY(flow.window.restarting);
-    QVERIFY(DeviceRestartView::IsRestartPending());
     QCOMPARE(flow.restore->StatusText(), QStringLiteral("Restarting device,please wait..."));
     QVERIFY(!stop->isVisible());
     QVERIFY(flow.restore->IsRestartTimerActive());
-    DeviceRestartView::DeviceSeenAgain();
-    QVERIFY(!DeviceRestartView::IsRestartPending());
 
-    // Leaving the page ends the restart display.
+    // Leaving the page ends the restart display and its wait.
     flow.model.SwitchPage(EraseFlow::Finished);
     QVERIFY(!flow.window.restarting);
     QVERIFY(!flow.restore->IsRestartTimerActive());
     QCOMPARE(flow.restore->StatusText(), QStringLiteral("Analying data,please wait..."));
-}
-
-void tst_EraseSequence::fillPassesAndTheWaitAt99()
-{
-    EraseFlow flow(3);
-    MainWindowAccess::setSecurityLevel(0);
-    flow.confirm->Prepare();
-    // The passes are fixed when the user confirms; a cancelled confirmation is enough here.
-    CGlobalData::GetInstance()->m_obLNote = { NoteInfo() };
-    flow.boxes = { { "Note", Qt::Checked } };
-    m_answers->setButton(OvMessageBox::No);
-    flow.typeAndConfirm("delete");
-    QCOMPARE(flow.confirm->FillPasses(), 2);
-
-    flow.model.SwitchPage(EraseFlow::Fill);
-    CTaskCallback::Emit_signalFillDataSignal(14, 100);
-    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("50 %"));
-    CTaskCallback::Emit_signalFillDataSignal(12, 100);
-    QTRY_VERIFY(flow.fill->IsSecondPass());
-    CTaskCallback::Emit_signalFillDataSignal(14, 40);
-    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("70 %"));
-    CTaskCallback::Emit_signalFillDataSignal(14, 100);
-    QTRY_COMPARE(flow.fill->PercentText(), QStringLiteral("100 %"));
-    flow.window.enableTabs(false);
-    CTaskCallback::Emit_signalFillDataSignal(12, 100);
-    QVERIFY_PAGE(&flow.model, EraseFlow::Finished);
-    QVERIFY(flow.window.tabsEnabled);
-
-    // A fill that stays at 99 is taken as finished once the wait runs out.
-    flow.model.SwitchPage(EraseFlow::Fill);
-    flow.fill->slotUpdateFillProcess(99);
-    QVERIFY_PAGE(&flow.model, EraseFlow::Finished, 10000);
-
-    // A fill signal for another tab changes nothing.
-    flow.model.SwitchPage(EraseFlow::Fill);
-    flow.window.tabIndex = 2;
-    CTaskCallback::Emit_signalFillDataSignal(14, 60);
-    QTest::qWait(20);
-    QCOMPARE(flow.fill->PercentText(), QStringLiteral("0 %"));
 }
 
 QTEST_MAIN(tst_EraseSequence)
