@@ -479,6 +479,9 @@ void MainView::SlotGetDeviceState(int state)
         postConnect();
         return;
     case 3:
+        // The device may have left before its ready report got here; its removal was handled.
+        if (!controller->FirstDevicePair().first)
+            return;
         controller->LoadDeviceInfo();
         if (!m_deviceRestarting) {
             SwitchModel(OneKeyPage);

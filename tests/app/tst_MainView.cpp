@@ -1,5 +1,6 @@
 #include "AppFolder.h"
 #include "CController.h"
+#include "CTaskCallback.h"
 #include "DeviceConnectModel.h"
 #include "DeviceImageFixture.h"
 #include "DeviceInfoWidget.h"
@@ -147,6 +148,10 @@ void tst_MainView::untrustedDeviceArrivesAndLeaves()
     QCOMPARE(oneKey->currentPage(), 0);
     QCOMPARE(connection->pages()->currentIndex(), int(DeviceConnectModel::NoDevicePage));
     QCOMPARE(view.tabBar()->CurrentIndex(), 0);
+    QVERIFY(tabsEnabled(false));
+    // A ready report that arrives after the device left changes nothing.
+    emit CTaskCallback::GetInstance()->signalConnToDev(3, nullptr);
+    QCOMPARE(view.currentPageIndex(), int(MainView::ConnectionPage));
     QVERIFY(tabsEnabled(false));
 }
 
