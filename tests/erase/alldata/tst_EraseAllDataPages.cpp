@@ -338,8 +338,8 @@ void tst_EraseAllDataPages::fillEstimateAndTheWaitAt99()
     driveTo(Model::FillPage, 1);
     FillDataProcessView* fillPage = m_model->fillPage();
     QCOMPARE(fillPage->EstimateText(), QString("Estimated time: 60 minutes"));
-    // Scaled minutes of 60 ms: the estimate counts down and stops at 1.
-    QTRY_COMPARE_WITH_TIMEOUT(fillPage->EstimateText(), QString("Estimated time: 59 minutes"), 2000);
+    // Scaled minutes of 60 ms: the estimate counts down and stops at 1 (a loaded machine may
+    // let several minutes pass between two looks, so no single step is waited for).
     QTRY_COMPARE_WITH_TIMEOUT(fillPage->EstimateText(), QString("Estimated time: 1 minutes"), 10000);
     QTest::qWait(150);
     QCOMPARE(fillPage->Minutes(), 1);
