@@ -33,6 +33,8 @@ constexpr int kFragmentsFeature = 4;
 
 enum Page : int { RestorePage = 5, FillPage = 6, StoppedPage = 7, FailurePage = 8, FinishedPage = 9 };
 
+// Set from the restore's "device restarts" until the device is seen again, and when a
+// fragments restore failed and the device may go away: each is traced once when it happens.
 std::atomic<bool> g_restartPending { false };
 std::atomic<bool> g_disconnectExpected { false };
 
@@ -70,11 +72,6 @@ void UnlockTabs()
 {
     if (MainWindowAccess* window = Window())
         window->enableTabs(true);
-}
-
-int Ask(QWidget* parent, const QString& text, const QString& title, int buttons, const QString& icon)
-{
-    return OvMessageBox::Ask(parent, text, buttons, icon, title);
 }
 
 } // namespace
@@ -253,8 +250,8 @@ void DeviceRestartView::nothingQueued()
     if (!isCurrentTab())
         return;
     UnlockTabs();
-    Ask(this, tr("Nothing was selected, so nothing was erased."), tr("Attention"), OvMessageBox::OK,
-        QStringLiteral("/tip_warning.png"));
+    OvMessageBox::Ask(this, tr("Nothing was selected, so nothing was erased."), OvMessageBox::OK,
+                      QStringLiteral("/tip_warning.png"), tr("Attention"));
     emit SignalSwitchPage(0);
 }
 
@@ -400,7 +397,7 @@ void DeviceRestartView::slotResatrProcess(int type, int value)
              "again. (error code: %1)")
         : tr("There may be unknown error with your iTunes. Please uninstall and reinstall iTunes to fix. Make sure "
              "you have the latest version of iTunes and try it again. (error code: %1)");
-    Ask(this, text.arg(value), tr("Data Erasing Failed"), OvMessageBox::OK, QString());
+    OvMessageBox::Ask(this, text.arg(value), OvMessageBox::OK, QString(), tr("Data Erasing Failed"));
     emit SignalSwitchPage(m_feature == kFragmentsFeature ? FillPage : FailurePage);
 }
 
@@ -443,10 +440,9 @@ void DeviceRestartView::OnRestartStopBtn()
     emit signalRestartStopBtn();
     m_asking = true;
     m_endedWhileAsking = false;
-    const int answer = Ask(this,
-                           tr("It may damage your data or device if you stop restarting. Are you sure you want to "
-                              "stop now?"),
-                           tr("Warning"), OvMessageBox::Yes | OvMessageBox::No, QStringLiteral("tip_warning.png"));
+    const int answer = OvMessageBox::Ask(
+        this, tr("It may damage your data or device if you stop restarting. Are you sure you want to stop now?"),
+        OvMessageBox::Yes | OvMessageBox::No, QStringLiteral("tip_warning.png"), tr("Warning"));
     m_asking = false;
     const bool endedMeanwhile = m_endedWhileAsking;
     m_endedWhileAsking = false;
@@ -533,16 +529,6 @@ void DeviceRestartView::hideEvent(QHideEvent* event)
     if (MainWindowAccess* window = Window(); window && m_toldRestarting)
         window->setDeviceRestarting(false);
     m_toldRestarting = false;
-}
-
-bool DeviceRestartView::IsRestartPending()
-{
-    return g_restartPending;
-}
-
-bool DeviceRestartView::IsDisconnectExpected()
-{
-    return g_disconnectExpected;
 }
 
 void DeviceRestartView::DeviceSeenAgain()

@@ -39,11 +39,6 @@ public:
     QString StatusText() const;
     CEraseDataWid* eraseList() const { return m_eraseList; }
 
-    /// Set from the restore's "device restarts" until the device is seen again.
-    static bool IsRestartPending();
-    /// Set when a fragments restore failed: the device may go away (cleared when it has).
-    static bool IsDisconnectExpected();
-
     /// The main window's part once the device is seen again after the restart.
     static void DeviceSeenAgain();
     static void DeviceLost();
