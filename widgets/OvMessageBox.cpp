@@ -115,11 +115,13 @@ OvMessageBox::OvMessageBox(const QString& text, const QString& title, int button
 }
 
 int OvMessageBox::Ask(QWidget* parent, const QString& text, int buttons, const QString& icon, const QString& title,
-                      const QString& okText)
+                      const QString& acceptText, const QString& rejectText)
 {
     // On the heap: should the parent go while the box waits, the box goes with it.
     QPointer<OvMessageBox> box = new OvMessageBox(text, title, buttons, parent);
-    box->SetButtonText(tr("Yes"), tr("No"), okText.isEmpty() ? tr("OK") : okText, tr("Cancel"));
+    const auto named = [](const QString& given, const QString& plain) { return given.isEmpty() ? plain : given; };
+    box->SetButtonText(named(acceptText, tr("Yes")), named(rejectText, tr("No")), named(acceptText, tr("OK")),
+                       named(rejectText, tr("Cancel")));
     if (!icon.isEmpty())
         box->SetIcon(icon);
     box->exec();

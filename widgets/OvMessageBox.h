@@ -21,9 +21,11 @@ public:
 
     /// Asks on `parent` and returns the flag of the button pressed, or 0 when the box was
     /// closed any other way or went away with its parent while it waited. The buttons read
-    /// "Yes", "No", "OK" and "Cancel"; `okText` renames OK after what the text asks for.
+    /// "Yes", "No", "OK" and "Cancel"; `acceptText` renames Yes and OK, `rejectText` No and
+    /// Cancel, after what the text asks for.
     static int Ask(QWidget* parent, const QString& text, int buttons = Yes | No, const QString& icon = QString(),
-                   const QString& title = QString(), const QString& okText = QString());
+                   const QString& title = QString(), const QString& acceptText = QString(),
+                   const QString& rejectText = QString());
 
     /// The four button texts, in the order Yes, No, OK, Cancel.
     void SetButtonText(const QString& yes, const QString& no, const QString& ok, const QString& cancel);

@@ -103,15 +103,9 @@ void EraseAllDataView::slotErase()
             m_word->clear();
         return;
     }
-    auto* box
-        = new OvMessageBox(tr("This will completely erase all data of your device. Are you sure you want to continue?"),
-                           QString(), OvMessageBox::Yes | OvMessageBox::No, this);
-    box->SetButtonText(tr("Continue"), tr("Cancel"), QString(), QString());
-    QPointer<OvMessageBox> guard(box);
-    box->exec();
-    const int answer = guard ? guard->GetResult() : 0;
-    if (guard)
-        guard->deleteLater();
+    const int answer = OvMessageBox::Ask(
+        this, tr("This will completely erase all data of your device. Are you sure you want to continue?"),
+        OvMessageBox::Yes | OvMessageBox::No, QString(), QString(), tr("Continue"), tr("Cancel"));
     // The device may have left, and the window reset this page, while the question waited.
     if (!self || answer != OvMessageBox::Yes || !isVisible())
         return;

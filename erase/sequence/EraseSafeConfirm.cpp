@@ -256,18 +256,7 @@ void EraseSafeConfirm::setWordStyle(bool wrong)
 int EraseSafeConfirm::ask(const QString& text, const QString& title, int buttons, const QString& icon,
                           const QString& yesText, const QString& noText)
 {
-    // On the heap: should the page go while the box waits, the box goes with it.
-    QPointer<OvMessageBox> box = new OvMessageBox(text, title, buttons, this);
-    box->SetButtonText(yesText.isEmpty() ? tr("Yes") : yesText, noText.isEmpty() ? tr("No") : noText, tr("OK"),
-                       tr("Cancel"));
-    if (!icon.isEmpty())
-        box->SetIcon(icon);
-    box->exec();
-    if (!box)
-        return 0;
-    const int answer = box->GetResult();
-    delete box;
-    return answer;
+    return OvMessageBox::Ask(this, text, buttons, icon, title, yesText, noText);
 }
 
 void EraseSafeConfirm::showEvent(QShowEvent* event)

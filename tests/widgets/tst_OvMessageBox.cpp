@@ -37,7 +37,7 @@ private slots:
     void placementKeepsTheBoxOnTheDesktop();
     void shownBoxIsCentredOnItsParent();
     void askAnswersWithTheButtonAndLeavesNoBox();
-    void askButtonsReadPlainWordsUnlessOkIsRenamed();
+    void askButtonsReadPlainWordsUnlessRenamed();
     void askWhoseParentGoesAnswersZero();
 
 private:
@@ -176,7 +176,7 @@ void tst_OvMessageBox::askAnswersWithTheButtonAndLeavesNoBox()
     QVERIFY(parent.findChildren<OvMessageBox*>().isEmpty());
 }
 
-void tst_OvMessageBox::askButtonsReadPlainWordsUnlessOkIsRenamed()
+void tst_OvMessageBox::askButtonsReadPlainWordsUnlessRenamed()
 {
     QStringList seen;
     QTimer poll;
@@ -190,8 +190,12 @@ void tst_OvMessageBox::askButtonsReadPlainWordsUnlessOkIsRenamed()
     });
     poll.start(5);
     const int all = OvMessageBox::Yes | OvMessageBox::No | OvMessageBox::OK | OvMessageBox::Cancel;
-    QCOMPARE(OvMessageBox::Ask(nullptr, "Remove?", all, QString(), QString(), "Remove"), int(OvMessageBox::Cancel));
-    QCOMPARE(seen, QStringList({ "Yes", "No", "Remove", "Cancel" }));
+    QCOMPARE(OvMessageBox::Ask(nullptr, "Remove?", all), int(OvMessageBox::Cancel));
+    QCOMPARE(seen, QStringList({ "Yes", "No", "OK", "Cancel" }));
+    seen.clear();
+    QCOMPARE(OvMessageBox::Ask(nullptr, "Remove?", all, QString(), QString(), "Remove", "Keep"),
+             int(OvMessageBox::Cancel));
+    QCOMPARE(seen, QStringList({ "Remove", "Keep", "Remove", "Keep" }));
 }
 
 void tst_OvMessageBox::askWhoseParentGoesAnswersZero()
